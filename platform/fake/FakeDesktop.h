@@ -1,0 +1,126 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Desktop.h"
+
+namespace platform {
+
+// One recorded desktop call: its name and its arguments as text, for readable expectations.
+struct FakeCall {
+    std::string name;
+    std::vector<std::string> args;
+    bool operator==(const FakeCall&) const = default;
+};
+
+struct FakeKeyEvent {
+    uint8_t vk;
+    bool up;
+    bool operator==(const FakeKeyEvent&) const = default;
+};
+
+// A recording desktop for tests: every call lands in an ordered log, answers are scripted,
+// time only moves when the program waits or the test advances it, and synthesised keys
+// reach the program's own focused widget when one of its windows is in the foreground.
+class FakeDesktop : public Desktop {
+public:
+    struct FakeWindow {
+        std::string title;
+        std::string className;
+        Rect rect;
+        bool alive = true;
+    };
+
+    FakeDesktop();
+    ~FakeDesktop() override;
+
+    // --- scripting -------------------------------------------------------------------
+    HWND AddWindow(std::string title, std::string className = "FakeWindow", Rect rect = {});
+    void CloseWindow(HWND window);
+    void SetForeground(HWND window) { foreground_ = window; }
+    void SetScreen(int width, int height) { screenWidth_ = width, screenHeight_ = height; }
+    void SetWorkArea(int width, int height) { maxWidth_ = width, maxHeight_ = height; }
+    void SetClipboard(std::optional<std::string> text) { clipboard_ = std::move(text); }
+    // Answer of the next message boxes (IDOK when nothing is queued).
+    void QueueMessageBoxAnswer(int answer) { boxAnswers_.push_back(answer); }
+    // Libraries: a Windows name mapped to the path of a real test library, or absent.
+    void SetLibrary(const std::string& name, std::optional<std::string> path);
+    // Moves the clock forward, firing due timers in order and handling posted events.
+    void Advance(uint32_t ms);
+
+    // --- inspection ------------------------------------------------------------------
+    const std::vector<FakeCall>& Calls() const { return calls_; }
+    std::vector<FakeCall> CallsNamed(const std::string& name) const;
+    const std::vector<FakeKeyEvent>& Keys() const { return keys_; }
+    void ClearLog();
+    const FakeWindow* Window(HWND window) const;
+    HWND Foreground() const { return foreground_; }
+    Point Cursor() const { return cursor_; }
+
+    // --- Desktop ---------------------------------------------------------------------
+    HWND GetForegroundWindow() override;
+    bool BringWindowToTop(HWND window) override;
+    bool SetForegroundWindow(HWND window) override;
+    void EnumWindows(const std::function<bool(HWND)>& callback) override;
+    int GetWindowTextA(HWND window, char* buffer, int size) override;
+    int GetClassNameA(HWND window, char* buffer, int size) override;
+    bool GetWindowRect(HWND window, Rect* rect) override;
+    bool SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, int cy,
+                      unsigned flags) override;
+    int GetSystemMetrics(int index) override;
+    long SendMessageA(HWND window, unsigned message, uintptr_t wParam, intptr_t lParam) override;
+    int MessageBoxA(QWidget* owner, const char* text, const char* caption, unsigned type) override;
+    HWND HandleOf(QWidget* topLevel) override;
+    void ProcessMessages() override;
+
+    void keybd_event(uint8_t vk, uint8_t scan, unsigned flags, uintptr_t extraInfo) override;
+    int16_t VkKeyScanA(char character) override;
+
+    bool SetCursorPos(int x, int y) override;
+
+    bool OpenClipboard() override;
+    std::optional<std::string> GetClipboardData(unsigned format) override;
+    bool CloseClipboard() override;
+
+    HMODULE LoadLibraryA(const char* name) override;
+    void* GetProcAddress(HMODULE module, const char* name) override;
+    bool FreeLibrary(HMODULE module) override;
+
+    unsigned WinExec(const char* commandLine, int show) override;
+    intptr_t ShellExecuteA(const char* verb, const char* file, const char* parameters,
+                           const char* directory, int show) override;
+
+    uint32_t GetTickCount() override;
+    void WaitForMessages(int ms) override;
+    std::unique_ptr<TimerSource> CreateTimer(std::function<void()> onTick) override;
+
+private:
+    class FakeTimer;
+    void Record(std::string name, std::vector<std::string> args = {});
+    void DeliverKeyToOwnWindow(uint8_t vk, bool up);
+    FakeTimer* NextDueTimer(uint64_t until) const;
+
+    std::vector<FakeCall> calls_;
+    std::vector<FakeKeyEvent> keys_;
+    std::map<HWND, FakeWindow> windows_;
+    std::vector<HWND> stacking_;  // topmost first
+    std::map<QWidget*, HWND> ownWindows_;
+    HWND nextHandle_ = 0x1000;
+    HWND foreground_ = 0;
+    int screenWidth_ = 1024;
+    int screenHeight_ = 768;
+    int maxWidth_ = 1024;
+    int maxHeight_ = 738;
+    Point cursor_;
+    std::optional<std::string> clipboard_;
+    std::vector<int> boxAnswers_;
+    std::map<std::string, std::optional<std::string>> libraries_;
+    uint64_t now_ = 1000;
+    std::vector<FakeTimer*> timers_;
+    uint64_t timerOrder_ = 0;
+};
+
+}  // namespace platform
