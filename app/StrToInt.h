@@ -11,7 +11,7 @@ namespace app {
 // Thrown when a text is not a whole number; what() names the text the way
 // the settings loader reports it to the user.
 class EConvertError : public std::runtime_error {
-public:
+  public:
     explicit EConvertError(std::string_view text);
 };
 

@@ -8,7 +8,7 @@
 // A window timer as the design knows it: enabled or not, an interval, one handler.
 // Changing the interval of an enabled timer starts its period again.
 class Timer {
-public:
+  public:
     Timer(platform::Time& time, int intervalMs, std::function<void()> onTimer);
 
     bool Enabled() const { return enabled_; }
@@ -16,7 +16,7 @@ public:
     int Interval() const { return interval_; }
     void SetInterval(int intervalMs);
 
-private:
+  private:
     std::unique_ptr<platform::TimerSource> source_;
     int interval_;
     bool enabled_ = false;

@@ -26,7 +26,7 @@ KeyLine SplitIndent(std::string_view line) {
 // Hands out the lines of a text ending in CR, LF or CR LF; a zero byte ends
 // the text, and an ending at the very end adds no empty line.
 class LineReader {
-public:
+  public:
     explicit LineReader(std::string_view text) : rest_(text.substr(0, text.find('\0'))) {}
 
     std::optional<std::string_view> Next() {
@@ -39,7 +39,7 @@ public:
         return line;
     }
 
-private:
+  private:
     std::string_view rest_;
 };
 
@@ -48,7 +48,7 @@ private:
 // the last element of a list ever gains children, so appending to one list
 // never moves a list higher on the path.
 class ForestBuilder {
-public:
+  public:
     ForestBuilder() : open_{&forest_} {}
     ForestBuilder(const ForestBuilder&) = delete;
     ForestBuilder& operator=(const ForestBuilder&) = delete;
@@ -67,7 +67,7 @@ public:
 
     KeyForest Take() { return std::move(forest_); }
 
-private:
+  private:
     KeyForest forest_;
     std::vector<KeyForest*> open_;
     bool first_ = true;

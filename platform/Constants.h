@@ -49,6 +49,7 @@ inline constexpr unsigned WM_USER = 0x0400;
 // MessageBoxA types and results.
 inline constexpr unsigned MB_OK = 0x00;
 inline constexpr unsigned MB_YESNO = 0x04;
+inline constexpr unsigned MB_ICONERROR = 0x10;
 inline constexpr unsigned MB_ICONQUESTION = 0x20;
 inline constexpr unsigned MB_ICONWARNING = 0x30;
 inline constexpr unsigned MB_ICONINFORMATION = 0x40;

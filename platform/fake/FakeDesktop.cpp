@@ -15,7 +15,7 @@
 namespace platform {
 
 class FakeDesktop::FakeTimer : public TimerSource {
-public:
+  public:
     FakeTimer(FakeDesktop& desktop, std::function<void()> onTick)
         : desktop_(desktop), onTick_(std::move(onTick)) {
         desktop_.timers_.push_back(this);
@@ -39,7 +39,7 @@ public:
     uint64_t order = 0;
     bool active = false;
 
-private:
+  private:
     FakeDesktop& desktop_;
     std::function<void()> onTick_;
 };
@@ -58,17 +58,28 @@ int CopyOut(const std::string& text, char* buffer, int size) {
 
 Qt::Key QtKeyOf(uint8_t vk) {
     switch (vk) {
-        case VK_DOWN: return Qt::Key_Down;
-        case VK_UP: return Qt::Key_Up;
-        case VK_LEFT: return Qt::Key_Left;
-        case VK_RIGHT: return Qt::Key_Right;
-        case VK_HOME: return Qt::Key_Home;
-        case VK_END: return Qt::Key_End;
-        case VK_PRIOR: return Qt::Key_PageUp;
-        case VK_NEXT: return Qt::Key_PageDown;
-        case VK_RETURN: return Qt::Key_Return;
-        case VK_TAB: return Qt::Key_Tab;
-        default: return Qt::Key_unknown;
+        case VK_DOWN:
+            return Qt::Key_Down;
+        case VK_UP:
+            return Qt::Key_Up;
+        case VK_LEFT:
+            return Qt::Key_Left;
+        case VK_RIGHT:
+            return Qt::Key_Right;
+        case VK_HOME:
+            return Qt::Key_Home;
+        case VK_END:
+            return Qt::Key_End;
+        case VK_PRIOR:
+            return Qt::Key_PageUp;
+        case VK_NEXT:
+            return Qt::Key_PageDown;
+        case VK_RETURN:
+            return Qt::Key_Return;
+        case VK_TAB:
+            return Qt::Key_Tab;
+        default:
+            return Qt::Key_unknown;
     }
 }
 
@@ -190,9 +201,9 @@ bool FakeDesktop::GetWindowRect(HWND window, Rect* rect) {
 
 bool FakeDesktop::SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, int cy,
                                unsigned flags) {
-    Record("SetWindowPos", {Num(static_cast<long long>(window)),
-                            Num(static_cast<long long>(insertAfter)), Num(x), Num(y), Num(cx),
-                            Num(cy), Num(flags)});
+    Record("SetWindowPos",
+           {Num(static_cast<long long>(window)), Num(static_cast<long long>(insertAfter)), Num(x),
+            Num(y), Num(cx), Num(cy), Num(flags)});
     auto it = windows_.find(window);
     if (it == windows_.end() || !it->second.alive) return false;
     Rect& rect = it->second.rect;
@@ -208,11 +219,16 @@ bool FakeDesktop::SetWindowPos(HWND window, HWND insertAfter, int x, int y, int 
 
 int FakeDesktop::GetSystemMetrics(int index) {
     switch (index) {
-        case SM_CXSCREEN: return screenWidth_;
-        case SM_CYSCREEN: return screenHeight_;
-        case SM_CXMAXIMIZED: return maxWidth_;
-        case SM_CYMAXIMIZED: return maxHeight_;
-        default: return 0;
+        case SM_CXSCREEN:
+            return screenWidth_;
+        case SM_CYSCREEN:
+            return screenHeight_;
+        case SM_CXMAXIMIZED:
+            return maxWidth_;
+        case SM_CYMAXIMIZED:
+            return maxHeight_;
+        default:
+            return 0;
     }
 }
 

@@ -26,7 +26,7 @@ struct FakeKeyEvent {
 // time only moves when the program waits or the test advances it, and synthesised keys
 // reach the program's own focused widget when one of its windows is in the foreground.
 class FakeDesktop : public Desktop {
-public:
+  public:
     struct FakeWindow {
         std::string title;
         std::string className;
@@ -97,7 +97,7 @@ public:
     void WaitForMessages(int ms) override;
     std::unique_ptr<TimerSource> CreateTimer(std::function<void()> onTick) override;
 
-private:
+  private:
     class FakeTimer;
     void Record(std::string name, std::vector<std::string> args = {});
     void DeliverKeyToOwnWindow(uint8_t vk, bool up);

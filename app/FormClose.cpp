@@ -1,0 +1,3 @@
+#include "app/TFormPrincipal.h"
+
+void TFormPrincipal::FormClose() {}

@@ -1,0 +1,58 @@
+#include "app/Startup.h"
+
+#include <QPushButton>
+#include <exception>
+
+#include "about/TAboutBox.h"
+#include "app/DesignTexts.h"
+#include "app/TFormPrincipal.h"
+#include "platform/Constants.h"
+
+std::string JoinParameters(const QStringList& parameters) {
+    std::string joined;
+    for (const QString& parameter : parameters) {
+        joined += parameter.toLocal8Bit().toStdString();
+        joined += ' ';
+    }
+    while (!joined.empty() && static_cast<unsigned char>(joined.back()) <= ' ') joined.pop_back();
+    return joined;
+}
+
+Startup::Startup(platform::Desktop& desktop, const QStringList& parameters)
+    : programa(desktop), parameters_(parameters) {}
+
+Startup::~Startup() = default;
+
+void Startup::Start() {
+    if (programa.upctv.Load()) programa.upctv.SetSpeed(100);
+    programa.FitxerLiniaOrdres = JoinParameters(parameters_);
+    CreateWindows();
+    AboutBox->OKButton->hide();
+    if (!programa.upctv.Loaded()) FormPrincipal->DesactivarControlsDeLectura();
+    ShowSplash();
+    FormPrincipal->show();
+    FormPrincipal->TimerCercaHandleFinestra.SetEnabled(true);
+}
+
+void Startup::CreateWindows() {
+    FormPrincipal = std::make_unique<TFormPrincipal>(programa);
+    try {
+        FormPrincipal->FormCreate();
+    } catch (const std::exception& failure) {
+        // Like the toolkit's general error box: the rest of creation is skipped.
+        programa.desktop.MessageBoxA(nullptr, failure.what(), design::kCaption,
+                                     platform::MB_ICONERROR);
+    }
+    AboutBox = std::make_unique<TAboutBox>(programa.desktop);
+    FormPrincipal->AboutBox = AboutBox.get();
+}
+
+void Startup::ShowSplash() {
+    AboutBox->ShowAsSplash();
+    FormPrincipal->Espera(design::kSplashMs);
+    AboutBox->EndSplash();
+}
+
+void Startup::Finish() {
+    if (programa.upctv.Loaded()) programa.upctv.Free();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QStringList>
+#include <memory>
+#include <string>
+
+#include "app/Programa.h"
+
+class TFormPrincipal;
+class TAboutBox;
+
+// The entry routine's steps, apart from running the message loop: Start brings the
+// windows up in their fixed order, Finish frees what start-up took.
+class Startup {
+  public:
+    Startup(platform::Desktop& desktop, const QStringList& parameters);
+    ~Startup();
+
+    void Start();
+    void Finish();
+
+    Programa programa;
+    std::unique_ptr<TFormPrincipal> FormPrincipal;
+    std::unique_ptr<TAboutBox> AboutBox;
+
+  private:
+    void CreateWindows();
+    void ShowSplash();
+
+    QStringList parameters_;
+};
+
+// All parameters joined with single blanks, trailing blanks and control characters cut,
+// so that a path with blanks needs no quotes. The bytes are the file system's.
+std::string JoinParameters(const QStringList& parameters);

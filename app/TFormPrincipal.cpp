@@ -1,0 +1,132 @@
+#include "app/TFormPrincipal.h"
+
+#include <QCloseEvent>
+#include <QFontDialog>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/DesignTexts.h"
+#include "app/ToolbarPictures.h"
+#include "platform/Cp1252.h"
+
+using platform::ToQString;
+
+namespace {
+
+QToolButton* NewButton(QWidget* parent, int x, const char* hint) {
+    auto* button = new QToolButton(parent);
+    button->setGeometry(x, 0, design::kButtonWidth, design::kButtonHeight);
+    button->setToolTip(ToQString(hint));
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAutoRaise(true);
+    return button;
+}
+
+QFont DesignFont(int height) {
+    QFont font(design::kFontName);
+    font.setPixelSize(-height);
+    font.setBold(true);
+    return font;
+}
+
+}  // namespace
+
+TFormPrincipal::TFormPrincipal(Programa& programa, QWidget* parent)
+    : QMainWindow(parent),
+      programa(programa),
+      desktop(programa.desktop),
+      TimerStatusUpcTV(desktop, design::kStatusIntervalMs, [this] { TimerStatusUpcTVTimer(); }),
+      TimerCercaHandleFinestra(desktop, design::kTrackingIntervalMs,
+                               [this] { TimerCercaHandleFinestraTimer(); }),
+      TimerEscaneig(desktop, design::kScanDesignIntervalMs, [this] { TimerEscaneigTimer(); }) {
+    setWindowTitle(ToQString(design::kCaption));
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    setGeometry(design::kDesignLeft, design::kDesignTop, design::kWidth, design::kHeight);
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    BuildToolBar();
+    BuildTree();
+    layout->addWidget(ToolBar1);
+    layout->addWidget(Tree);
+    setCentralWidget(central);
+    BuildMenu();
+    WireShell();
+    FontDialog = [this](const QFont& initial) -> std::optional<QFont> {
+        bool confirmed = false;
+        const QFont font = QFontDialog::getFont(&confirmed, initial, this);
+        if (!confirmed) return std::nullopt;
+        return font;
+    };
+    Tree->setFocus();
+}
+
+TFormPrincipal::~TFormPrincipal() = default;
+
+void TFormPrincipal::BuildToolBar() {
+    ToolBar1 = new QWidget(this);
+    ToolBar1->setObjectName("ToolBar1");
+    ToolBar1->setFixedHeight(design::kToolBarHeight);
+    ButtonShift = NewButton(ToolBar1, design::kShiftX, design::kHintShift);
+    ButtonShift->setText("shift");
+    ButtonShift->setCheckable(true);
+    ButtonShift->setChecked(true);
+    ButtonBloqMajuscules = NewButton(ToolBar1, design::kCapsLockX, design::kHintCapsLock);
+    ButtonBloqMajuscules->setText("B. M.");
+    ButtonBloqMajuscules->setCheckable(true);
+    ButtonBloqMajuscules->setChecked(true);
+    ButtonLectura = NewButton(ToolBar1, design::kReadX, design::kHintRead);
+    ButtonLectura->setIcon(PlayPicture());
+    ButtonPausa = NewButton(ToolBar1, design::kPauseX, design::kHintPause);
+    ButtonPausa->setIcon(PausePicture());
+    ButtonPausa->setEnabled(false);
+    EditVelocitat = new QLineEdit(ToQString(design::kSpeedDefault), ToolBar1);
+    EditVelocitat->setGeometry(design::kSpeedX, 0, design::kSpeedWidth, design::kButtonHeight);
+    EditVelocitat->setFont(DesignFont(design::kEditFontHeight));
+    EditVelocitat->setToolTip(ToQString(design::kHintSpeed));
+    SpinEditTempsTimer = new QSpinBox(ToolBar1);
+    SpinEditTempsTimer->setGeometry(design::kStepX, 0, design::kStepWidth, design::kButtonHeight);
+    SpinEditTempsTimer->setRange(design::kScanStepMin, design::kScanStepMax);
+    SpinEditTempsTimer->setValue(design::kScanStepDefault);
+    SpinEditTempsTimer->setFont(DesignFont(design::kEditFontHeight));
+    SpinEditTempsTimer->setToolTip(ToQString(design::kHintStep));
+    ButtonParar = NewButton(ToolBar1, design::kStopX, design::kHintStop);
+    ButtonParar->setIcon(StopPicture());
+    ButtonParar->hide();
+    for (QToolButton* button : {ButtonLectura, ButtonPausa, ButtonParar}) {
+        button->setIconSize(QSize(22, 22));
+    }
+}
+
+void TFormPrincipal::BuildTree() {
+    Tree = new KeyTree(this);
+    Tree->setObjectName("Tree");
+    Tree->setIndentation(design::kTreeIndent);
+    FontDialogFont = DesignFont(design::kFontHeight);
+    Tree->setFont(FontDialogFont);
+    // The selection stays as visible when another application is in front.
+    QPalette palette = Tree->palette();
+    for (auto role : {QPalette::Highlight, QPalette::HighlightedText}) {
+        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+    }
+    Tree->setPalette(palette);
+}
+
+void TFormPrincipal::WireShell() {
+    OnClick(MenuCanviarLaFont, &TFormPrincipal::MenuCanviarLaFontClick);
+    OnClick(MenuParlantDe, &TFormPrincipal::MenuParlantDeClick);
+    OnClick(MenuSortir, &TFormPrincipal::MenuSortirClick);
+}
+
+void TFormPrincipal::AplicarFont(const QFont& font) {
+    FontDialogFont = font;
+    Tree->setFont(font);
+}
+
+void TFormPrincipal::closeEvent(QCloseEvent* event) {
+    FormClose();
+    event->accept();
+}

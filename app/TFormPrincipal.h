@@ -1,0 +1,185 @@
+#pragma once
+
+#include <QFont>
+#include <QMainWindow>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "app/KeyTree.h"
+#include "app/Programa.h"
+#include "app/Timer.h"
+
+class QAction;
+class QLineEdit;
+class QMenu;
+class QSpinBox;
+class QToolButton;
+class QTreeWidgetItem;
+class TAboutBox;
+
+// The keyboard's main window. Its handlers live beside their subsystem: app/ holds
+// creation, closing and the small menu commands, output/ the dispatch and tracking,
+// scan/ the scanning, speech/ the reading and the engines, lang/ the languages.
+class TFormPrincipal : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit TFormPrincipal(Programa& programa, QWidget* parent = nullptr);
+    ~TFormPrincipal() override;
+
+    Programa& programa;
+    platform::Desktop& desktop;
+    TAboutBox* AboutBox = nullptr;  // set by start-up once the about box exists
+
+    // --- components --------------------------------------------------------------------
+    QWidget* ToolBar1;
+    QToolButton* ButtonShift;
+    QToolButton* ButtonBloqMajuscules;
+    QToolButton* ButtonLectura;
+    QToolButton* ButtonPausa;
+    QLineEdit* EditVelocitat;
+    QSpinBox* SpinEditTempsTimer;
+    QToolButton* ButtonParar;
+    KeyTree* Tree;
+    QFont FontDialogFont;  // the font dialog's font, which is also the tree's
+    // Shows the font dialog starting from a font; nothing when the user cancels.
+    std::function<std::optional<QFont>(const QFont&)> FontDialog;
+
+    QMenu* MenuOpcions;
+    QAction* MenuObrir;
+    QAction* MenuCanviarLaFont;
+    QAction* MenuAjustarlagrandriadelafinestrareceptora;
+    QAction* MenuEnviarLesTeclesALAplicacioActiva;
+    QAction* MenuActivarLEscaneigAutomatic;
+    QAction* MenuPassarDuesVegades;
+    QAction* MenuLlegirlateclaEnEscaneigAutomatic;
+    QAction* MenuLlegirElQueSEscriu;
+    QAction* MenuLlegeixLoDeLaCarpetaSensePosarHiRes;
+    QAction* MenuLlegeixLoSeleccionat;
+    QAction* MenuSeleccionaTotTeclesEstandar;
+    QAction* MenuSeleccionaAmbCtrlA;
+    QAction* MenuSeleccionaAmbCtrlE;
+    QMenu* PopupLlenguatge;
+    QAction* PopupCatala;
+    QAction* PopupCastellano;
+    QAction* PopupEuskera;
+    QAction* PopupGalego;
+    QAction* MenuPortugues;
+    QMenu* MenuSintetitzador;
+    QAction* MenuUPCTV;
+    QMenu* PopupVeuDe;
+    QAction* PopupDona;
+    QAction* PopupHome;
+    QAction* MenuSapi51;
+    QAction* MenuIdiomaSapi51;
+    QAction* MenuParlantDe;
+    QAction* MenuSortir;
+
+    Timer TimerStatusUpcTV;
+    Timer TimerCercaHandleFinestra;
+    Timer TimerEscaneig;
+
+    // --- state -------------------------------------------------------------------------
+    platform::HWND FinestraReceptora = 0;
+    bool LecturaPausada = false;
+    bool TeclesDeControl = true;
+    int XEscaneig = 20;
+    std::string TextEscaneigAnterior;
+    QTreeWidgetItem* GrupDuesVegades = nullptr;
+    int FillsGrup = 0;
+    int SaltsGrup = 0;
+
+    // --- start-up, shutdown and the small commands -----------------------------------------
+    void FormCreate();
+    void FormClose();
+    void MenuCanviarLaFontClick();
+    void MenuParlantDeClick();
+    void MenuSortirClick();
+    // Waits ms milliseconds on the tick count while window messages keep being handled.
+    void Espera(int ms);
+    // Disables the reading controls when the speech library is missing.
+    void DesactivarControlsDeLectura();
+    // Sets the tree's font and the font dialog's font.
+    void AplicarFont(const QFont& font);
+
+    // --- key tree ----------------------------------------------------------------------
+    void AfegirTeclesEspecials();
+    bool CarregarTeclat(const std::string& fileName);
+    void MenuObrirClick();
+
+    // --- key press dispatch ---------------------------------------------------------------
+    void TreeClick();
+    void EnviarTecla(uint8_t vk);
+    void EnviarCaracter(char character);
+    void ButtonShiftClick();
+    void ButtonBloqMajusculesClick();
+    void MenuEnviarLesTeclesALAplicacioActivaClick();
+
+    // --- receiving window -------------------------------------------------------------------
+    void TimerCercaHandleFinestraTimer();
+    void MenuAjustarlagrandriadelafinestrareceptoraClick();
+
+    // --- scanning ------------------------------------------------------------------------
+    void MenuActivarLEscaneigAutomaticClick();
+    void TreeMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void SpinEditTempsTimerChange();
+    void MenuPassarDuesVegadesClick();
+    void MenuLlegirlateclaEnEscaneigAutomaticClick();
+    void ReiniciarEscaneig();
+    void TimerEscaneigTimer();
+
+    // --- speech engines --------------------------------------------------------------------
+    void RecarregarUpcTV();
+    void AplicarVeu();
+    void PopupDonaClick();
+    void PopupHomeClick();
+    void MenuUPCTVClick();
+    void EditVelocitatChange();
+    void EnviarAVocelia(const std::string& text);
+    void ObrirVocelia();
+    void MenuSapi51Click();
+    void MenuIdiomaSapi51Click();
+
+    // --- reading -----------------------------------------------------------------------
+    bool LlegirTecla(const std::string& text);
+    void LlegirText(const std::string& text);
+    bool ComprovarStatus();
+    void TimerStatusUpcTVTimer();
+    void ButtonLecturaClick();
+    void ButtonPausaClick();
+    void ButtonPararClick();
+    void MenuLlegirElQueSEscriuClick();
+    void MenuLlegeixLoDeLaCarpetaSensePosarHiResClick();
+    void MenuLlegeixLoSeleccionatClick();
+    void MenuSeleccionaTotTeclesEstandarClick();
+    void MenuSeleccionaAmbCtrlAClick();
+    void MenuSeleccionaAmbCtrlEClick();
+    void DesmarcarModesLectura();
+
+    // --- interface languages ------------------------------------------------------------
+    void PopupCatalaClick();
+    void PopupCastellanoClick();
+    void PopupEuskeraClick();
+    void PopupGalegoClick();
+    void MenuPortuguesClick();
+
+    // Runs the handler when the menu item is clicked; the handler decides the check mark.
+    void OnClick(QAction* item, void (TFormPrincipal::*handler)());
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void BuildToolBar();
+    void BuildTree();
+    void BuildMenu();
+    void PlaceAtTopRight();
+    void FitHeightToScreen();
+    void BuildKeyboard();
+
+    int placedLeft_ = 0;
+    bool shownOnce_ = false;
+    // Each subsystem connects its own components to its handlers.
+    void WireShell();
+};
