@@ -1,0 +1,42 @@
+#include "upctv/Engine.h"
+
+#include "upctv/Player.h"
+#include "upctv/Synthesizer.h"
+#include "upctv/Utf8.h"
+
+namespace upctv {
+
+Engine::Engine(SinkFactory openSink, std::optional<WavFolder> wavFolder)
+    : openSink_(std::move(openSink)),
+      wavFolder_(std::move(wavFolder)),
+      thread_([this] { Run(); }) {}
+
+Engine::~Engine() {
+    transport_.Close();
+    thread_.join();
+}
+
+void Engine::Read(std::string_view text1252) { transport_.Submit(Utf8FromWindows1252(text1252)); }
+
+void Engine::Run() {
+    // The synthesiser and the sound device are opened here, so that loading the
+    // library never waits for them.
+    Synthesizer synthesizer;
+    auto sink = openSink_(synthesizer.SampleRate());
+    while (auto request = transport_.NextRequest()) {
+        Say(synthesizer, *sink, *request);
+        transport_.Finished(request->id);
+    }
+}
+
+void Engine::Say(Synthesizer& synthesizer, AudioSink& sink, const Request& request) {
+    auto recording = wavFolder_ ? wavFolder_->Create(synthesizer.SampleRate()) : nullptr;
+    Player player(sink, synthesizer.SampleRate(), transport_, request.id);
+    auto onSamples = [&](std::span<const std::int16_t> samples) {
+        if (recording) recording->Append(samples);
+        return player.Play(samples);
+    };
+    if (synthesizer.Speak(request.text, request.voice, onSamples)) player.Finish();
+}
+
+}  // namespace upctv

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <thread>
+
+#include "upctv/AudioSink.h"
+#include "upctv/Transport.h"
+#include "upctv/WavFolder.h"
+
+namespace upctv {
+
+class Synthesizer;
+
+// The library's speaking thread and what the entry points ask of it. Every method
+// returns at once; destruction stops the speech and joins the thread.
+class Engine {
+  public:
+    using SinkFactory = std::function<std::unique_ptr<AudioSink>(int sampleRate)>;
+
+    Engine(SinkFactory openSink, std::optional<WavFolder> wavFolder);
+    ~Engine();
+    Engine(const Engine&) = delete;
+    Engine& operator=(const Engine&) = delete;
+
+    void Read(std::string_view text1252);
+    Transport& Control() { return transport_; }
+
+  private:
+    void Run();
+    void Say(Synthesizer& synthesizer, AudioSink& sink, const Request& request);
+
+    SinkFactory openSink_;
+    std::optional<WavFolder> wavFolder_;
+    Transport transport_;
+    std::thread thread_;
+};
+
+}  // namespace upctv

@@ -1,0 +1,59 @@
+#include "upctv/Synthesizer.h"
+
+#include <espeak-ng/speak_lib.h>
+
+namespace upctv {
+namespace {
+
+// Short buffers hand the first samples over sooner.
+constexpr int kBufferMilliseconds = 20;
+constexpr int kContinue = 0;
+constexpr int kAbort = 1;
+
+struct Session {
+    const Synthesizer::Listener* listener;
+    bool abandoned = false;
+};
+
+int OnSamples(short* samples, int count, espeak_EVENT* events) {
+    auto* session = static_cast<Session*>(events->user_data);
+    if (!session || session->abandoned) return kAbort;
+    if (!samples || count <= 0) return kContinue;
+    std::span<const std::int16_t> buffer(samples, static_cast<std::size_t>(count));
+    session->abandoned = !(*session->listener)(buffer);
+    return session->abandoned ? kAbort : kContinue;
+}
+
+}  // namespace
+
+Synthesizer::Synthesizer() {
+    // A missing data folder must not end the keyboard's process.
+    int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, kBufferMilliseconds, nullptr,
+                                 espeakINITIALIZE_DONT_EXIT);
+    if (rate <= 0) return;
+    sampleRate_ = rate;
+    espeak_SetSynthCallback(OnSamples);
+}
+
+Synthesizer::~Synthesizer() {
+    if (Ready()) espeak_Terminate();
+}
+
+bool Synthesizer::Speak(const std::string& utf8, const VoiceChoice& voice,
+                        const Listener& listener) {
+    if (!Ready()) return false;
+    Select(voice);
+    Session session{&listener};
+    espeak_ERROR result = espeak_Synth(utf8.c_str(), utf8.size() + 1, 0, POS_CHARACTER, 0,
+                                       espeakCHARS_UTF8, nullptr, &session);
+    return result == EE_OK && !session.abandoned;
+}
+
+void Synthesizer::Select(const VoiceChoice& voice) {
+    // Loading a voice reads its dictionary from disk; do it only when the voice changes.
+    std::string name = VoiceName(voice.language, voice.speaker);
+    if (name != voiceName_ && espeak_SetVoiceByName(name.c_str()) == EE_OK) voiceName_ = name;
+    espeak_SetParameter(espeakRATE, WordsPerMinute(voice.speed), 0);
+}
+
+}  // namespace upctv

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// The library as the keyboard binds it: loaded with dlopen by path, its ten entry
+// points looked up by name, unloaded on destruction. Before loading, the audio is
+// switched to the silent sink (unless `audio` says otherwise) and every utterance
+// is recorded in a fresh WAV folder.
+class LibraryHandle {
+  public:
+    struct Environment {
+        const char* audio = "none";
+        const char* pulseServer = nullptr;
+    };
+
+    LibraryHandle() : LibraryHandle(Environment{}) {}
+    explicit LibraryHandle(Environment environment);
+    ~LibraryHandle();
+    LibraryHandle(const LibraryHandle&) = delete;
+    LibraryHandle& operator=(const LibraryHandle&) = delete;
+
+    bool Loaded() const { return handle_ != nullptr; }
+    void* Symbol(const char* name) const;
+    void Unload();
+
+    const char* (*about)() = nullptr;
+    void (*read)(const char*) = nullptr;
+    int (*readFile)(const char*) = nullptr;
+    void (*stop)() = nullptr;
+    void (*pause)() = nullptr;
+    void (*resume)() = nullptr;
+    void (*setLanguage)(int) = nullptr;
+    void (*setSpeed)(int) = nullptr;
+    void (*setSpeaker)(int) = nullptr;
+    int (*status)(int) = nullptr;
+
+    bool Speaking() const { return status(0) != 0; }
+    // Polls the status every 10 ms; false when still speaking at the deadline.
+    bool WaitUntilSilent(std::chrono::seconds deadline = std::chrono::seconds(30)) const;
+    // Polls the WAV folder until it holds `count` recordings; false at the deadline.
+    bool WaitForRecordings(std::size_t count,
+                           std::chrono::seconds deadline = std::chrono::seconds(30)) const;
+    // Speaks a text to its end; the path of its recording, empty when there is none.
+    std::filesystem::path SpeakToEnd(const std::string& text1252);
+
+    const std::filesystem::path& WavFolder() const { return wavFolder_; }
+    std::vector<std::filesystem::path> Recordings() const;
+
+  private:
+    void* handle_ = nullptr;
+    std::filesystem::path wavFolder_;
+};
