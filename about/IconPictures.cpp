@@ -108,11 +108,10 @@ QPixmap KeyboardWindow(QSize size) {
                               QStringLiteral("+ C"),
                               QStringLiteral("+ D"),
                               QStringLiteral("+ F")};
-    QFont font = p.font();
-    font.setBold(true);
-    font.setPixelSize(static_cast<int>(tree.height() / (rows.size() + 2)));
-    p.setFont(font);
     const qreal rowHeight = tree.height() / (rows.size() + 1);
+    QFont font = p.font();
+    font.setPixelSize(static_cast<int>(rowHeight * 0.55));
+    p.setFont(font);
     for (int row = 0; row < rows.size(); ++row) {
         const QRectF line(tree.left() + 4, tree.top() + 4 + row * rowHeight, tree.width() - 8,
                           rowHeight);

@@ -1,3 +1,4 @@
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -7,10 +8,14 @@
 namespace about {
 namespace {
 
+// The text as large as fits the area.
 void DrawCaption(QPainter& p, const QRectF& area, const QString& text) {
     QFont font = p.font();
     font.setBold(true);
-    font.setPixelSize(static_cast<int>(area.height() * 0.6));
+    int pixels = static_cast<int>(area.height() * 0.6);
+    do {
+        font.setPixelSize(pixels--);
+    } while (pixels > 6 && QFontMetricsF(font).horizontalAdvance(text) > area.width());
     p.setFont(font);
     p.setPen(QColor(40, 40, 40));
     p.drawText(area, Qt::AlignCenter, text);
