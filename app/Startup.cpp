@@ -4,19 +4,11 @@
 #include <exception>
 
 #include "about/TAboutBox.h"
+#include "app/CommandLine.h"
 #include "app/DesignTexts.h"
 #include "app/TFormPrincipal.h"
 #include "platform/Constants.h"
-
-std::string JoinParameters(const QStringList& parameters) {
-    std::string joined;
-    for (const QString& parameter : parameters) {
-        joined += parameter.toLocal8Bit().toStdString();
-        joined += ' ';
-    }
-    while (!joined.empty() && static_cast<unsigned char>(joined.back()) <= ' ') joined.pop_back();
-    return joined;
-}
+#include "speech/EngineBinding.h"
 
 Startup::Startup(platform::Desktop& desktop, const QStringList& parameters)
     : programa(desktop), parameters_(parameters) {}
@@ -24,7 +16,7 @@ Startup::Startup(platform::Desktop& desktop, const QStringList& parameters)
 Startup::~Startup() = default;
 
 void Startup::Start() {
-    if (programa.upctv.Load()) programa.upctv.SetSpeed(100);
+    CarregarUpcTV(programa);
     programa.FitxerLiniaOrdres = JoinParameters(parameters_);
     CreateWindows();
     AboutBox->OKButton->hide();
