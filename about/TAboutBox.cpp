@@ -14,6 +14,8 @@
 namespace {
 
 constexpr QSize kClientSize(305, 385);
+// The design's 8-point text at 96 pixels per inch, whatever the desktop's font size.
+constexpr int kDesignFontPixels = 11;
 const QColor kSilver(192, 192, 192);
 const QColor kGrey(128, 128, 128);
 
@@ -58,9 +60,8 @@ TAboutBox::TAboutBox(platform::Desktop& desktop, QWidget* parent)
     silver.setColor(QPalette::Window, kSilver);
     setPalette(silver);
     setAutoFillBackground(true);
-    // The design's 8-point text at 96 pixels per inch, whatever the desktop's font size.
     QFont designFont = font();
-    designFont.setPixelSize(11);
+    designFont.setPixelSize(kDesignFontPixels);
     setFont(designFont);
 
     BuildUpperPanel();
