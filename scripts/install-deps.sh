@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs everything Orvalet needs to build, run and be tested on Debian 12.
+set -euo pipefail
+
+packages=(
+    # build
+    cmake ninja-build g++ pkg-config clang libfuzzer-14-dev libclang-rt-14-dev
+    qt6-base-dev libx11-dev libxtst-dev libxext-dev libgtest-dev libgmock-dev
+    # speech library and bridge
+    libespeak-ng-dev espeak-ng libpcaudio-dev
+    qt6-speech-dev qt6-speech-speechd-plugin qt6-declarative-dev speech-dispatcher-espeak-ng
+    # a desktop for the end-to-end tests and for machines without a display
+    xvfb openbox x11-xkb-utils x11-utils xdotool imagemagick fonts-dejavu-core
+    pulseaudio pulseaudio-utils dbus-x11 at-spi2-core python3-pyatspi
+    # installing and checking the desktop files
+    desktop-file-utils appstream shared-mime-info
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+        missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+"${sudo_cmd[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}"
