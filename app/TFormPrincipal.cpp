@@ -55,6 +55,7 @@ TFormPrincipal::TFormPrincipal(Programa& programa, QWidget* parent)
     setCentralWidget(central);
     BuildMenu();
     WireShell();
+    WireSpeech();
     FontDialog = [this](const QFont& initial) -> std::optional<QFont> {
         bool confirmed = false;
         const QFont font = QFontDialog::getFont(&confirmed, initial, this);

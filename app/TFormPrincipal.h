@@ -182,4 +182,19 @@ class TFormPrincipal : public QMainWindow {
     bool shownOnce_ = false;
     // Each subsystem connects its own components to its handlers.
     void WireShell();
+    void WireSpeech();
+
+    // Speech: the toolbar layouts of the reading states and the steps of the read button.
+    void DisposicioRepos();
+    void DisposicioLectura();
+    void DisposicioPausa();
+    std::string HintLectura() const;
+    bool MotorDisponible() const;
+    bool MotorOcupat() const;
+    void AplicarVelocitat();
+    void PortarFinestraReceptora();
+    void CopiarTextReceptor();
+    bool SeleccionarTot();
+    void IniciarLectura();
+    void ArrencadaFallida();
 };
