@@ -11,7 +11,10 @@ namespace keys {
 
 namespace {
 
-constexpr std::string_view kIndent = "\t ";
+// Character tests for the scans over every byte of the file, which the
+// character-set searches of string_view make several times slower.
+bool IsIndent(char c) { return c == '\t' || c == ' '; }
+bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
 struct KeyLine {
     std::size_t level;
@@ -19,7 +22,8 @@ struct KeyLine {
 };
 
 KeyLine SplitIndent(std::string_view line) {
-    std::size_t level = std::min(line.find_first_not_of(kIndent), line.size());
+    auto text = std::ranges::find_if_not(line, IsIndent);
+    std::size_t level = static_cast<std::size_t>(text - line.begin());
     return {level, line.substr(level)};
 }
 
@@ -31,7 +35,7 @@ class LineReader {
 
     std::optional<std::string_view> Next() {
         if (rest_.empty()) return std::nullopt;
-        std::size_t end = std::min(rest_.find_first_of("\r\n"), rest_.size());
+        auto end = static_cast<std::size_t>(std::ranges::find_if(rest_, IsLineEnd) - rest_.begin());
         std::string_view line = rest_.substr(0, end);
         std::size_t next = end;
         if (next < rest_.size()) next += rest_.compare(next, 2, "\r\n") == 0 ? 2 : 1;
@@ -43,35 +47,66 @@ class LineReader {
     std::string_view rest_;
 };
 
-// Adds keys line by line. `open_[d]` is the list that takes a key of depth
-// d: the top level, then the children of the last key of each depth. Only
-// the last element of a list ever gains children, so appending to one list
-// never moves a list higher on the path.
-class ForestBuilder {
+// Depth in the tree of each line's key: the first line is top-level
+// whatever its indentation, and no line may be more than one level deeper
+// than the line before.
+class DepthRule {
   public:
-    ForestBuilder() : open_{&forest_} {}
-    ForestBuilder(const ForestBuilder&) = delete;
-    ForestBuilder& operator=(const ForestBuilder&) = delete;
-    ~ForestBuilder() { ClearKeyForest(forest_); }
-
-    bool Add(KeyLine line) {
-        std::size_t depth = first_ ? 0 : line.level;
+    std::optional<std::size_t> DepthOf(std::size_t level) {
+        std::size_t depth = first_ ? 0 : level;
+        if (!first_ && depth > previous_ + 1) return std::nullopt;
         first_ = false;
-        if (depth >= open_.size()) return false;
-        open_.resize(depth + 1);
-        std::vector<KeyNode>& siblings = *open_.back();
-        siblings.push_back(KeyNode{std::string(line.text), {}});
-        open_.push_back(&siblings.back().children);
-        return true;
+        previous_ = depth;
+        return depth;
     }
 
-    KeyForest Take() { return std::move(forest_); }
-
   private:
-    KeyForest forest_;
-    std::vector<KeyForest*> open_;
     bool first_ = true;
+    std::size_t previous_ = 0;
 };
+
+// How many children every key will have, in line order, and how many keys
+// the top level holds: a first pass, so that every list of keys is
+// allocated once at its final size and a file that fails allocates nothing.
+struct Shape {
+    std::size_t topLevel = 0;
+    std::vector<std::size_t> children;
+};
+
+std::optional<Shape> MeasureShape(std::string_view text) {
+    Shape shape;
+    std::vector<std::size_t> path;  // line index of the last key at each depth
+    DepthRule rule;
+    LineReader lines(text);
+    while (std::optional<std::string_view> line = lines.Next()) {
+        std::optional<std::size_t> depth = rule.DepthOf(SplitIndent(*line).level);
+        if (!depth) return std::nullopt;
+        path.resize(*depth);
+        ++(path.empty() ? shape.topLevel : shape.children[path.back()]);
+        path.push_back(shape.children.size());
+        shape.children.push_back(0);
+    }
+    return shape;
+}
+
+// `open[d]` is the list that takes a key of depth d: the top level, then
+// the children of the last key of each depth. Lists are reserved at their
+// final size, so adding a key never moves a list on the path.
+KeyForest BuildForest(std::string_view text, const Shape& shape) {
+    KeyForest forest;
+    forest.reserve(shape.topLevel);
+    std::vector<KeyForest*> open{&forest};
+    DepthRule rule;
+    LineReader lines(text);
+    for (std::size_t index = 0; std::optional<std::string_view> line = lines.Next(); ++index) {
+        KeyLine key = SplitIndent(*line);
+        open.resize(*rule.DepthOf(key.level) + 1);
+        KeyNode& node = open.back()->emplace_back(KeyNode{std::string(key.text), {}});
+        node.children.reserve(shape.children[index]);
+        open.push_back(&node.children);
+    }
+    return forest;
+}
 
 std::optional<std::string> ReadWholeFile(const std::string& fileName) {
     std::error_code error;
@@ -79,6 +114,8 @@ std::optional<std::string> ReadWholeFile(const std::string& fileName) {
     std::ifstream in(fileName, std::ios::binary);
     if (!in) return std::nullopt;
     std::string content;
+    std::uintmax_t size = std::filesystem::file_size(fileName, error);
+    if (!error) content.reserve(size);
     char chunk[1 << 16];
     while (in.read(chunk, sizeof chunk) || in.gcount() > 0) content.append(chunk, in.gcount());
     if (in.bad()) return std::nullopt;
@@ -88,12 +125,9 @@ std::optional<std::string> ReadWholeFile(const std::string& fileName) {
 }  // namespace
 
 std::optional<KeyForest> ParseKeyboard(std::string_view text) {
-    ForestBuilder builder;
-    LineReader lines(text);
-    while (std::optional<std::string_view> line = lines.Next()) {
-        if (!builder.Add(SplitIndent(*line))) return std::nullopt;
-    }
-    return builder.Take();
+    std::optional<Shape> shape = MeasureShape(text);
+    if (!shape) return std::nullopt;
+    return BuildForest(text, *shape);
 }
 
 std::optional<KeyForest> ReadKeyboardFile(const std::string& fileName) {

@@ -1,7 +1,6 @@
 #include "platform/profile/ProfileFiles.h"
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -23,7 +22,7 @@ std::string_view WithoutTrailingBlanks(const char* def) {
 int CopyToBuffer(std::string_view text, char* buffer, int size) {
     text = text.substr(0, text.find('\0'));
     std::size_t count = std::min(text.size(), static_cast<std::size_t>(size - 1));
-    std::memcpy(buffer, text.data(), count);
+    text.copy(buffer, count);
     buffer[count] = '\0';
     return static_cast<int>(count);
 }
