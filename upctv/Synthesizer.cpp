@@ -24,9 +24,19 @@ int OnSamples(short* samples, int count, espeak_EVENT* events) {
     return session->abandoned ? kAbort : kContinue;
 }
 
+// eSpeak NG 1.51 cannot be shut down twice in one process: the second
+// espeak_Terminate waits forever for its own thread. Its data path is empty only
+// until the first initialisation, so it tells whether this copy of eSpeak NG has
+// served before, having stayed loaded while this library was unloaded.
+bool FirstUseOfEspeak() {
+    const char* dataPath = nullptr;
+    espeak_Info(&dataPath);
+    return !dataPath || !*dataPath;
+}
+
 }  // namespace
 
-Synthesizer::Synthesizer() {
+Synthesizer::Synthesizer() : shutDownAtEnd_(FirstUseOfEspeak()) {
     // A missing data folder must not end the keyboard's process.
     int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, kBufferMilliseconds, nullptr,
                                  espeakINITIALIZE_DONT_EXIT);
@@ -36,7 +46,7 @@ Synthesizer::Synthesizer() {
 }
 
 Synthesizer::~Synthesizer() {
-    if (Ready()) espeak_Terminate();
+    if (Ready() && shutDownAtEnd_) espeak_Terminate();
 }
 
 bool Synthesizer::Speak(const std::string& utf8, const VoiceChoice& voice,

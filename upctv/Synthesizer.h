@@ -32,6 +32,7 @@ class Synthesizer {
   private:
     void Select(const VoiceChoice& voice);
 
+    bool shutDownAtEnd_;
     int sampleRate_ = 0;
     std::string voiceName_;
 };

@@ -85,7 +85,11 @@ std::optional<WavFolder> WavFolder::FromEnvironment() {
 }
 
 std::unique_ptr<WavRecording> WavFolder::Create(int sampleRate) {
-    if (!last_) last_ = HighestNumber();
+    if (!last_) {
+        std::error_code error;
+        std::filesystem::create_directories(folder_, error);
+        last_ = HighestNumber();
+    }
     for (int attempt = 0; attempt < kMaxAttempts; ++attempt) {
         ++*last_;
         auto path = folder_ / FileName(*last_);

@@ -28,8 +28,8 @@ class WavRecording {
     std::uint32_t dataBytes_ = 0;
 };
 
-// The folder named by UPCTV_WAV_DIR, where each utterance is also kept as
-// "upctv-NNNNNN.wav", numbered on from the highest number already there.
+// The folder named by UPCTV_WAV_DIR (made if missing), where each utterance is
+// also kept as "upctv-NNNNNN.wav", numbered on from the highest number already there.
 class WavFolder {
   public:
     // Nothing when the variable is unset or empty.
