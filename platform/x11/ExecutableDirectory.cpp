@@ -1,0 +1,13 @@
+#include "platform/x11/ExecutableDirectory.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace platform::x11 {
+
+QString ExecutableDirectory() {
+    if (QCoreApplication::instance() != nullptr) return QCoreApplication::applicationDirPath();
+    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(u'/', 0, -2);
+}
+
+}  // namespace platform::x11

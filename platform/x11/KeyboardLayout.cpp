@@ -1,0 +1,134 @@
+#include "platform/x11/KeyboardLayout.h"
+
+#include <X11/keysym.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/x11/CharacterKeysyms.h"
+#include "platform/x11/SpanishKeyPositions.h"
+
+namespace platform::x11 {
+namespace {
+
+// Shift states in the order a character is looked for, with the high byte VkKeyScanA gives
+// each: Windows reads AltGr as Ctrl + Alt.
+struct ShiftState {
+    bool shift;
+    bool altGr;
+    int16_t highByte;
+};
+constexpr std::array<ShiftState, 4> kShiftStates = {{
+    {false, false, 0},
+    {true, false, 1},
+    {false, true, 6},
+    {true, true, 7},
+}};
+
+constexpr unsigned kKeymapParts = XkbKeyTypesMask | XkbKeySymsMask;
+constexpr unsigned kKeymapEvents = XkbNewKeyboardNotifyMask | XkbMapNotifyMask;
+
+}  // namespace
+
+KeyboardLayout::KeyboardLayout(X11Connection& connection) : connection_(connection) {
+    int opcode = 0;
+    int errorBase = 0;
+    int major = XkbMajorVersion;
+    int minor = XkbMinorVersion;
+    if (XkbQueryExtension(connection_.display(), &opcode, &xkbEventBase_, &errorBase, &major,
+                          &minor)) {
+        XkbSelectEvents(connection_.display(), XkbUseCoreKbd, kKeymapEvents, kKeymapEvents);
+    }
+    connection_.AddEventHandler([this](const XEvent& event) {
+        if (event.type == xkbEventBase_ + XkbEventCode) changed_ = true;
+    });
+}
+
+KeyboardLayout::~KeyboardLayout() {
+    if (keymap_ != nullptr) XkbFreeKeyboard(keymap_, XkbAllComponentsMask, True);
+}
+
+void KeyboardLayout::ReloadIfChanged() {
+    connection_.DispatchPending();
+    if (changed_) Reload();
+}
+
+void KeyboardLayout::Reload() {
+    changed_ = false;
+    Display* display = connection_.display();
+    if (keymap_ != nullptr) XkbFreeKeyboard(keymap_, XkbAllComponentsMask, True);
+    keymap_ = XkbGetMap(display, kKeymapParts, XkbUseCoreKbd);
+    keycodes_.fill(0);
+    if (keymap_ == nullptr || XkbGetNames(display, XkbKeyNamesMask, keymap_) != Success) return;
+    for (int keycode = keymap_->min_key_code; keycode <= keymap_->max_key_code; ++keycode) {
+        const char* name = keymap_->names->keys[keycode].name;
+        for (const KeyPosition& position : kSpanishKeyPositions) {
+            if (strncmp(name, position.name, XkbKeyNameLength) == 0) {
+                keycodes_[position.vk] = static_cast<KeyCode>(keycode);
+            }
+        }
+    }
+    for (const NamedKey& key : kNamedKeys)
+        keycodes_[key.vk] = XKeysymToKeycode(display, key.keysym);
+    altGrKeycode_ = XKeysymToKeycode(display, XK_ISO_Level3_Shift);
+    altGrMask_ = XkbKeysymToModifiers(display, XK_ISO_Level3_Shift);
+}
+
+KeyCode KeyboardLayout::KeycodeOf(uint8_t vk) {
+    ReloadIfChanged();
+    return keycodes_[vk];
+}
+
+KeyCode KeyboardLayout::AltGrKeycode() {
+    ReloadIfChanged();
+    return altGrKeycode_;
+}
+
+bool KeyboardLayout::TypesCharacters(uint8_t vk) const {
+    return std::any_of(kSpanishKeyPositions.begin(), kSpanishKeyPositions.end(),
+                       [vk](const KeyPosition& position) { return position.vk == vk; });
+}
+
+int16_t KeyboardLayout::VkKeyScan(char character) {
+    ReloadIfChanged();
+    const auto keysyms = KeysymsTyping(character);
+    if (const int16_t named = FindNamed(keysyms); named != -1) return named;
+    if (const int16_t found = Find(keysyms); found != -1) return found;
+    if (const KeySym dead = DeadKeysymTyping(character); dead != NoSymbol) return Find({dead});
+    return -1;
+}
+
+int16_t KeyboardLayout::FindNamed(const std::vector<KeySym>& keysyms) const {
+    for (const NamedKey& key : kNamedKeys) {
+        if (keycodes_[key.vk] != 0 &&
+            std::find(keysyms.begin(), keysyms.end(), key.keysym) != keysyms.end()) {
+            return key.vk;
+        }
+    }
+    return -1;
+}
+
+int16_t KeyboardLayout::Find(const std::vector<KeySym>& keysyms) {
+    if (keymap_ == nullptr || keysyms.empty()) return -1;
+    XkbStateRec state{};
+    XkbGetState(connection_.display(), XkbUseCoreKbd, &state);
+    for (const ShiftState& shiftState : kShiftStates) {
+        if (shiftState.altGr && altGrMask_ == 0) continue;
+        const unsigned modifiers =
+            (shiftState.shift ? ShiftMask : 0) | (shiftState.altGr ? altGrMask_ : 0);
+        for (const KeyPosition& position : kSpanishKeyPositions) {
+            const KeyCode keycode = keycodes_[position.vk];
+            if (keycode == 0) continue;
+            unsigned consumed = 0;
+            KeySym keysym = NoSymbol;
+            XkbTranslateKeyCode(keymap_, keycode, XkbBuildCoreState(modifiers, state.group),
+                                &consumed, &keysym);
+            if (std::find(keysyms.begin(), keysyms.end(), keysym) != keysyms.end()) {
+                return static_cast<int16_t>(position.vk | (shiftState.highByte << 8));
+            }
+        }
+    }
+    return -1;
+}
+
+}  // namespace platform::x11

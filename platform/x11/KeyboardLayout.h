@@ -1,0 +1,47 @@
+#pragma once
+
+#include <X11/XKBlib.h>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "platform/x11/X11Connection.h"
+
+namespace platform::x11 {
+
+// The keyboard layout active in the X server, seen through Windows virtual-key codes: each
+// code stands for the physical key the Windows Spanish layout gives it, so a code found for a
+// character types that character on whatever layout the server runs.
+class KeyboardLayout {
+  public:
+    explicit KeyboardLayout(X11Connection& connection);
+    ~KeyboardLayout();
+    KeyboardLayout(const KeyboardLayout&) = delete;
+    KeyboardLayout& operator=(const KeyboardLayout&) = delete;
+
+    // The X keycode of a virtual key, or 0 when this keyboard has no such key.
+    KeyCode KeycodeOf(uint8_t vk);
+    // Whether the virtual key types characters (as opposed to Shift, arrows, Return ...).
+    bool TypesCharacters(uint8_t vk) const;
+    // The key that selects the third level (AltGr), or 0.
+    KeyCode AltGrKeycode();
+    // Virtual key in the low byte and shift state in the high byte (1 Shift, 6 AltGr), or -1.
+    int16_t VkKeyScan(char character);
+
+  private:
+    void Reload();
+    void ReloadIfChanged();
+    int16_t FindNamed(const std::vector<KeySym>& keysyms) const;
+    int16_t Find(const std::vector<KeySym>& keysyms);
+
+    X11Connection& connection_;
+    XkbDescPtr keymap_ = nullptr;
+    std::array<KeyCode, 256> keycodes_{};
+    KeyCode altGrKeycode_ = 0;
+    unsigned altGrMask_ = 0;
+    int xkbEventBase_ = 0;
+    bool changed_ = true;
+};
+
+}  // namespace platform::x11

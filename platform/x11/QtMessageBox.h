@@ -1,0 +1,10 @@
+#pragma once
+
+class QWidget;
+
+namespace platform::x11 {
+
+// MessageBoxA through QMessageBox: MB_* icon and buttons, Windows-1252 texts.
+int ShowMessageBox(QWidget* owner, const char* text, const char* caption, unsigned type);
+
+}  // namespace platform::x11

@@ -1,0 +1,63 @@
+#include "platform/x11/X11Keyboard.h"
+
+#include <X11/extensions/XTest.h>
+
+#include "platform/Constants.h"
+
+namespace platform::x11 {
+
+X11Keyboard::X11Keyboard(X11Connection& connection, KeyboardLayout& layout)
+    : connection_(connection), layout_(layout) {
+    int eventBase = 0;
+    int errorBase = 0;
+    int major = 0;
+    int minor = 0;
+    available_ = XTestQueryExtension(connection_.display(), &eventBase, &errorBase, &major, &minor);
+}
+
+X11Keyboard::~X11Keyboard() {
+    // Never leave a modifier stuck down in the user's session.
+    Set(altGr_, false);
+    Set(ctrl_, false);
+    Set(alt_, false);
+    XFlush(connection_.display());
+}
+
+void X11Keyboard::keybd_event(uint8_t vk, unsigned flags) {
+    if (!available_) return;
+    const bool down = (flags & KEYEVENTF_KEYUP) == 0;
+    if (vk == VK_CONTROL || vk == VK_MENU) {
+        (vk == VK_CONTROL ? ctrlHeld_ : altHeld_) = down;
+        Modifier& modifier = vk == VK_CONTROL ? ctrl_ : alt_;
+        modifier.keycode = layout_.KeycodeOf(vk);
+        Set(modifier, down);
+        if (!down) Set(altGr_, false);
+    } else if (const KeyCode keycode = layout_.KeycodeOf(vk); keycode != 0) {
+        if (down && vk != VK_SHIFT) {
+            HoldCtrlAlt(!(ctrlHeld_ && altHeld_ && layout_.TypesCharacters(vk) &&
+                          layout_.AltGrKeycode() != 0));
+        }
+        Send(keycode, down);
+    }
+    XFlush(connection_.display());
+}
+
+void X11Keyboard::HoldCtrlAlt(bool held) {
+    altGr_.keycode = layout_.AltGrKeycode();
+    if (held) Set(altGr_, false);
+    Set(ctrl_, held && ctrlHeld_);
+    Set(alt_, held && altHeld_);
+    if (!held) Set(altGr_, true);
+}
+
+void X11Keyboard::Set(Modifier& modifier, bool down) {
+    if (modifier.down == down || modifier.keycode == 0) return;
+    Send(modifier.keycode, down);
+    modifier.down = down;
+}
+
+void X11Keyboard::Send(KeyCode keycode, bool down) {
+    XTestFakeKeyEvent(connection_.display(), keycode, down ? True : False, CurrentTime);
+}
+
+}  // namespace platform::x11

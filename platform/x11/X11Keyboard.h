@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/x11/KeyboardLayout.h"
+#include "platform/x11/X11Connection.h"
+
+namespace platform::x11 {
+
+// Synthesised key events through the XTEST extension, keyed by Windows virtual-key codes.
+// Windows reads Ctrl + Alt as AltGr while a character key goes down; X does not, so while
+// both are held a character key goes down with the third-level key instead of them.
+class X11Keyboard {
+  public:
+    X11Keyboard(X11Connection& connection, KeyboardLayout& layout);
+    ~X11Keyboard();
+    X11Keyboard(const X11Keyboard&) = delete;
+    X11Keyboard& operator=(const X11Keyboard&) = delete;
+
+    void keybd_event(uint8_t vk, unsigned flags);
+
+  private:
+    // A modifier key as the X server sees it, which may differ from what the caller holds.
+    struct Modifier {
+        KeyCode keycode = 0;
+        bool down = false;
+    };
+
+    void HoldCtrlAlt(bool held);
+    void Set(Modifier& modifier, bool down);
+    void Send(KeyCode keycode, bool down);
+
+    X11Connection& connection_;
+    KeyboardLayout& layout_;
+    bool available_ = false;
+    bool ctrlHeld_ = false;
+    bool altHeld_ = false;
+    Modifier ctrl_;
+    Modifier alt_;
+    Modifier altGr_;
+};
+
+}  // namespace platform::x11

@@ -1,0 +1,249 @@
+#include "platform/x11/X11Windows.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/Constants.h"
+#include "platform/x11/Utf8Text.h"
+
+namespace platform::x11 {
+namespace {
+
+using namespace std::chrono_literals;
+
+// How long a window manager may take to hand the focus over; about 2 ms under openbox.
+constexpr auto kActivationLimit = 500ms;
+// The input focus changes without any event reaching us, so it is looked at this often.
+constexpr auto kFocusRecheck = 5ms;
+// The activation request comes from a pager-like tool acting for the user.
+constexpr long kSourcePager = 2;
+// _NET_MOVERESIZE_WINDOW: north-west gravity places the outer frame at (x, y).
+constexpr long kNorthWestGravity = 1;
+constexpr long kMoveFlags = (1 << 8) | (1 << 9);
+constexpr long kSizeFlags = (1 << 10) | (1 << 11);
+constexpr long kSourceShift = 12;
+
+int CopyToBuffer(const std::string& text, char* buffer, int size) {
+    if (buffer == nullptr || size <= 0) return 0;
+    const int length = std::min(static_cast<int>(text.size()), size - 1);
+    std::memcpy(buffer, text.data(), static_cast<size_t>(length));
+    buffer[length] = '\0';
+    return length;
+}
+
+}  // namespace
+
+X11Windows::X11Windows(X11Connection& connection) : connection_(connection) {
+    XSelectInput(connection_.display(), connection_.root(), PropertyChangeMask);
+}
+
+HWND X11Windows::GetForegroundWindow() {
+    const auto active = connection_.Property32(connection_.root(), "_NET_ACTIVE_WINDOW", XA_WINDOW);
+    return active.empty() ? 0 : active.front();
+}
+
+bool X11Windows::BringWindowToTop(HWND window) {
+    if (window == 0 || !IsAlive(window)) return false;
+    if (IsActive(window)) return true;
+    RequestActivation(window);
+    // Keys sent before the focus has really moved would go to the old window.
+    return connection_.WaitUntil([&] { return IsActive(window); }, kActivationLimit, kFocusRecheck);
+}
+
+bool X11Windows::IsActive(Window window) {
+    // The window manager names the active window a little after moving the focus, so a
+    // window it still names may already have lost the focus to a new one.
+    return GetForegroundWindow() == window && FocusIsInside(window);
+}
+
+bool X11Windows::FocusIsInside(Window window) {
+    Window focus = None;
+    int revert = 0;
+    XGetInputFocus(connection_.display(), &focus, &revert);
+    // The focus may sit on a child of the top-level window.
+    while (focus != None && focus != PointerRoot && focus != connection_.root()) {
+        if (focus == window) return true;
+        Window root = None;
+        Window parent = None;
+        Window* children = nullptr;
+        unsigned count = 0;
+        if (!connection_.Succeeds([&] {
+                XQueryTree(connection_.display(), focus, &root, &parent, &children, &count);
+            })) {
+            return false;
+        }
+        if (children != nullptr) XFree(children);
+        focus = parent;
+    }
+    return false;
+}
+
+bool X11Windows::IsAlive(Window window) {
+    XWindowAttributes attributes;
+    return connection_.Succeeds(
+        [&] { XGetWindowAttributes(connection_.display(), window, &attributes); });
+}
+
+void X11Windows::RequestActivation(Window window) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = connection_.atom("_NET_ACTIVE_WINDOW");
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = kSourcePager;
+    event.xclient.data.l[1] = CurrentTime;
+    event.xclient.data.l[2] = static_cast<long>(GetForegroundWindow());
+    XSendEvent(connection_.display(), connection_.root(), False,
+               SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    // Without a window manager the request goes unheard; raising still works then.
+    XRaiseWindow(connection_.display(), window);
+    XFlush(connection_.display());
+}
+
+void X11Windows::EnumWindows(const std::function<bool(HWND)>& callback) {
+    auto stacking =
+        connection_.Property32(connection_.root(), "_NET_CLIENT_LIST_STACKING", XA_WINDOW);
+    std::reverse(stacking.begin(), stacking.end());  // the list runs bottom to top
+    std::stable_partition(stacking.begin(), stacking.end(),
+                          [&](unsigned long window) { return IsAbove(window); });
+    for (const unsigned long window : stacking) {
+        if (!callback(window)) return;
+    }
+}
+
+bool X11Windows::IsAbove(Window window) {
+    const auto states = connection_.Property32(window, "_NET_WM_STATE", XA_ATOM);
+    return std::find(states.begin(), states.end(), connection_.atom("_NET_WM_STATE_ABOVE")) !=
+           states.end();
+}
+
+int X11Windows::GetWindowTextA(HWND window, char* buffer, int size) {
+    auto utf8 = connection_.Property8(window, "_NET_WM_NAME", connection_.atom("UTF8_STRING"));
+    if (!utf8) {
+        XTextProperty property{};
+        char** list = nullptr;
+        int count = 0;
+        if (connection_.Succeeds([&] { XGetWMName(connection_.display(), window, &property); }) &&
+            property.value != nullptr &&
+            Xutf8TextPropertyToTextList(connection_.display(), &property, &list, &count) >=
+                Success &&
+            count > 0) {
+            utf8 = std::string(list[0]);
+        }
+        if (list != nullptr) XFreeStringList(list);
+        if (property.value != nullptr) XFree(property.value);
+    }
+    return CopyToBuffer(Cp1252FromUtf8(utf8.value_or(std::string())), buffer, size);
+}
+
+int X11Windows::GetClassNameA(HWND window, char* buffer, int size) {
+    XClassHint hint{};
+    std::string name;
+    if (connection_.Succeeds([&] { XGetClassHint(connection_.display(), window, &hint); }) &&
+        hint.res_class != nullptr) {
+        name = Cp1252FromLatin1(hint.res_class);
+    }
+    if (hint.res_name != nullptr) XFree(hint.res_name);
+    if (hint.res_class != nullptr) XFree(hint.res_class);
+    return CopyToBuffer(name, buffer, size);
+}
+
+Rect X11Windows::FrameExtents(Window window) {
+    const auto extents = connection_.Property32(window, "_NET_FRAME_EXTENTS", XA_CARDINAL);
+    if (extents.size() < 4) return {};
+    // The property lists left, right, top, bottom.
+    return Rect{static_cast<int>(extents[0]), static_cast<int>(extents[2]),
+                static_cast<int>(extents[1]), static_cast<int>(extents[3])};
+}
+
+bool X11Windows::GetWindowRect(HWND window, Rect* rect) {
+    if (window == 0 || rect == nullptr) return false;
+    XWindowAttributes attributes{};
+    int x = 0;
+    int y = 0;
+    Window child = None;
+    if (!connection_.Succeeds([&] {
+            XGetWindowAttributes(connection_.display(), window, &attributes);
+            XTranslateCoordinates(connection_.display(), window, connection_.root(), 0, 0, &x, &y,
+                                  &child);
+        })) {
+        return false;
+    }
+    const Rect frame = FrameExtents(window);
+    *rect = Rect{x - frame.left, y - frame.top, x + attributes.width + frame.right,
+                 y + attributes.height + frame.bottom};
+    return true;
+}
+
+bool X11Windows::SetWindowPos(HWND window, int x, int y, int cx, int cy, unsigned flags) {
+    if (window == 0 || !IsAlive(window)) return false;
+    const Rect frame = FrameExtents(window);
+    long geometryFlags = 0;
+    if ((flags & SWP_NOMOVE) == 0) geometryFlags |= kMoveFlags;
+    if ((flags & SWP_NOSIZE) == 0) geometryFlags |= kSizeFlags;
+    // Windows sizes count the frame; X sizes the client inside it.
+    const long width = std::max(1, cx - frame.left - frame.right);
+    const long height = std::max(1, cy - frame.top - frame.bottom);
+    return connection_.Succeeds([&] {
+        Display* display = connection_.display();
+        if ((flags & SWP_SHOWWINDOW) != 0) XMapWindow(display, window);
+        if (geometryFlags != 0) {
+            XEvent event{};
+            event.xclient.type = ClientMessage;
+            event.xclient.window = window;
+            event.xclient.message_type = connection_.atom("_NET_MOVERESIZE_WINDOW");
+            event.xclient.format = 32;
+            event.xclient.data.l[0] =
+                kNorthWestGravity | geometryFlags | (kSourcePager << kSourceShift);
+            event.xclient.data.l[1] = x;
+            event.xclient.data.l[2] = y;
+            event.xclient.data.l[3] = width;
+            event.xclient.data.l[4] = height;
+            XSendEvent(display, connection_.root(), False,
+                       SubstructureRedirectMask | SubstructureNotifyMask, &event);
+        }
+        if ((flags & SWP_NOZORDER) == 0) XRaiseWindow(display, window);
+        if ((flags & SWP_SHOWWINDOW) != 0) RequestActivation(window);
+    });
+}
+
+Rect X11Windows::WorkArea() {
+    Display* display = connection_.display();
+    const Rect screen{0, 0, DisplayWidth(display, DefaultScreen(display)),
+                      DisplayHeight(display, DefaultScreen(display))};
+    const auto areas = connection_.Property32(connection_.root(), "_NET_WORKAREA", XA_CARDINAL);
+    const auto desktop =
+        connection_.Property32(connection_.root(), "_NET_CURRENT_DESKTOP", XA_CARDINAL);
+    const size_t first = 4 * (desktop.empty() ? 0 : desktop.front());
+    if (areas.size() < first + 4) return screen;
+    // Each desktop's area is x, y, width, height.
+    const auto left = static_cast<int>(areas[first]);
+    const auto top = static_cast<int>(areas[first + 1]);
+    return Rect{left, top, left + static_cast<int>(areas[first + 2]),
+                top + static_cast<int>(areas[first + 3])};
+}
+
+int X11Windows::GetSystemMetrics(int index) {
+    Display* display = connection_.display();
+    switch (index) {
+        case SM_CXSCREEN:
+            return DisplayWidth(display, DefaultScreen(display));
+        case SM_CYSCREEN:
+            return DisplayHeight(display, DefaultScreen(display));
+        case SM_CXMAXIMIZED: {
+            const Rect area = WorkArea();
+            return area.right - area.left;
+        }
+        case SM_CYMAXIMIZED: {
+            const Rect area = WorkArea();
+            return area.bottom - area.top;
+        }
+        default:
+            return 0;
+    }
+}
+
+}  // namespace platform::x11

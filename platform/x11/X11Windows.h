@@ -1,0 +1,36 @@
+#pragma once
+
+#include <functional>
+
+#include "platform/Types.h"
+#include "platform/x11/X11Connection.h"
+
+namespace platform::x11 {
+
+// Top-level windows through the window manager's EWMH properties and requests.
+class X11Windows {
+  public:
+    explicit X11Windows(X11Connection& connection);
+
+    HWND GetForegroundWindow();
+    bool BringWindowToTop(HWND window);
+    void EnumWindows(const std::function<bool(HWND)>& callback);
+    int GetWindowTextA(HWND window, char* buffer, int size);
+    int GetClassNameA(HWND window, char* buffer, int size);
+    bool GetWindowRect(HWND window, Rect* rect);
+    bool SetWindowPos(HWND window, int x, int y, int cx, int cy, unsigned flags);
+    int GetSystemMetrics(int index);
+
+  private:
+    bool IsActive(Window window);
+    bool FocusIsInside(Window window);
+    bool IsAlive(Window window);
+    void RequestActivation(Window window);
+    bool IsAbove(Window window);
+    Rect FrameExtents(Window window);
+    Rect WorkArea();
+
+    X11Connection& connection_;
+};
+
+}  // namespace platform::x11

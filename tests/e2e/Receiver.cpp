@@ -1,0 +1,71 @@
+#include "tests/e2e/Receiver.h"
+
+#include <signal.h>
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include "platform/Cp1252.h"
+#include "tests/e2e/TestDesktop.h"
+
+namespace e2e {
+namespace {
+
+platform::HWND FindWindowTitled(const std::string& title) {
+    platform::HWND found = 0;
+    TheDesktop().EnumWindows([&](platform::HWND window) {
+        if (TitleOf(window) == title) found = window;
+        return found == 0;
+    });
+    return found;
+}
+
+}  // namespace
+
+Receiver::Receiver(const QString& title, const QStringList& options)
+    : output_(folder_.filePath(QStringLiteral("text"))) {
+    process_.setProcessChannelMode(QProcess::ForwardedChannels);
+    process_.start(QCoreApplication::applicationDirPath() + QStringLiteral("/e2e_receiver"),
+                   QStringList{title, output_} + options);
+    process_.waitForStarted();
+    const std::string windowsTitle = platform::FromQString(title);
+    WaitFor(
+        [&] { return QFile::exists(output_) && (window_ = FindWindowTitled(windowsTitle)) != 0; });
+}
+
+Receiver::~Receiver() {
+    if (process_.state() == QProcess::NotRunning) return;
+    ::kill(static_cast<pid_t>(process_.processId()), SIGCONT);
+    process_.kill();
+    process_.waitForFinished();
+}
+
+QString Receiver::Text() const {
+    QFile file(output_);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+bool Receiver::WaitForText(const QString& expected) const {
+    return WaitFor([&] { return Text() == expected; });
+}
+
+bool Receiver::WaitForCleanExit() {
+    return process_.waitForFinished() && process_.exitStatus() == QProcess::NormalExit &&
+           process_.exitCode() == 0;
+}
+
+void Receiver::Kill() {
+    process_.kill();
+    process_.waitForFinished();
+    WaitFor([&] {
+        bool listed = false;
+        TheDesktop().EnumWindows([&](platform::HWND window) {
+            listed = listed || window == window_;
+            return !listed;
+        });
+        return !listed;
+    });
+}
+
+}  // namespace e2e

@@ -1,0 +1,54 @@
+// A plain text window for the end-to-end tests: its title comes from the command line, every
+// change of its text is saved to a file the tests read back (the file first appears when the
+// window has the focus and takes keys), and it answers window messages with the sum of the
+// message number and both parameters, logging each one in its text.
+//
+// Usage: e2e_receiver TITLE OUTPUT-FILE [--above]
+
+#include <QApplication>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QSaveFile>
+#include <QWindow>
+
+#include "platform/x11/MessageReceiver.h"
+
+namespace {
+
+void Save(const QString& text, const QString& file) {
+    QSaveFile output(file);
+    if (!output.open(QIODevice::WriteOnly)) return;
+    output.write(text.toUtf8());
+    output.commit();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() < 3) {
+        qCritical("usage: e2e_receiver TITLE OUTPUT-FILE [--above]");
+        return 2;
+    }
+    const QString output = arguments.at(2);
+    QPlainTextEdit editor;
+    editor.setWindowTitle(arguments.at(1));
+    if (arguments.contains(QStringLiteral("--above"))) {
+        editor.setWindowFlag(Qt::WindowStaysOnTopHint);
+    }
+    editor.resize(400, 200);
+    QObject::connect(&editor, &QPlainTextEdit::textChanged,
+                     [&] { Save(editor.toPlainText(), output); });
+    QObject::connect(&app, &QGuiApplication::focusWindowChanged, [&](QWindow* window) {
+        if (window != nullptr && !QFile::exists(output)) Save(editor.toPlainText(), output);
+    });
+    editor.show();
+    platform::MessageReceiver receiver(
+        &editor, [&](unsigned message, uintptr_t wParam, intptr_t lParam) {
+            editor.appendPlainText(
+                QStringLiteral("message %1 %2 %3").arg(message).arg(wParam).arg(lParam));
+            return static_cast<long>(message + wParam + lParam);
+        });
+    return QApplication::exec();
+}
