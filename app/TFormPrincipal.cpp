@@ -55,6 +55,8 @@ TFormPrincipal::TFormPrincipal(Programa& programa, QWidget* parent)
     setCentralWidget(central);
     BuildMenu();
     WireShell();
+    WireDispatch();
+    WireScanning();
     WireSpeech();
     FontDialog = [this](const QFont& initial) -> std::optional<QFont> {
         bool confirmed = false;

@@ -182,6 +182,8 @@ class TFormPrincipal : public QMainWindow {
     bool shownOnce_ = false;
     // Each subsystem connects its own components to its handlers.
     void WireShell();
+    void WireDispatch();
+    void WireScanning();
     void WireSpeech();
 
     // Speech: the toolbar layouts of the reading states and the steps of the read button.

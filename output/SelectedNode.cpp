@@ -1,0 +1,28 @@
+#include "output/SelectedNode.h"
+
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+
+#include "app/KeyTree.h"
+
+namespace output {
+
+QTreeWidgetItem* NodeSeleccionat(const QTreeWidget& tree) {
+    const QList<QTreeWidgetItem*> selected = tree.selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
+std::string TextSeleccionat(const QTreeWidget& tree) {
+    const QTreeWidgetItem* node = NodeSeleccionat(tree);
+    return node ? KeyTree::TextOf(node) : std::string();
+}
+
+bool EsDelArbre(const QTreeWidget& tree, const QTreeWidgetItem* node) {
+    if (!node) return false;
+    for (QTreeWidgetItemIterator it(const_cast<QTreeWidget*>(&tree)); *it; ++it) {
+        if (*it == node) return true;
+    }
+    return false;
+}
+
+}  // namespace output

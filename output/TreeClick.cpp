@@ -1,0 +1,82 @@
+#include <QAction>
+#include <QPersistentModelIndex>
+
+#include "app/TFormPrincipal.h"
+#include "keys/KeyKind.h"
+#include "output/ReceivingWindow.h"
+#include "output/SelectedNode.h"
+#include "scan/ScanDesign.h"
+
+namespace {
+
+void ObrirOTancarGrup(TFormPrincipal& form, QTreeWidgetItem* group) {
+    const bool counting = form.MenuPassarDuesVegades->isChecked();
+    if (group->isExpanded()) {
+        form.Tree->CollapseAll();
+        form.XEscaneig = scan::kColumnaInicial;
+        if (counting) form.FillsGrup = form.SaltsGrup = 0;
+        return;
+    }
+    group->setExpanded(true);
+    form.XEscaneig += form.Tree->indentation();
+    if (counting) {
+        form.FillsGrup = group->childCount();
+        form.SaltsGrup = -1;
+        form.GrupDuesVegades = group;
+    }
+}
+
+// Enter and Backspace go through the character path, the other special keys as one
+// virtual key sent on its own.
+void EnviarTeclaEspecial(TFormPrincipal& form, const keys::SpecialKey& key, bool canSend) {
+    if (key.send == keys::SpecialSend::VirtualKey) {
+        form.EnviarTecla(key.code);
+    } else if (canSend) {
+        form.EnviarCaracter(static_cast<char>(key.code));
+    }
+}
+
+void TeclejarTecla(TFormPrincipal& form, const QTreeWidgetItem* key, bool receiverInFront) {
+    const std::string text = keys::LowerAscii(KeyTree::TextOf(key));
+    if (form.MenuLlegirElQueSEscriu->isChecked()) form.LlegirTecla(text);
+    const bool sending = form.MenuEnviarLesTeclesALAplicacioActiva->isChecked();
+    const bool canSend = sending && receiverInFront;
+    std::string typed = text;
+    // Special, digit and operator keys leave their group open, so several can follow.
+    bool collapseAfter = true;
+    if (keys::IsSpaceName(text)) {
+        typed = " ";
+    } else if (const keys::SpecialKey* special = keys::FindSpecialKey(text)) {
+        if (sending) EnviarTeclaEspecial(form, *special, canSend);
+        typed.clear();
+        collapseAfter = false;
+    } else if (keys::IsDigitOrOperator(text)) {
+        collapseAfter = false;
+    }
+    if (canSend) {
+        for (char character : typed) form.EnviarCaracter(character);
+    }
+    if (collapseAfter) form.Tree->CollapseAll();
+    form.ReiniciarEscaneig();
+}
+
+}  // namespace
+
+void TFormPrincipal::TreeClick() {
+    // The node chosen by this click, held apart from the selection: another click handled
+    // while the receiving window is brought back must not change what this one types.
+    const QPersistentModelIndex chosen(Tree->indexFromItem(output::NodeSeleccionat(*Tree)));
+    TimerCercaHandleFinestra.SetEnabled(false);
+    if (MenuActivarLEscaneigAutomatic->isChecked()) TimerEscaneig.SetEnabled(false);
+    const bool receiverInFront = output::PortarAlDavant(desktop, FinestraReceptora);
+    TextEscaneigAnterior.clear();
+    if (QTreeWidgetItem* node = Tree->itemFromIndex(chosen)) {
+        if (node->childCount() > 0) {
+            ObrirOTancarGrup(*this, node);
+        } else {
+            TeclejarTecla(*this, node, receiverInFront);
+        }
+    }
+    if (MenuActivarLEscaneigAutomatic->isChecked()) TimerEscaneig.SetEnabled(true);
+    TimerCercaHandleFinestra.SetEnabled(true);
+}

@@ -1,0 +1,24 @@
+#include <QAction>
+
+#include "app/TFormPrincipal.h"
+#include "output/SelectedNode.h"
+#include "platform/Constants.h"
+#include "scan/ScanActions.h"
+#include "scan/ScanDesign.h"
+
+void TFormPrincipal::ReiniciarEscaneig() {
+    if (!MenuActivarLEscaneigAutomatic->isChecked()) return;
+    XEscaneig = scan::kColumnaInicial;
+    Tree->CollapseAll();
+    if (MenuPassarDuesVegades->isChecked()) {
+        GrupDuesVegades = output::NodeSeleccionat(*Tree);
+        FillsGrup = SaltsGrup = 0;
+    }
+    scan::EnviarTeclaDeNavegacio(*this, platform::VK_HOME);
+    scan::PosarPunterAlPrincipi(*this);
+    desktop.ProcessMessages();
+    TextEscaneigAnterior.clear();
+    // The person goes on working in the receiving application while the scan runs.
+    scan::TornarALaFinestraReceptora(*this);
+    if (MenuLlegirlateclaEnEscaneigAutomatic->isChecked()) scan::LlegirTeclaRessaltada(*this);
+}

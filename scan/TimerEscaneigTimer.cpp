@@ -1,0 +1,40 @@
+#include <QAction>
+
+#include "app/TFormPrincipal.h"
+#include "output/SelectedNode.h"
+#include "platform/Constants.h"
+#include "scan/ScanActions.h"
+#include "scan/ScanDesign.h"
+
+namespace {
+
+// After a group return the group's node stays highlighted one step longer and a little more.
+void PausaDeRetorn(TFormPrincipal& form) {
+    form.Espera(form.TimerEscaneig.Interval() + scan::kPausaRetornGrupMs);
+    if (form.MenuActivarLEscaneigAutomatic->isChecked()) form.TimerEscaneig.SetEnabled(true);
+}
+
+}  // namespace
+
+void TFormPrincipal::TimerEscaneigTimer() {
+    TimerCercaHandleFinestra.SetEnabled(false);
+    scan::EnviarTeclaDeNavegacio(*this, platform::VK_DOWN);
+    desktop.ProcessMessages();
+    const bool groupReturn = scan::RetornarAlGrup(*this);
+    scan::PosarPunterALaFila(*this);
+    if (groupReturn) {
+        // Tracking stays off and the receiving window waits for the next ordinary step.
+        PausaDeRetorn(*this);
+        return;
+    }
+    // A highlight that did not move has reached the end of the list.
+    if (output::TextSeleccionat(*Tree) == TextEscaneigAnterior) {
+        ReiniciarEscaneig();
+    } else if (MenuLlegirlateclaEnEscaneigAutomatic->isChecked() &&
+               scan::LlegirTeclaRessaltada(*this)) {
+        return;
+    }
+    TextEscaneigAnterior = output::TextSeleccionat(*Tree);
+    TimerCercaHandleFinestra.SetEnabled(true);
+    scan::TornarALaFinestraReceptora(*this);
+}
