@@ -1,5 +1,7 @@
+#include <cstdint>
+#include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <optional>
 #include <string>
 
 #include "upctv/Engine.h"
@@ -10,11 +12,26 @@ namespace {
 constexpr const char* kAbout = "upctv 1.0 - eSpeak NG";
 constexpr int kReadFileOk = 0;
 constexpr int kReadFileFailed = -1;
+// Hours of speech; anything larger is not a text meant to be read aloud.
+constexpr std::uintmax_t kLargestFile = 16 * 1024 * 1024;
 constexpr int kSilent = 0;
 constexpr int kSpeaking = 1;
 
 // Lives from loading the library to unloading it; its destructor joins the speaking thread.
 upctv::Engine engine(upctv::OpenAudioSink, upctv::WavFolder::FromEnvironment());
+
+// A regular file of at most kLargestFile bytes; nothing for anything else, so that
+// no exception ever crosses into the program that calls the library.
+std::optional<std::string> ReadTextFile(const char* path) {
+    std::error_code error;
+    if (!path || !std::filesystem::is_regular_file(path, error)) return std::nullopt;
+    auto size = std::filesystem::file_size(path, error);
+    if (error || size > kLargestFile) return std::nullopt;
+    std::ifstream file(path, std::ios::binary);
+    std::string text(size, '\0');
+    if (!file.read(text.data(), static_cast<std::streamsize>(size))) return std::nullopt;
+    return text;
+}
 
 }  // namespace
 
@@ -23,12 +40,9 @@ const char* upcTVAbout(void) { return kAbout; }
 void upcTVRead(const char* text1252) { engine.Read(text1252 ? text1252 : ""); }
 
 int upcTVReadFile(const char* path) {
-    if (!path) return kReadFileFailed;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return kReadFileFailed;
-    std::string text(std::istreambuf_iterator<char>(file), {});
-    if (file.bad()) return kReadFileFailed;
-    engine.Read(text);
+    auto text = ReadTextFile(path);
+    if (!text) return kReadFileFailed;
+    engine.Read(*text);
     return kReadFileOk;
 }
 

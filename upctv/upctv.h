@@ -13,7 +13,8 @@ extern "C" {
 UPCTV_EXPORT const char* upcTVAbout(void);
 // Speaks a zero-terminated Windows-1252 text, replacing whatever is being said.
 UPCTV_EXPORT void upcTVRead(const char* text1252);
-// Speaks a Windows-1252 text file; 0 when it is being read, -1 when it cannot be read.
+// Speaks a Windows-1252 text file; 0 when it is being read, -1 when it is missing,
+// not a regular file, unreadable or larger than 16 MiB.
 UPCTV_EXPORT int upcTVReadFile(const char* path);
 // Ends the speech at once.
 UPCTV_EXPORT void upcTVStop(void);

@@ -155,6 +155,7 @@ TEST(Library, ReadsAWindows1252File) {
 TEST(Library, ReadFileReportsAFileThatCannotBeRead) {
     LibraryHandle library;
     EXPECT_EQ(library.readFile("/nonexistent/text.txt"), -1);
+    EXPECT_EQ(library.readFile(library.WavFolder().c_str()), -1) << "a folder";
     EXPECT_EQ(library.readFile(nullptr), -1);
     EXPECT_FALSE(library.Speaking());
 }
