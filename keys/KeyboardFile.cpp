@@ -81,6 +81,7 @@ std::optional<Shape> MeasureShape(std::string_view text) {
     while (std::optional<std::string_view> line = lines.Next()) {
         std::optional<std::size_t> depth = rule.DepthOf(SplitIndent(*line).level);
         if (!depth) return std::nullopt;
+        if (shape.children.size() == kMaxKeys) return std::nullopt;
         path.resize(*depth);
         ++(path.empty() ? shape.topLevel : shape.children[path.back()]);
         path.push_back(shape.children.size());

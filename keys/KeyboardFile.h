@@ -9,9 +9,14 @@
 
 namespace keys {
 
+// The most keys a keyboard file may hold. A tree view of more keys than this would take
+// the keyboard minutes to show; a larger file fails like a malformed one.
+inline constexpr std::size_t kMaxKeys = 1'000'000;
+
 // Builds the key tree held by the text of a keyboard file: one key per line,
 // the level given by the leading tabs and blanks (each counts one). Nothing
-// when a line is more than one level deeper than the line before: a keyboard
+// when a line is more than one level deeper than the line before, or when the
+// file holds more than kMaxKeys keys: a keyboard
 // is loaded whole or not at all, so the caller keeps the one it has.
 std::optional<KeyForest> ParseKeyboard(std::string_view text);
 

@@ -161,3 +161,24 @@ TEST_F(KeyboardFileOnDisk, DeepFileFailingOnItsLastLineLeavesNothingBehind) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(KeyboardFile, HoldsAsManyKeysAsTheLimitAndNoMore) {
+    struct Case {
+        const char* name;
+        std::size_t keys;
+        bool loads;
+    };
+    const Case cases[] = {{"exactly the limit", keys::kMaxKeys, true},
+                          {"one key more", keys::kMaxKeys + 1, false},
+                          {"ten megabytes of empty lines", 10'000'000, false}};
+    for (const Case& c : cases) {
+        const std::string text(c.keys, '\n');
+        std::optional<keys::KeyForest> forest = keys::ParseKeyboard(text);
+        EXPECT_EQ(forest.has_value(), c.loads) << c.name;
+        if (forest) EXPECT_EQ(keys::CountKeys(*forest), c.keys) << c.name;
+    }
+}
+
+}  // namespace
