@@ -1,0 +1,41 @@
+#include "app/DesignTexts.h"
+#include "app/TFormPrincipal.h"
+#include "output/UnitFindAWindow.h"
+#include "speech/VoceliaDesign.h"
+#include "speech/VoceliaSuite.h"
+#include "speech/VoceliaText.h"
+
+using namespace speech;
+
+bool TFormPrincipal::BuscarVocelia() {
+    programa.FinestraVocelia = FindWindowByTitle(desktop, design::kVoceliaTitle);
+    return programa.FinestraVocelia != 0;
+}
+
+void TFormPrincipal::ArrencarVocelia() {
+    EscriureVocelia(kClauOrvaletObert, kValorCert);
+    desktop.WinExec(kOrdreVocelia, platform::SW_SHOWNORMAL);
+    EscriureVocelia(kClauProgramaExecutantSe, kValorCert);
+}
+
+void TFormPrincipal::EnviarAVocelia(const std::string& text) {
+    if (!BuscarVocelia()) {
+        // The text of a request that has to start the bridge first is not spoken.
+        ArrencarVocelia();
+        return;
+    }
+    const std::string llegir = TextPerAVocelia(text);
+    if (llegir.empty()) return;
+    EscriureVocelia(kClauLlegir, llegir);
+    desktop.SendMessageA(programa.FinestraVocelia, kMissatgeLlegir, 0, 0);
+}
+
+void TFormPrincipal::ObrirVocelia() {
+    if (!BuscarVocelia()) {
+        ArrencarVocelia();
+        return;
+    }
+    EscriureVocelia(kClauOrvaletObert, kValorCert);
+    desktop.SendMessageA(programa.FinestraVocelia, kMissatgeMostrar, 0, 0);
+    desktop.SetForegroundWindow(programa.FinestraVocelia);
+}
