@@ -1,3 +1,3 @@
 #include "app/TFormPrincipal.h"
 
-void TFormPrincipal::FormClose() {}
+void TFormPrincipal::FormClose() { TancarVocelia(); }

@@ -23,6 +23,7 @@ void Startup::Start() {
     if (!programa.upctv.Loaded()) FormPrincipal->DesactivarControlsDeLectura();
     ShowSplash();
     FormPrincipal->show();
+    FormPrincipal->RestaurarSintetitzador();
     FormPrincipal->TimerCercaHandleFinestra.SetEnabled(true);
 }
 

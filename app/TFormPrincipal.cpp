@@ -58,6 +58,7 @@ TFormPrincipal::TFormPrincipal(Programa& programa, QWidget* parent)
     WireDispatch();
     WireScanning();
     WireSpeech();
+    WireVocelia();
     FontDialog = [this](const QFont& initial) -> std::optional<QFont> {
         bool confirmed = false;
         const QFont font = QFontDialog::getFont(&confirmed, initial, this);

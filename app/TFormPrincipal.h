@@ -139,6 +139,10 @@ class TFormPrincipal : public QMainWindow {
     void ObrirVocelia();
     void MenuSapi51Click();
     void MenuIdiomaSapi51Click();
+    // Start-up: the engine chosen at the last close, restored once the window is shown.
+    void RestaurarSintetitzador();
+    // Closing: tells the bridge that the keyboard is going and records the chosen engine.
+    void TancarVocelia();
 
     // --- reading -----------------------------------------------------------------------
     bool LlegirTecla(const std::string& text);
@@ -185,6 +189,11 @@ class TFormPrincipal : public QMainWindow {
     void WireDispatch();
     void WireScanning();
     void WireSpeech();
+    void WireVocelia();
+
+    // The bridge program: looks its window up into FinestraVocelia, or starts it.
+    bool BuscarVocelia();
+    void ArrencarVocelia();
 
     // Speech: the toolbar layouts of the reading states and the steps of the read button.
     void DisposicioRepos();
