@@ -4,13 +4,19 @@
 #include <QMenuBar>
 
 #include "app/TFormPrincipal.h"
+#include "lang/CaptionTable.h"
 #include "platform/Cp1252.h"
 
 using platform::ToQString;
 
 namespace {
 
+using lang::Element;
+
 enum Check { Plain, Unticked, Ticked };
+
+// The captions that follow the interface language are designed in Catalan.
+const char* Design(Element element) { return lang::Text(element, lang::Llengua::Catala); }
 
 QAction* AddItem(QMenu* menu, const char* caption, Check check = Plain,
                  const char* shortcut = nullptr) {
@@ -24,36 +30,38 @@ QAction* AddItem(QMenu* menu, const char* caption, Check check = Plain,
 }  // namespace
 
 void TFormPrincipal::BuildMenu() {
-    MenuOpcions = menuBar()->addMenu(ToQString("&Opcions"));
-    MenuObrir = AddItem(MenuOpcions, "&Obrir...");
-    MenuCanviarLaFont = AddItem(MenuOpcions, "Canviar la &font...");
+    MenuOpcions = menuBar()->addMenu(ToQString(Design(Element::MenuOpcions)));
+    MenuObrir = AddItem(MenuOpcions, Design(Element::MenuObrir));
+    MenuCanviarLaFont = AddItem(MenuOpcions, Design(Element::MenuCanviarLaFont));
     MenuAjustarlagrandriadelafinestrareceptora =
-        AddItem(MenuOpcions, "Ajustar la grand\xE0ria de la finestra receptora");
+        AddItem(MenuOpcions, Design(Element::MenuAjustarlagrandriadelafinestrareceptora));
     MenuOpcions->addSeparator();  // N7
     MenuEnviarLesTeclesALAplicacioActiva =
-        AddItem(MenuOpcions, "Enviar les tecles a l'aplicaci\xF3 activa", Ticked);
+        AddItem(MenuOpcions, Design(Element::MenuEnviarLesTeclesALAplicacioActiva), Ticked);
     MenuOpcions->addSeparator();  // N8
     MenuActivarLEscaneigAutomatic =
-        AddItem(MenuOpcions, "Activar l'escaneig autom\xE0tic", Unticked);
+        AddItem(MenuOpcions, Design(Element::MenuActivarLEscaneigAutomatic), Unticked);
     MenuPassarDuesVegades = AddItem(MenuOpcions, "Passar dues vegades", Ticked);
     MenuPassarDuesVegades->setVisible(false);
     MenuOpcions->addSeparator();  // N1
     MenuLlegirlateclaEnEscaneigAutomatic =
-        AddItem(MenuOpcions, "Llegir la tecla en escaneig autom\xE0tic", Unticked);
-    MenuLlegirElQueSEscriu = AddItem(MenuOpcions, "Llegir el que s'&escriu", Unticked);
+        AddItem(MenuOpcions, Design(Element::MenuLlegirlateclaEnEscaneigAutomatic), Unticked);
+    MenuLlegirElQueSEscriu =
+        AddItem(MenuOpcions, Design(Element::MenuLlegirElQueSEscriu), Unticked);
     MenuOpcions->addSeparator();  // N3
     MenuLlegeixLoDeLaCarpetaSensePosarHiRes = AddItem(
-        MenuOpcions, "Llegeix el que hi ha a la car&peta sense posar-hi res", Unticked, "Ctrl+P");
-    MenuLlegeixLoSeleccionat = AddItem(MenuOpcions, "Llegeix lo &seleccionat", Unticked, "Ctrl+S");
+        MenuOpcions, Design(Element::MenuLlegeixLoDeLaCarpetaSensePosarHiRes), Unticked, "Ctrl+P");
+    MenuLlegeixLoSeleccionat =
+        AddItem(MenuOpcions, Design(Element::MenuLlegeixLoSeleccionat), Unticked, "Ctrl+S");
     MenuOpcions->addSeparator();  // N6
     MenuSeleccionaTotTeclesEstandar =
-        AddItem(MenuOpcions, "Selecciona &tot amb les tecles est\xE0ndard", Ticked, "Ctrl+T");
+        AddItem(MenuOpcions, Design(Element::MenuSeleccionaTotTeclesEstandar), Ticked, "Ctrl+T");
     MenuSeleccionaAmbCtrlA =
-        AddItem(MenuOpcions, "Selecciona tot amb Ctrl+&A (Outlook Catal\xE0)", Unticked, "Ctrl+A");
-    MenuSeleccionaAmbCtrlE = AddItem(
-        MenuOpcions, "Selecciona tot amb Ctrl+&E (Word, Outlook Castell\xE0)", Unticked, "Ctrl+E");
+        AddItem(MenuOpcions, Design(Element::MenuSeleccionaAmbCtrlA), Unticked, "Ctrl+A");
+    MenuSeleccionaAmbCtrlE =
+        AddItem(MenuOpcions, Design(Element::MenuSeleccionaAmbCtrlE), Unticked, "Ctrl+E");
     MenuOpcions->addSeparator();  // N5
-    PopupLlenguatge = MenuOpcions->addMenu(ToQString("Llengua"));
+    PopupLlenguatge = MenuOpcions->addMenu(ToQString(Design(Element::PopupLlenguatge)));
     PopupCatala = AddItem(PopupLlenguatge, "Catal\xE0", Ticked);
     PopupCastellano = AddItem(PopupLlenguatge, "Castellano", Unticked);
     PopupEuskera = AddItem(PopupLlenguatge, "&Euskara", Unticked);
@@ -61,17 +69,17 @@ void TFormPrincipal::BuildMenu() {
     MenuPortugues = AddItem(PopupLlenguatge, "Portugu\xEAs", Unticked);
     MenuSintetitzador = MenuOpcions->addMenu(ToQString("Sintetitzador"));
     MenuUPCTV = AddItem(MenuSintetitzador, "UPCTV", Ticked);
-    PopupVeuDe = MenuSintetitzador->addMenu(ToQString("Veu de"));
-    PopupDona = AddItem(PopupVeuDe, "Dona", Unticked);
-    PopupHome = AddItem(PopupVeuDe, "Home", Ticked);
+    PopupVeuDe = MenuSintetitzador->addMenu(ToQString(Design(Element::PopupVeuDe)));
+    PopupDona = AddItem(PopupVeuDe, Design(Element::PopupDona), Unticked);
+    PopupHome = AddItem(PopupVeuDe, Design(Element::PopupHome), Ticked);
     MenuSintetitzador->addSeparator();  // N9
     MenuSapi51 = AddItem(MenuSintetitzador, "Sapi 5.1", Unticked);
     MenuIdiomaSapi51 = AddItem(MenuSintetitzador, "Idioma Sapi 5.1");
     MenuIdiomaSapi51->setEnabled(false);
     MenuOpcions->addSeparator();  // N4
-    MenuParlantDe = AddItem(MenuOpcions, "&Parlant de...");
+    MenuParlantDe = AddItem(MenuOpcions, Design(Element::MenuParlantDe));
     MenuOpcions->addSeparator();  // N2
-    MenuSortir = AddItem(MenuOpcions, "&Sortir");
+    MenuSortir = AddItem(MenuOpcions, Design(Element::MenuSortir));
 }
 
 void TFormPrincipal::OnClick(QAction* item, void (TFormPrincipal::*handler)()) {

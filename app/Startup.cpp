@@ -7,6 +7,7 @@
 #include "app/CommandLine.h"
 #include "app/DesignTexts.h"
 #include "app/TFormPrincipal.h"
+#include "lang/TFormLlengua.h"
 #include "platform/Constants.h"
 #include "speech/EngineBinding.h"
 
@@ -22,6 +23,7 @@ void Startup::Start() {
     AboutBox->OKButton->hide();
     if (!programa.upctv.Loaded()) FormPrincipal->DesactivarControlsDeLectura();
     ShowSplash();
+    if (!programa.LlenguaTriada) FormLlengua->exec();
     FormPrincipal->show();
     FormPrincipal->RestaurarSintetitzador();
     FormPrincipal->TimerCercaHandleFinestra.SetEnabled(true);
@@ -38,6 +40,7 @@ void Startup::CreateWindows() {
     }
     AboutBox = std::make_unique<TAboutBox>(programa.desktop);
     FormPrincipal->AboutBox = AboutBox.get();
+    FormLlengua = std::make_unique<TFormLlengua>(*FormPrincipal);
 }
 
 void Startup::ShowSplash() {

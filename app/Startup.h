@@ -8,6 +8,7 @@
 
 class TFormPrincipal;
 class TAboutBox;
+class TFormLlengua;
 
 // The entry routine's steps, apart from running the message loop: Start brings the
 // windows up in their fixed order, Finish frees what start-up took.
@@ -22,6 +23,7 @@ class Startup {
     Programa programa;
     std::unique_ptr<TFormPrincipal> FormPrincipal;
     std::unique_ptr<TAboutBox> AboutBox;
+    std::unique_ptr<TFormLlengua> FormLlengua;
 
   private:
     void CreateWindows();

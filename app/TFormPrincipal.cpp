@@ -58,6 +58,7 @@ TFormPrincipal::TFormPrincipal(Programa& programa, QWidget* parent)
     WireDispatch();
     WireScanning();
     WireSpeech();
+    WireLanguages();
     WireVocelia();
     FontDialog = [this](const QFont& initial) -> std::optional<QFont> {
         bool confirmed = false;

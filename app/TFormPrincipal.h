@@ -166,6 +166,8 @@ class TFormPrincipal : public QMainWindow {
     void PopupEuskeraClick();
     void PopupGalegoClick();
     void MenuPortuguesClick();
+    // Applies the language stored in the settings file while the window is created.
+    void AplicarLlenguaDesada(const std::string& storedValue);
 
     // Runs the handler when the menu item is clicked; the handler decides the check mark.
     void OnClick(QAction* item, void (TFormPrincipal::*handler)());
@@ -189,6 +191,7 @@ class TFormPrincipal : public QMainWindow {
     void WireDispatch();
     void WireScanning();
     void WireSpeech();
+    void WireLanguages();
     void WireVocelia();
 
     // The bridge program: looks its window up into FinestraVocelia, or starts it.

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// The five interface languages and the captions of the menu items that follow them.
+namespace lang {
+
+// In the order of the language submenu; Catalan is the design language.
+enum class Llengua { Catala, Castella, Euskera, Galego, Portugues };
+inline constexpr int kLlengues = 5;
+
+// The menu items whose caption follows the interface language, in menu order.
+enum class Element {
+    MenuOpcions,
+    MenuObrir,
+    MenuCanviarLaFont,
+    MenuAjustarlagrandriadelafinestrareceptora,
+    MenuEnviarLesTeclesALAplicacioActiva,
+    MenuActivarLEscaneigAutomatic,
+    MenuLlegirlateclaEnEscaneigAutomatic,
+    MenuLlegirElQueSEscriu,
+    MenuLlegeixLoDeLaCarpetaSensePosarHiRes,
+    MenuLlegeixLoSeleccionat,
+    MenuSeleccionaTotTeclesEstandar,
+    MenuSeleccionaAmbCtrlA,
+    MenuSeleccionaAmbCtrlE,
+    PopupLlenguatge,
+    PopupVeuDe,
+    PopupDona,
+    PopupHome,
+    MenuParlantDe,
+    MenuSortir,
+};
+inline constexpr int kElementsTraduits = 19;
+
+// The caption of an item in a language, in Windows-1252.
+const char* Text(Element element, Llengua llengua);
+
+// The language a stored value names, compared exactly; nothing for any other text.
+std::optional<Llengua> LlenguaDesada(const std::string& valor);
+
+}  // namespace lang

@@ -1,0 +1,62 @@
+#include "lang/TFormLlengua.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/TFormPrincipal.h"
+#include "platform/Constants.h"
+#include "platform/Cp1252.h"
+
+using platform::ToQString;
+
+namespace {
+
+constexpr const char* kCaption = "Llengua/Lengua";
+constexpr const char* kCatala = "Catal\xE0";
+constexpr const char* kCastellano = "Castellano";
+constexpr const char* kAcord = "D'&acord";
+constexpr const char* kCancel = "Cancel";
+
+}  // namespace
+
+TFormLlengua::TFormLlengua(TFormPrincipal& FormPrincipal, QWidget* parent)
+    : QDialog(parent), FormPrincipal(FormPrincipal) {
+    setWindowTitle(ToQString(kCaption));
+    RadioButton1 = new QRadioButton(ToQString(kCatala), this);
+    RadioButton1->setChecked(true);
+    RadioButtonCastellano = new QRadioButton(ToQString(kCastellano), this);
+    BitBtn1 = new QPushButton(ToQString(kAcord), this);
+    BitBtn1->setDefault(true);
+    BitBtn2 = new QPushButton(ToQString(kCancel), this);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(BitBtn2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(RadioButton1);
+    layout->addWidget(RadioButtonCastellano);
+    layout->addLayout(buttons);
+
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    // Cancel, Escape and the window frame all leave the language as it is.
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TFormLlengua::BitBtn1Click() {
+    if (RadioButtonCastellano->isChecked()) FormPrincipal.PopupCastellanoClick();
+    accept();
+}
+
+void TFormLlengua::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    CentrarALaPantalla();
+}
+
+void TFormLlengua::CentrarALaPantalla() {
+    const int screenWidth = FormPrincipal.desktop.GetSystemMetrics(platform::SM_CXSCREEN);
+    const int screenHeight = FormPrincipal.desktop.GetSystemMetrics(platform::SM_CYSCREEN);
+    const QRect outer = frameGeometry();
+    move((screenWidth - outer.width()) / 2, (screenHeight - outer.height()) / 2);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDialog>
+
+class QPushButton;
+class QRadioButton;
+class TFormPrincipal;
+
+// The first-run dialog: asks once for the interface language, offering Catalan, which is in
+// force already, or Castilian.
+class TFormLlengua : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit TFormLlengua(TFormPrincipal& FormPrincipal, QWidget* parent = nullptr);
+
+    // OK: switches the main window to Castilian when that is chosen, then closes.
+    void BitBtn1Click();
+
+    QRadioButton* RadioButton1;
+    QRadioButton* RadioButtonCastellano;
+    QPushButton* BitBtn1;
+    QPushButton* BitBtn2;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void CentrarALaPantalla();
+
+    TFormPrincipal& FormPrincipal;
+};
