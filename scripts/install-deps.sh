@@ -13,7 +13,7 @@ packages=(
     xvfb openbox x11-xkb-utils x11-utils xdotool imagemagick fonts-dejavu-core
     pulseaudio pulseaudio-utils dbus-x11 at-spi2-core python3-pyatspi
     # installing and checking the desktop files
-    desktop-file-utils appstream shared-mime-info
+    desktop-file-utils appstream shared-mime-info xdg-utils libglib2.0-bin
 )
 
 missing=()

@@ -1,0 +1,109 @@
+#!/bin/bash
+# Installs the build into a temporary prefix and checks what a desktop user gets: the
+# layout, the launcher, the metainfo, the keyboard file type, and the installed program
+# opened on a keyboard file the way a file manager opens it, driven through the
+# accessibility bus. Runs inside desktop.sh with ORVALET_E2E_ATSPI=1.
+#
+# Usage: install_test.sh BUILD_FOLDER
+set -euo pipefail
+
+build="$1"
+here="$(cd "$(dirname "$0")" && pwd)"
+app_id=org.orvalet.Orvalet
+mime_type=application/x-quarnel-teclat
+work="$(mktemp -d)"
+program_pid=""
+trap 'stop_program; rm -rf "$work"' EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+pass() { echo "ok: $*"; }
+
+stop_program() {
+    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
+    program_pid=""
+}
+
+prefix="$work/prefix"
+share="$prefix/share"
+cmake --install "$build" --prefix "$prefix" >"$work/install.log" || fail "install: $(cat "$work/install.log")"
+
+check_layout() {
+    local file
+    [ -L "$prefix/bin/orvalet" ] || fail "bin/orvalet is not a link"
+    [ "$(readlink -f "$prefix/bin/orvalet")" = "$prefix/libexec/orvalet/orvalet" ] ||
+        fail "bin/orvalet does not lead to libexec/orvalet/orvalet"
+    for file in libexec/orvalet/libupctv.so libexec/orvalet/vocelia \
+        share/man/man1/orvalet.1.gz share/applications/$app_id.desktop \
+        share/metainfo/$app_id.metainfo.xml share/mime/packages/$app_id.xml \
+        share/icons/hicolor/scalable/apps/$app_id.svg share/icons/hicolor/48x48/apps/$app_id.png \
+        share/orvalet/keyboards/catala.QuarnelTeclat share/orvalet/keyboards/castellano.QuarnelTeclat; do
+        [ -e "$prefix/$file" ] || fail "$file not installed"
+    done
+    pass "layout"
+}
+
+check_desktop_files() {
+    desktop-file-validate "$share/applications/$app_id.desktop" || fail "desktop-file-validate"
+    appstreamcli validate --no-net "$share/metainfo/$app_id.metainfo.xml" >"$work/appstream.log" ||
+        fail "appstreamcli validate: $(cat "$work/appstream.log")"
+    LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$share/man/man1/orvalet.1.gz" \
+        >/dev/null 2>"$work/man.log"
+    [ ! -s "$work/man.log" ] || fail "manual page: $(cat "$work/man.log")"
+    pass "launcher, metainfo and manual page"
+}
+
+# The desktop's own databases, built from the installed files alone.
+use_installed_desktop_data() {
+    update-mime-database "$share/mime"
+    update-desktop-database "$share/applications"
+    export XDG_DATA_HOME="$work/data-home" XDG_DATA_DIRS="$share" XDG_CURRENT_DESKTOP=GNOME
+    mkdir -p "$XDG_DATA_HOME"
+}
+
+check_file_type() {
+    local type default
+    type="$(xdg-mime query filetype "$keyboard")"
+    [ "$type" = "$mime_type" ] || fail "a keyboard file is '$type', not $mime_type"
+    default="$(xdg-mime query default "$mime_type")"
+    [ "$default" = "$app_id.desktop" ] || fail "keyboard files open with '$default'"
+    pass "keyboard files are $mime_type and open with Orvalet"
+}
+
+# Opens the keyboard file as a file manager does: the default application of its type,
+# started from the launcher's command line with the installed bin on the path.
+open_keyboard_file() {
+    local window
+    export XDG_CONFIG_HOME="$work/config"
+    mkdir -p "$XDG_CONFIG_HOME"
+    printf '[Quarnel Orvalet]\r\nLlengua=Catal\xe0\r\n' >"$XDG_CONFIG_HOME/orvalet.ini"
+    PATH="$prefix/bin:/usr/bin:/bin" gio open "$keyboard" || fail "gio open"
+    window="$(timeout 30 xdotool search --sync --name '^Orvalet$' | head -n 1)" ||
+        fail "the installed keyboard's window did not appear"
+    program_pid="$(xdotool getwindowpid "$window")"
+    [ "$(readlink -f "/proc/$program_pid/exe")" = "$prefix/libexec/orvalet/orvalet" ] ||
+        fail "the window is not the installed program's"
+    pass "opening a keyboard file started the installed keyboard"
+}
+
+check_accessibility() {
+    /usr/bin/python3 "$here/atspi_check.py" "$program_pid" || fail "accessibility"
+    timeout 10 tail --pid="$program_pid" -f /dev/null || fail "the keyboard did not close"
+    program_pid=""
+    grep -q "Tecles de control" "$XDG_CONFIG_HOME/orvalet.ini" ||
+        fail "closing the installed keyboard did not save its settings"
+    pass "closing saved the settings"
+}
+
+keyboard="$work/Teclat de prova.QuarnelTeclat"
+cp "$share/orvalet/keyboards/catala.QuarnelTeclat" "$keyboard"
+
+check_layout
+check_desktop_files
+use_installed_desktop_data
+check_file_type
+open_keyboard_file
+check_accessibility
