@@ -292,7 +292,9 @@ TEST_F(ReadingCommands, ToolbarLayouts) {
             EXPECT_EQ(ReadHint(), l.readHint) << c.state;
         }
         EXPECT_EQ(!form->ButtonParar->isHidden(), l.stopShown) << c.state;
-        if (l.stopShown) EXPECT_EQ(form->ButtonParar->x(), l.stopX) << c.state;
+        if (l.stopShown) {
+            EXPECT_EQ(form->ButtonParar->x(), l.stopX) << c.state;
+        }
         EXPECT_EQ(form->ButtonPausa->isEnabled(), l.pauseEnabled) << c.state;
         EXPECT_EQ(form->ButtonPausa->x(), 90) << c.state;
         EXPECT_EQ(form->EditVelocitat->x(), 120) << c.state;
@@ -367,7 +369,9 @@ TEST_F(ReadingCommands, CommandsInAnyOrderLeaveTheControlsConsistent) {
         library.SetStatus(0);
         desktop.Advance(200);
         EXPECT_TRUE(form->ButtonParar->isHidden()) << "seed " << seed << ": " << trail;
-        if (!form->LecturaPausada) EXPECT_TRUE(Idle()) << "seed " << seed << ": " << trail;
+        if (!form->LecturaPausada) {
+            EXPECT_TRUE(Idle()) << "seed " << seed << ": " << trail;
+        }
         form->ButtonPararClick();
         form->LecturaPausada = false;
         desktop.Advance(200);
