@@ -1,3 +1,6 @@
 #include "app/TFormPrincipal.h"
 
-void TFormPrincipal::FormClose() { TancarVocelia(); }
+void TFormPrincipal::FormClose() {
+    DesarConfiguracio();
+    TancarVocelia();
+}

@@ -2,7 +2,6 @@
 
 #include "app/DesignTexts.h"
 #include "app/TFormPrincipal.h"
-#include "keys/DefaultKeyboard.h"
 #include "keys/SpecialKeys.h"
 #include "platform/Constants.h"
 
@@ -12,6 +11,7 @@ void TFormPrincipal::FormCreate() {
     PlaceAtTopRight();
     FitHeightToScreen();
     TeclesDeControl = true;
+    CarregarConfiguracio();
     BuildKeyboard();
     TimerEscaneig.SetInterval(SpinEditTempsTimer->value() * design::kScanStepUnitMs);
 }
@@ -24,13 +24,18 @@ void TFormPrincipal::PlaceAtTopRight() {
 
 void TFormPrincipal::FitHeightToScreen() {
     const int screenHeight = desktop.GetSystemMetrics(platform::SM_CYSCREEN);
-    const int frameExtra = frameGeometry().height() - height();
-    if (screenHeight < frameGeometry().height()) resize(width(), screenHeight - frameExtra);
+    if (screenHeight < outerSize_.height()) ResizeOuter({outerSize_.width(), screenHeight});
+}
+
+void TFormPrincipal::ResizeOuter(QSize outer) {
+    outerSize_ = outer;
+    resize(outer - (frameGeometry().size() - size()));
 }
 
 void TFormPrincipal::BuildKeyboard() {
-    Tree->SetKeyboard(keys::DefaultKeyboard());
-    if (!PopupCatala->isChecked()) {
+    if (!programa.FitxerLiniaOrdres.empty()) {
+        CarregarTeclatDeLiniaOrdres();
+    } else if (!PopupCatala->isChecked()) {
         for (int i = 0; i < keys::kSpecialTopLevelNodes; ++i) delete Tree->takeTopLevelItem(0);
         AfegirTeclesEspecials();
     }
@@ -47,6 +52,7 @@ void TFormPrincipal::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // The window manager's frame is known only once the window is shown: keep the
     // right edge on the screen's edge unless the window has been placed elsewhere.
+    if (!shownOnce_) ResizeOuter(outerSize_);
     if (!shownOnce_ && x() == placedLeft_) PlaceAtTopRight();
     shownOnce_ = true;
 }

@@ -26,6 +26,7 @@ void Startup::Start() {
     if (!programa.LlenguaTriada) FormLlengua->exec();
     FormPrincipal->show();
     FormPrincipal->RestaurarSintetitzador();
+    FormPrincipal->RestaurarEscaneigAutomatic();
     FormPrincipal->TimerCercaHandleFinestra.SetEnabled(true);
 }
 

@@ -9,6 +9,7 @@
 
 #include "app/DesignTexts.h"
 #include "app/ToolbarPictures.h"
+#include "keys/DefaultKeyboard.h"
 #include "platform/Cp1252.h"
 
 using platform::ToQString;
@@ -43,7 +44,8 @@ TFormPrincipal::TFormPrincipal(Programa& programa, QWidget* parent)
       TimerEscaneig(desktop, design::kScanDesignIntervalMs, [this] { TimerEscaneigTimer(); }) {
     setWindowTitle(ToQString(design::kCaption));
     setWindowFlag(Qt::WindowStaysOnTopHint);
-    setGeometry(design::kDesignLeft, design::kDesignTop, design::kWidth, design::kHeight);
+    move(design::kDesignLeft, design::kDesignTop);
+    ResizeOuter({design::kWidth, design::kHeight});
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -58,18 +60,21 @@ TFormPrincipal::TFormPrincipal(Programa& programa, QWidget* parent)
     WireDispatch();
     WireScanning();
     WireSpeech();
-    WireLanguages();
     WireVocelia();
+    WireLanguages();
     FontDialog = [this](const QFont& initial) -> std::optional<QFont> {
         bool confirmed = false;
         const QFont font = QFontDialog::getFont(&confirmed, initial, this);
         if (!confirmed) return std::nullopt;
         return font;
     };
+    OpenFileDialog = [this] { return TriarFitxerDeTeclat(); };
     Tree->setFocus();
 }
 
-TFormPrincipal::~TFormPrincipal() = default;
+// The tree goes node by node, so a keyboard thousands of levels deep cannot exhaust the
+// stack the way the view's own recursive deletion would.
+TFormPrincipal::~TFormPrincipal() { Tree->Clear(); }
 
 void TFormPrincipal::BuildToolBar() {
     ToolBar1 = new QWidget(this);
@@ -110,6 +115,9 @@ void TFormPrincipal::BuildTree() {
     Tree = new KeyTree(this);
     Tree->setObjectName("Tree");
     Tree->setIndentation(design::kTreeIndent);
+    // The design keyboard is there from the start, so a creation that fails halfway
+    // still leaves a keyboard to type with.
+    Tree->SetKeyboard(keys::DefaultKeyboard());
     FontDialogFont = DesignFont(design::kFontHeight);
     Tree->setFont(FontDialogFont);
     // The selection stays as visible when another application is in front.
@@ -121,6 +129,7 @@ void TFormPrincipal::BuildTree() {
 }
 
 void TFormPrincipal::WireShell() {
+    OnClick(MenuObrir, &TFormPrincipal::MenuObrirClick);
     OnClick(MenuCanviarLaFont, &TFormPrincipal::MenuCanviarLaFontClick);
     OnClick(MenuParlantDe, &TFormPrincipal::MenuParlantDeClick);
     OnClick(MenuSortir, &TFormPrincipal::MenuSortirClick);

@@ -8,6 +8,7 @@
 
 #include "app/KeyTree.h"
 #include "app/Programa.h"
+#include "app/SettingsFont.h"
 #include "app/Timer.h"
 
 class QAction;
@@ -44,6 +45,11 @@ class TFormPrincipal : public QMainWindow {
     QFont FontDialogFont;  // the font dialog's font, which is also the tree's
     // Shows the font dialog starting from a font; nothing when the user cancels.
     std::function<std::optional<QFont>(const QFont&)> FontDialog;
+    // The rest of the font dialog's font, kept for the settings file.
+    int FontDialogCharset = settings::kCharsetPerDefecte;
+    std::int32_t FontDialogColor = settings::kColorPerDefecte;
+    // Shows the open dialog; the chosen file name, nothing when the user cancels.
+    std::function<std::optional<std::string>()> OpenFileDialog;
 
     QMenu* MenuOpcions;
     QAction* MenuObrir;
@@ -102,9 +108,17 @@ class TFormPrincipal : public QMainWindow {
     // Sets the tree's font and the font dialog's font.
     void AplicarFont(const QFont& font);
 
+    // --- settings file ---------------------------------------------------------------
+    // Applies the saved settings; false "Llengua" (a first run) applies nothing else.
+    void CarregarConfiguracio();
+    void DesarConfiguracio();
+    // Starts automatic scanning, after a short wait, when it was on at the last close.
+    void RestaurarEscaneigAutomatic();
+
     // --- key tree ----------------------------------------------------------------------
     void AfegirTeclesEspecials();
     bool CarregarTeclat(const std::string& fileName);
+    void CarregarTeclatDeLiniaOrdres();
     void MenuObrirClick();
 
     // --- key press dispatch ---------------------------------------------------------------
@@ -184,15 +198,34 @@ class TFormPrincipal : public QMainWindow {
     void FitHeightToScreen();
     void BuildKeyboard();
 
+    // Settings file.
+    void AplicarVeuDesada();
+    void AplicarFontDesada();
+    void AplicarColorDeFont();
+    void AplicarMenuDesat();
+    void AplicarPosicioDesada();
+    void AplicarTeclesDeControlDesades();
+    void DesarLlenguaIVeu();
+    void DesarFont();
+
+    // Keyboard files.
+    void ObrirTeclat(const std::string& fileName);
+    void PortarPunterALaPregunta();
+    std::optional<std::string> TriarFitxerDeTeclat();
+
     int placedLeft_ = 0;
     bool shownOnce_ = false;
+    // Sizes the window by its outer sides, frame included, as the design and the
+    // settings file give them; applied again once the frame is known.
+    void ResizeOuter(QSize outer);
+    QSize outerSize_;
     // Each subsystem connects its own components to its handlers.
     void WireShell();
     void WireDispatch();
     void WireScanning();
     void WireSpeech();
-    void WireLanguages();
     void WireVocelia();
+    void WireLanguages();
 
     // The bridge program: looks its window up into FinestraVocelia, or starts it.
     bool BuscarVocelia();

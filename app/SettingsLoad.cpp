@@ -1,0 +1,108 @@
+#include <QAction>
+#include <QApplication>
+#include <algorithm>
+
+#include "app/DesignTexts.h"
+#include "app/SettingsFile.h"
+#include "app/SettingsFont.h"
+#include "app/SettingsMenu.h"
+#include "app/TFormPrincipal.h"
+#include "platform/Cp1252.h"
+
+using namespace settings;
+
+namespace {
+
+// Window places and sides beyond what the window system can address.
+constexpr int kLlocMaxim = 32767;
+constexpr int kCostatMaxim = 32767;
+
+int DinsDelLimit(std::int32_t value, int lowest, int highest) {
+    return std::clamp<std::int32_t>(value, lowest, highest);
+}
+
+}  // namespace
+
+void TFormPrincipal::CarregarConfiguracio() {
+    const std::string llengua = Llegir(kSeccioOrvalet, kClauLlengua, kNo);
+    programa.LlenguaTriada = llengua != kNo;
+    if (!programa.LlenguaTriada) return;
+    AplicarLlenguaDesada(llengua);
+    AplicarVeuDesada();
+    AplicarFontDesada();
+    AplicarMenuDesat();
+    AplicarPosicioDesada();
+    AplicarTeclesDeControlDesades();
+}
+
+void TFormPrincipal::AplicarVeuDesada() {
+    if (Llegir(kSeccioOrvalet, kClauVeuDe, kNo) == kDona && programa.upctv.Loaded())
+        PopupDonaClick();
+}
+
+void TFormPrincipal::AplicarFontDesada() {
+    if (Llegir(kSeccioOrvalet, kClauVeuDe, kNo) == kNo) return;
+    const int dpi = Tree->logicalDpiY();
+    QFont font = FontDialogFont;
+    FontDialogCharset = LlegirNombre(kSeccioFont, kClauCharset) & 0xFF;
+    FontDialogColor = LlegirNombre(kSeccioFont, kClauColor);
+    AplicaAlcada(font, LlegirNombre(kSeccioFont, kClauHeight), dpi);
+    font.setFamily(platform::ToQString(Llegir(kSeccioFont, kClauName, kZero)));
+    AplicaMida(font, LlegirNombre(kSeccioFont, kClauSize));
+    font.setBold(Llegir(kSeccioFont, kClauNegreta, kZero) == kSiEstil);
+    font.setItalic(Llegir(kSeccioFont, kClauItalica, kZero) == kSiEstil);
+    font.setUnderline(Llegir(kSeccioFont, kClauSubratllat, kZero) == kSiEstil);
+    font.setStrikeOut(Llegir(kSeccioFont, kClauTatxat, kZero) == kSiEstil);
+    AplicarFont(font);
+    AplicarColorDeFont();
+}
+
+void TFormPrincipal::AplicarColorDeFont() {
+    QPalette palette = Tree->palette();
+    const QColor text =
+        ColorDeText(FontDialogColor).value_or(QApplication::palette().color(QPalette::Text));
+    palette.setColor(QPalette::Text, text);
+    Tree->setPalette(palette);
+}
+
+void TFormPrincipal::AplicarMenuDesat() {
+    for (const OpcioDeMenu& opcio : OpcionsDeMenu()) {
+        if (opcio.efecte == EfecteDeMenu::LlegitEnArrencar) continue;
+        const std::string value = Llegir(kSeccioMenu, opcio.clau, opcio.perDefecte);
+        QAction* item = this->*opcio.item;
+        switch (opcio.efecte) {
+            case EfecteDeMenu::DesmarcaAmbNo:
+                if (value == kNo) item->setChecked(false);
+                break;
+            case EfecteDeMenu::MarcaSiEsSi:
+                item->setChecked(value == kSi);
+                break;
+            case EfecteDeMenu::ClicaAmbSi:
+                if (value == kSi) (this->*opcio.handler)();
+                break;
+            case EfecteDeMenu::LlegitEnArrencar:
+                break;
+        }
+    }
+}
+
+void TFormPrincipal::AplicarPosicioDesada() {
+    if (const std::int32_t left = LlegirNombre(kSeccioPosicio, kClauLeft))
+        move(DinsDelLimit(left, -kLlocMaxim, kLlocMaxim), y());
+    if (const std::int32_t top = LlegirNombre(kSeccioPosicio, kClauTop))
+        move(x(), DinsDelLimit(top, -kLlocMaxim, kLlocMaxim));
+    if (const std::int32_t outerWidth = LlegirNombre(kSeccioPosicio, kClauWidth))
+        ResizeOuter({DinsDelLimit(outerWidth, 1, kCostatMaxim), outerSize_.height()});
+    if (const std::int32_t outerHeight = LlegirNombre(kSeccioPosicio, kClauAlcada))
+        ResizeOuter({outerSize_.width(), DinsDelLimit(outerHeight, 1, kCostatMaxim)});
+}
+
+void TFormPrincipal::AplicarTeclesDeControlDesades() {
+    if (Llegir(kSeccioTecles, kClauTecles, kSi) == kNo) TeclesDeControl = false;
+}
+
+void TFormPrincipal::RestaurarEscaneigAutomatic() {
+    if (Llegir(kSeccioMenu, kClauEscaneigAutomatic, kNo) != kSi) return;
+    Espera(design::kStartupWaitMs);
+    MenuActivarLEscaneigAutomaticClick();
+}

@@ -1,0 +1,38 @@
+#include "app/SettingsMenu.h"
+
+#include "app/SettingsFile.h"
+
+namespace settings {
+
+namespace {
+
+using F = TFormPrincipal;
+using enum EfecteDeMenu;
+
+const OpcioDeMenu kOpcions[] = {
+    {"MenuEnviarLesTeclesALAplicacioActiva", &F::MenuEnviarLesTeclesALAplicacioActiva, kSi,
+     DesmarcaAmbNo, nullptr},
+    {kClauEscaneigAutomatic, &F::MenuActivarLEscaneigAutomatic, kNo, LlegitEnArrencar,
+     &F::MenuActivarLEscaneigAutomaticClick},
+    {"MenuPassarDuesVegades", &F::MenuPassarDuesVegades, kNo, MarcaSiEsSi, nullptr},
+    {"MenuLlegirlateclaEnEscaneigAutomatic", &F::MenuLlegirlateclaEnEscaneigAutomatic, kNo,
+     ClicaAmbSi, &F::MenuLlegirlateclaEnEscaneigAutomaticClick},
+    {"MenuLlegirElQueSEscriu", &F::MenuLlegirElQueSEscriu, kNo, ClicaAmbSi,
+     &F::MenuLlegirElQueSEscriuClick},
+    {"MenuLlegeixLoDeLaCarpetaSensePosarHiRes", &F::MenuLlegeixLoDeLaCarpetaSensePosarHiRes, kNo,
+     ClicaAmbSi, &F::MenuLlegeixLoDeLaCarpetaSensePosarHiResClick},
+    {"MenuLlegeixLoSeleccionat", &F::MenuLlegeixLoSeleccionat, kNo, ClicaAmbSi,
+     &F::MenuLlegeixLoSeleccionatClick},
+    {"MenuSeleccionaTotTeclesEstandar", &F::MenuSeleccionaTotTeclesEstandar, kSi, DesmarcaAmbNo,
+     nullptr},
+    {"MenuSeleccionaAmbCtrlA", &F::MenuSeleccionaAmbCtrlA, kNo, ClicaAmbSi,
+     &F::MenuSeleccionaAmbCtrlAClick},
+    {"MenuSeleccionaAmbCtrlE", &F::MenuSeleccionaAmbCtrlE, kNo, ClicaAmbSi,
+     &F::MenuSeleccionaAmbCtrlEClick},
+};
+
+}  // namespace
+
+std::span<const OpcioDeMenu> OpcionsDeMenu() { return kOpcions; }
+
+}  // namespace settings

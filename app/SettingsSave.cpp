@@ -1,0 +1,58 @@
+#include <QAction>
+#include <string>
+
+#include "app/SettingsFile.h"
+#include "app/SettingsFont.h"
+#include "app/SettingsMenu.h"
+#include "app/TFormPrincipal.h"
+#include "platform/Cp1252.h"
+
+using namespace settings;
+
+namespace {
+
+std::string Nombre(std::int32_t value) { return std::to_string(value); }
+
+}  // namespace
+
+void TFormPrincipal::DesarConfiguracio() {
+    DesarLlenguaIVeu();
+    DesarFont();
+    for (const OpcioDeMenu& opcio : OpcionsDeMenu())
+        Escriure(kSeccioMenu, opcio.clau, Flag((this->*opcio.item)->isChecked()));
+    const QRect outer = frameGeometry();
+    Escriure(kSeccioPosicio, kClauLeft, Nombre(outer.left()));
+    Escriure(kSeccioPosicio, kClauTop, Nombre(outer.top()));
+    Escriure(kSeccioPosicio, kClauWidth, Nombre(outer.width()));
+    Escriure(kSeccioPosicio, kClauAlcada, Nombre(outer.height()));
+    Escriure(kSeccioTecles, kClauTecles, Flag(TeclesDeControl));
+}
+
+void TFormPrincipal::DesarLlenguaIVeu() {
+    const std::pair<QAction*, const char*> llengues[] = {{PopupCatala, kCatala},
+                                                         {PopupCastellano, kCastella},
+                                                         {PopupEuskera, kEuskera},
+                                                         {PopupGalego, kGalego},
+                                                         {MenuPortugues, kPortugues}};
+    for (const auto& [item, llengua] : llengues) {
+        if (item->isChecked()) {
+            Escriure(kSeccioOrvalet, kClauLlengua, llengua);
+            break;
+        }
+    }
+    Escriure(kSeccioOrvalet, kClauVeuDe, PopupDona->isChecked() ? kDona : kHome);
+}
+
+void TFormPrincipal::DesarFont() {
+    const int dpi = Tree->logicalDpiY();
+    const QFont& font = FontDialogFont;
+    Escriure(kSeccioFont, kClauCharset, Nombre(FontDialogCharset));
+    Escriure(kSeccioFont, kClauColor, Nombre(FontDialogColor));
+    Escriure(kSeccioFont, kClauHeight, Nombre(AlcadaDe(font, dpi)));
+    Escriure(kSeccioFont, kClauName, platform::FromQString(font.family()));
+    Escriure(kSeccioFont, kClauSize, Nombre(MidaDe(font, dpi)));
+    Escriure(kSeccioFont, kClauNegreta, FlagEstil(font.bold()));
+    Escriure(kSeccioFont, kClauItalica, FlagEstil(font.italic()));
+    Escriure(kSeccioFont, kClauSubratllat, FlagEstil(font.underline()));
+    Escriure(kSeccioFont, kClauTatxat, FlagEstil(font.strikeOut()));
+}
