@@ -17,6 +17,7 @@ void TFormPrincipal::ReiniciarEscaneig() {
     scan::EnviarTeclaDeNavegacio(*this, platform::VK_HOME);
     scan::PosarPunterAlPrincipi(*this);
     desktop.ProcessMessages();
+    scan::RessaltarFilaActual(*this);
     TextEscaneigAnterior.clear();
     // The person goes on working in the receiving application while the scan runs.
     scan::TornarALaFinestraReceptora(*this);

@@ -26,6 +26,11 @@ void EnviarTeclaDeNavegacio(TFormPrincipal& form, uint8_t vk) {
     output::Pulsar(form.desktop, vk);
 }
 
+void RessaltarFilaActual(TFormPrincipal& form) {
+    QTreeWidgetItem* current = form.Tree->currentItem();
+    if (current && !current->isSelected()) current->setSelected(true);
+}
+
 void PosarPunterALaFila(TFormPrincipal& form) {
     const QTreeWidgetItem* highlighted = output::NodeSeleccionat(*form.Tree);
     if (!highlighted) return;

@@ -11,6 +11,10 @@ namespace scan {
 // press and release of a navigation key.
 void EnviarTeclaDeNavegacio(TFormPrincipal& form, uint8_t vk);
 
+// Makes sure the current row is also the highlighted one: the tree makes its first row
+// current, without selecting it, when it first gets the focus, and then Home moves nothing.
+void RessaltarFilaActual(TFormPrincipal& form);
+
 // Moves the pointer onto the highlighted row, at the scan column; leaves it where it is
 // when no probe finds that row.
 void PosarPunterALaFila(TFormPrincipal& form);

@@ -1,0 +1,147 @@
+#include <QAction>
+#include <memory>
+
+#include "DispatchKeys.h"
+#include "ScanningFixture.h"
+
+namespace {
+
+using namespace dispatchkeys;
+using Texts = std::vector<std::string>;
+
+class ScanningGroups : public ScanningFixture {
+  protected:
+    // A group of one child between two keys.
+    void OneChildGroup() {
+        form.Tree->SetKeyboard({{"G", {{"H", {}}}}, {"K", {}}, {"L", {}}});
+        StartScanning();
+        ClickAtPointer();
+        ASSERT_EQ(OpenGroups(), Texts{"G"});
+    }
+    // Steps until the clock has moved by ms, expecting no highlight move before the end.
+    void ExpectStillFor(int ms, const std::string& highlighted) {
+        desktop.ClearLog();
+        desktop.Advance(static_cast<uint32_t>(ms - 1));
+        EXPECT_TRUE(desktop.Keys().empty());
+        EXPECT_EQ(Highlighted(), highlighted);
+    }
+};
+
+TEST_F(ScanningGroups, PassTwiceBringsTheHighlightBackToTheGroupAfterItsChildren) {
+    StartScanning();
+    Steps(10);
+    ClickAtPointer();
+    EXPECT_EQ(Steps(15), (Texts{"B", "BA", "BE", "BI", "BO", "BU", "BLA", "BLE", "BLI", "BLO",
+                                "BLU", "BRA", "BRE", "BRI", "BRO"}));
+    EXPECT_EQ(PointerInTree().x(), 39);
+    const uint32_t before = desktop.GetTickCount();
+    EXPECT_EQ(Steps(1), Texts{"B"}) << "the sixteenth step returns to the group";
+    EXPECT_EQ(desktop.GetTickCount() - before, static_cast<uint32_t>(2 * StepTime() + 300))
+        << "the step came after one step time and paused for one step time and 300 ms";
+    EXPECT_TRUE(OpenGroups().empty());
+    EXPECT_EQ(form.XEscaneig, 20);
+    EXPECT_EQ(PointerInTree().x(), 20) << "one indent to the left";
+    EXPECT_EQ(RowUnderPointer(), "B");
+    EXPECT_EQ(form.FillsGrup, 0);
+    EXPECT_TRUE(form.TextEscaneigAnterior.empty());
+    // One more step time follows the pause before the scan goes on past the group.
+    EXPECT_TRUE(form.TimerEscaneig.Enabled());
+    ExpectStillFor(StepTime(), "B");
+    desktop.Advance(1);
+    EXPECT_EQ(Highlighted(), "C");
+}
+
+TEST_F(ScanningGroups, ReturningToTheGroupLeavesTrackingOffUntilTheNextStep) {
+    OneChildGroup();
+    Step();
+    desktop.ClearLog();
+    Step();
+    ASSERT_EQ(Highlighted(), "G");
+    EXPECT_FALSE(form.TimerCercaHandleFinestra.Enabled());
+    const auto raised = desktop.CallsNamed("BringWindowToTop");
+    ASSERT_FALSE(raised.empty());
+    EXPECT_EQ(raised.back().args, Texts{std::to_string(OwnWindow())})
+        << "the receiving window is not brought back after a group return";
+    Step();
+    EXPECT_TRUE(form.TimerCercaHandleFinestra.Enabled());
+    EXPECT_EQ(desktop.Foreground(), editor);
+}
+
+TEST_F(ScanningGroups, AOneChildGroupShowsItsChildForOneStepThenItsNode) {
+    OneChildGroup();
+    EXPECT_EQ(Steps(2), (Texts{"H", "G"}));
+    ExpectStillFor(StepTime(), "G");
+    desktop.Advance(1);
+    EXPECT_EQ(Highlighted(), "K");
+}
+
+TEST_F(ScanningGroups, APressWhileTheGroupsNodeIsHighlightedEntersItAgain) {
+    OneChildGroup();
+    Steps(2);
+    ClickAtPointer();
+    EXPECT_EQ(OpenGroups(), Texts{"G"});
+    EXPECT_EQ(form.FillsGrup, 1);
+    EXPECT_EQ(Steps(1), Texts{"H"});
+}
+
+TEST_F(ScanningGroups, WithoutPassTwiceTheScanRunsOnPastTheGroup) {
+    form.MenuPassarDuesVegades->trigger();
+    ASSERT_FALSE(form.MenuPassarDuesVegades->isChecked());
+    OneChildGroup();
+    EXPECT_EQ(Steps(3), (Texts{"H", "K", "L"}));
+    EXPECT_EQ(OpenGroups(), Texts{"G"});
+    EXPECT_EQ(form.XEscaneig, 39);
+    EXPECT_EQ(Steps(1), Texts{"G"}) << "the end of the list restarts";
+    EXPECT_TRUE(OpenGroups().empty());
+    EXPECT_EQ(form.XEscaneig, 20);
+}
+
+TEST_F(ScanningGroups, EnteringAnInnerGroupCountsOnlyTheInnerOne) {
+    form.Tree->SetKeyboard({{"G", {{"H", {{"X", {}}, {"Y", {}}}}, {"J", {}}}}, {"K", {}}});
+    StartScanning();
+    ClickAtPointer();
+    EXPECT_EQ(Steps(1), Texts{"H"});
+    ClickAtPointer();
+    EXPECT_EQ(form.FillsGrup, 2);
+    EXPECT_EQ(Steps(3), (Texts{"X", "Y", "H"}));
+    EXPECT_EQ(OpenGroups(), Texts{"G"}) << "the outer group stays open";
+    EXPECT_EQ(form.XEscaneig, 20 + 19);
+    EXPECT_EQ(Steps(3), (Texts{"J", "K", "G"})) << "no group is counted any more";
+}
+
+TEST_F(ScanningGroups, TheRightButtonDuringAGroupPauseSwitchesScanningOffForGood) {
+    OneChildGroup();
+    Step();
+    // The user presses the right button 100 ms into the pause that follows the next step.
+    std::unique_ptr<platform::TimerSource> press;
+    press = desktop.CreateTimer([&] {
+        press->stop();
+        RightButton();
+    });
+    press->start(StepTime() + 100);
+    Step();
+    ASSERT_EQ(Highlighted(), "G");
+    EXPECT_FALSE(form.MenuActivarLEscaneigAutomatic->isChecked());
+    EXPECT_FALSE(form.TimerEscaneig.Enabled()) << "the pause's end does not switch it on";
+    desktop.ClearLog();
+    desktop.Advance(20000);
+    EXPECT_TRUE(desktop.Keys().empty());
+}
+
+TEST_F(ScanningGroups, ASwitchPressDuringAGroupPauseIsHandledAtOnce) {
+    OneChildGroup();
+    Step();
+    std::unique_ptr<platform::TimerSource> press;
+    press = desktop.CreateTimer([&] {
+        press->stop();
+        ClickAtPointer();
+    });
+    press->start(StepTime() + 100);
+    Step();
+    EXPECT_EQ(OpenGroups(), Texts{"G"}) << "the group was entered again during the pause";
+    EXPECT_EQ(Highlighted(), "H") << "and a step ran inside the pause, one step after the press";
+    EXPECT_TRUE(form.TimerEscaneig.Enabled());
+    EXPECT_EQ(Steps(1), Texts{"G"});
+}
+
+}  // namespace

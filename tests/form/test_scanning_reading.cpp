@@ -1,0 +1,59 @@
+#include <QAction>
+
+#include "SpeakingFormFixture.h"
+
+namespace {
+
+class ScanningReading : public SpeakingForm {
+  protected:
+    int StepTime() { return form->TimerEscaneig.Interval(); }
+    int DownArrows() {
+        int count = 0;
+        for (const auto& stamp : desktop.stamps)
+            count += stamp.key == platform::FakeKeyEvent{40, false};
+        return count;
+    }
+};
+
+TEST_F(ScanningReading, TheScanHoldsOnAKeyWhileItIsSpokenAndOneStepAfter) {
+    form->MenuLlegirlateclaEnEscaneigAutomatic->trigger();
+    ASSERT_TRUE(form->MenuLlegirlateclaEnEscaneigAutomatic->isChecked());
+    SpeakBetween(10, 2500);
+    const uint32_t start = desktop.GetTickCount();
+    form->MenuActivarLEscaneigAutomatic->trigger();
+    // The switching on returns once the first key has been spoken.
+    EXPECT_EQ(Reads(), std::vector<std::string>{"Read(tecles especials )"});
+    EXPECT_GE(desktop.GetTickCount() - start, 2500u);
+    EXPECT_FALSE(form->TimerStatusUpcTV.Enabled());
+    EXPECT_TRUE(form->TimerEscaneig.Enabled());
+    EXPECT_EQ(desktop.Foreground(), editor);
+    desktop.Advance(static_cast<uint32_t>(StepTime() - 1));
+    EXPECT_EQ(DownArrows(), 0);
+    SpeakBetween(10, 500);
+    desktop.Advance(1);
+    EXPECT_EQ(DownArrows(), 1);
+    EXPECT_EQ(Reads(), (std::vector<std::string>{"Read(tecles especials )", "Read(return )"}));
+    EXPECT_EQ(form->TextEscaneigAnterior, "RETURN");
+}
+
+TEST_F(ScanningReading, AKeyIsNotReadWhileTheEngineIsStillSpeaking) {
+    form->MenuLlegirlateclaEnEscaneigAutomatic->trigger();
+    library.SetStatus(1);
+    form->MenuActivarLEscaneigAutomatic->trigger();
+    EXPECT_TRUE(Reads().empty());
+    desktop.Advance(static_cast<uint32_t>(StepTime()));
+    EXPECT_TRUE(Reads().empty());
+    EXPECT_EQ(form->TextEscaneigAnterior, "RETURN") << "the step goes on as without reading";
+    EXPECT_TRUE(form->TimerEscaneig.Enabled());
+}
+
+TEST_F(ScanningReading, ReadingHighlightedKeysUnticksReadingTypedKeys) {
+    form->MenuLlegirElQueSEscriu->setChecked(true);
+    form->MenuLlegirlateclaEnEscaneigAutomatic->trigger();
+    EXPECT_TRUE(form->MenuLlegirlateclaEnEscaneigAutomatic->isChecked());
+    EXPECT_FALSE(form->MenuLlegirElQueSEscriu->isChecked());
+    form->MenuLlegirlateclaEnEscaneigAutomatic->trigger();
+    EXPECT_FALSE(form->MenuLlegirlateclaEnEscaneigAutomatic->isChecked());
+}
+
+}  // namespace
