@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QList>
+#include <QLocale>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTextToSpeech>
+#include <memory>
+
+// The speech service's own thread. Connecting to speech-dispatcher and listing its voices can
+// take many seconds, or never end when the service hangs; none of that may hold the window
+// or the answers to the keyboard. Every slot runs on the worker's thread.
+class SpeechWorker : public QObject {
+    Q_OBJECT
+  public slots:
+    void Start();
+    void Say(const QString& text);
+    void Stop();
+    void SetLocale(const QLocale& locale);
+    void SetVoice(const QString& name);
+
+  signals:
+    // The service is there (problem empty) or cannot be used (why not).
+    void Started(const QString& problem, const QList<QLocale>& locales, const QLocale& current);
+    // The language in use, its voices and the one speaking.
+    void Voices(const QLocale& locale, const QStringList& names, const QString& current);
+    void Speaking();
+    void Silent(const QString& problem);
+
+  private:
+    void OnStateChanged(QTextToSpeech::State state);
+    QString Problem() const;
+    void ReportVoices();
+
+    std::unique_ptr<QTextToSpeech> speech_;
+};
