@@ -14,9 +14,8 @@ void TFormPrincipal::ReiniciarEscaneig() {
         GrupDuesVegades = output::NodeSeleccionat(*Tree);
         FillsGrup = SaltsGrup = 0;
     }
-    scan::EnviarTeclaDeNavegacio(*this, platform::VK_HOME);
+    scan::EnviarTeclaDeNavegacio(*this, platform::VK_HOME, Qt::Key_Home);
     scan::PosarPunterAlPrincipi(*this);
-    desktop.ProcessMessages();
     scan::RessaltarFilaActual(*this);
     TextEscaneigAnterior.clear();
     // The person goes on working in the receiving application while the scan runs.

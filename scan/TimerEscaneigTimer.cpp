@@ -18,8 +18,7 @@ void PausaDeRetorn(TFormPrincipal& form) {
 
 void TFormPrincipal::TimerEscaneigTimer() {
     TimerCercaHandleFinestra.SetEnabled(false);
-    scan::EnviarTeclaDeNavegacio(*this, platform::VK_DOWN);
-    desktop.ProcessMessages();
+    scan::EnviarTeclaDeNavegacio(*this, platform::VK_DOWN, Qt::Key_Down);
     const bool groupReturn = scan::RetornarAlGrup(*this);
     scan::PosarPunterALaFila(*this);
     if (groupReturn) {
