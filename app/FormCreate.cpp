@@ -50,9 +50,27 @@ void TFormPrincipal::AfegirTeclesEspecials() {
 
 void TFormPrincipal::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    // The window manager's frame is known only once the window is shown: keep the
-    // right edge on the screen's edge unless the window has been placed elsewhere.
-    if (!shownOnce_) ResizeOuter(outerSize_);
-    if (!shownOnce_ && x() == placedLeft_) PlaceAtTopRight();
+    KeepDesignPlace();
+}
+
+void TFormPrincipal::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    KeepDesignPlace();
+}
+
+void TFormPrincipal::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    KeepDesignPlace();
+}
+
+// The window manager's frame is known only some time after the window is shown. Once it
+// is, the outer size is made the designed (or saved) one again and, unless the window
+// has been placed elsewhere meanwhile, the right edge is put back on the screen's edge.
+void TFormPrincipal::KeepDesignPlace() {
+    if (frameKnown_ || !isVisible()) return;
+    frameKnown_ = frameGeometry().size() != size();
+    const bool firstShow = !shownOnce_;
     shownOnce_ = true;
+    if (frameKnown_ || firstShow) ResizeOuter(outerSize_);
+    if (x() == placedLeft_) PlaceAtTopRight();
 }

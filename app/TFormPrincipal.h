@@ -189,6 +189,8 @@ class TFormPrincipal : public QMainWindow {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void BuildToolBar();
@@ -215,6 +217,8 @@ class TFormPrincipal : public QMainWindow {
 
     int placedLeft_ = 0;
     bool shownOnce_ = false;
+    bool frameKnown_ = false;
+    void KeepDesignPlace();
     // Sizes the window by its outer sides, frame included, as the design and the
     // settings file give them; applied again once the frame is known.
     void ResizeOuter(QSize outer);

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -44,8 +45,17 @@ struct SplashWatch : QObject {
     }
 };
 
+// Every start begins without settings: a close writes them for the next start.
+void ForgetSettings() {
+    const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME");
+    for (const char* name : {"orvalet.ini", "projectebrunvol.ini"}) {
+        QFile::remove(folder + "/" + name);
+    }
+}
+
 class StartupTest : public ::testing::Test {
   protected:
+    void SetUp() override { ForgetSettings(); }
     FakeDesktop desktop;
 };
 
@@ -61,6 +71,7 @@ TEST_F(StartupTest, PlacesTheWindowAtTheTopRightOfTheScreen) {
         {"a screen lower than the window", 800, 500, 500},
     };
     for (const Case& c : cases) {
+        ForgetSettings();
         FakeDesktop screen;
         screen.SetScreen(c.screenWidth, c.screenHeight);
         Startup startup(screen, {});
@@ -177,7 +188,8 @@ TEST_F(StartupTest, TheMainWindowHasItsDesignComponents) {
          true, true, true},
         {form.MenuActivarLEscaneigAutomatic, "Activar l'escaneig autom\xE0tic", "", false, true,
          true},
-        {form.MenuPassarDuesVegades, "Passar dues vegades", "", true, false, true},
+        // The toolkit never enables a hidden item: it cannot be chosen either way.
+        {form.MenuPassarDuesVegades, "Passar dues vegades", "", true, false, false},
         {form.MenuLlegeixLoDeLaCarpetaSensePosarHiRes,
          "Llegeix el que hi ha a la car&peta sense posar-hi res", "Ctrl+P", false, true, false},
         {form.MenuSeleccionaTotTeclesEstandar, "Selecciona &tot amb les tecles est\xE0ndard",

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include "platform/Types.h"
+
+namespace e2e {
+
+// The real keyboard program running on the test desktop, with a settings folder of its
+// own that already names an interface language, so that no first-run dialog appears.
+class OrvaletProcess {
+  public:
+    explicit OrvaletProcess(
+        const QStringList& arguments = {},
+        const QByteArray& settings = "[Quarnel Orvalet]\r\nLlengua=Catal\xE0\r\n");
+    ~OrvaletProcess();
+    OrvaletProcess(const OrvaletProcess&) = delete;
+    OrvaletProcess& operator=(const OrvaletProcess&) = delete;
+
+    // Waits until the main window, titled after what it shows, is on the desktop.
+    bool WaitForMainWindow();
+    platform::HWND window() const { return window_; }
+    QProcess& process() { return process_; }
+    QString configFolder() const { return config_.path(); }
+
+  private:
+    QTemporaryDir config_;
+    QProcess process_;
+    platform::HWND window_ = 0;
+};
+
+}  // namespace e2e

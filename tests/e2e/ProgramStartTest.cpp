@@ -1,0 +1,49 @@
+#include <gtest/gtest.h>
+
+#include "platform/Constants.h"
+#include "tests/e2e/OrvaletProcess.h"
+#include "tests/e2e/Receiver.h"
+#include "tests/e2e/TestDesktop.h"
+
+namespace e2e {
+namespace {
+
+// The position of a window in the desktop's enumeration, topmost first.
+int StackingPlace(platform::HWND wanted) {
+    int place = 0, found = -1;
+    TheDesktop().EnumWindows([&](platform::HWND window) {
+        if (window == wanted) found = place;
+        ++place;
+        return found < 0;
+    });
+    return found;
+}
+
+TEST(ProgramStart, TheKeyboardStandsAtTheTopRightAboveOtherWindows) {
+    OrvaletProcess orvalet;
+    ASSERT_TRUE(orvalet.WaitForMainWindow());
+    platform::Rect rect;
+    ASSERT_TRUE(WaitFor([&] {
+        return TheDesktop().GetWindowRect(orvalet.window(), &rect) &&
+               rect.right == TheDesktop().GetSystemMetrics(platform::SM_CXSCREEN) && rect.top == 0;
+    })) << rect.left
+        << "," << rect.top << "," << rect.right << "," << rect.bottom;
+
+    Receiver editor("Editor de proves");
+    ASSERT_TRUE(TheDesktop().BringWindowToTop(editor.window()));
+    const int keyboardPlace = StackingPlace(orvalet.window());
+    const int editorPlace = StackingPlace(editor.window());
+    EXPECT_LT(keyboardPlace, editorPlace) << std::hex << orvalet.window() << " " << editor.window();
+}
+
+TEST(ProgramStart, ClosingThroughTheWindowManagerEndsTheProgramCleanly) {
+    OrvaletProcess orvalet;
+    ASSERT_TRUE(orvalet.WaitForMainWindow());
+    TheDesktop().SendMessageA(orvalet.window(), platform::WM_CLOSE, 0, 0);
+    ASSERT_TRUE(orvalet.process().waitForFinished(1000));
+    EXPECT_EQ(orvalet.process().exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(orvalet.process().exitCode(), 0);
+}
+
+}  // namespace
+}  // namespace e2e
