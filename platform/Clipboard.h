@@ -7,7 +7,7 @@ namespace platform {
 
 // The desktop clipboard, read only, as 8-bit text.
 class Clipboard {
-public:
+  public:
     virtual ~Clipboard() = default;
     virtual bool OpenClipboard() = 0;
     // The clipboard text in Windows-1252 for CF_TEXT, or nothing when it holds no text.

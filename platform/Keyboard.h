@@ -6,7 +6,7 @@ namespace platform {
 
 // Synthesised keyboard input for the window that has the focus.
 class Keyboard {
-public:
+  public:
     virtual ~Keyboard() = default;
     // vk is a Windows virtual-key code; flags 0 presses, KEYEVENTF_KEYUP releases.
     virtual void keybd_event(uint8_t vk, uint8_t scan, unsigned flags, uintptr_t extraInfo) = 0;

@@ -6,7 +6,7 @@ namespace platform {
 
 // Libraries loaded at run time by bare name.
 class Modules {
-public:
+  public:
     virtual ~Modules() = default;
     // Loads a library by its Windows name ("upctv.dll"); a result below 32 means failure.
     virtual HMODULE LoadLibraryA(const char* name) = 0;

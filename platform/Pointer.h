@@ -4,7 +4,7 @@ namespace platform {
 
 // The mouse pointer.
 class Pointer {
-public:
+  public:
     virtual ~Pointer() = default;
     // Moves the pointer to screen pixel (x, y).
     virtual bool SetCursorPos(int x, int y) = 0;

@@ -8,7 +8,7 @@ namespace platform {
 
 // A repeating timer whose ticks arrive as window messages on the UI thread.
 class TimerSource {
-public:
+  public:
     virtual ~TimerSource() = default;
     virtual void start(int intervalMs) = 0;
     virtual void stop() = 0;
@@ -16,7 +16,7 @@ public:
 
 // Time as the keyboard sees it.
 class Time {
-public:
+  public:
     virtual ~Time() = default;
     // Milliseconds since an arbitrary start, wrapping after about 49.7 days.
     virtual uint32_t GetTickCount() = 0;

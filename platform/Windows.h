@@ -10,7 +10,7 @@ namespace platform {
 
 // Top-level windows of the desktop, as the keyboard sees them.
 class Windows {
-public:
+  public:
     virtual ~Windows() = default;
     // The window the user is working in, or 0.
     virtual HWND GetForegroundWindow() = 0;
@@ -20,7 +20,8 @@ public:
     virtual bool SetForegroundWindow(HWND window) = 0;
     // Calls back for each top-level window, topmost first, until the callback returns false.
     virtual void EnumWindows(const std::function<bool(HWND)>& callback) = 0;
-    // Copies the title in Windows-1252 (at most size - 1 bytes, zero-terminated); returns its length.
+    // Copies the title in Windows-1252 (at most size - 1 bytes, zero-terminated); returns its
+    // length.
     virtual int GetWindowTextA(HWND window, char* buffer, int size) = 0;
     // Copies the class name (at most size - 1 bytes, zero-terminated); returns its length.
     virtual int GetClassNameA(HWND window, char* buffer, int size) = 0;
