@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QString>
+#include <functional>
+
+#include "tests/e2e/OrvaletProcess.h"
+#include "tests/e2e/Receiver.h"
+#include "tests/e2e/TestDesktop.h"
+
+namespace e2e {
+namespace {
+
+// Steps of 1.2 seconds: ten steps and a few more fit well inside this.
+constexpr int kScanWaitMs = 30000;
+constexpr int kPollMs = 40;
+
+struct Pointer {
+    int x = -1;
+    int y = -1;
+    bool operator==(const Pointer&) const = default;
+};
+
+// The real pointer, as the X server has it.
+Pointer PointerNow() {
+    QProcess xdotool;
+    xdotool.start("xdotool", {"getmouselocation", "--shell"});
+    xdotool.waitForFinished();
+    Pointer pointer;
+    for (const QByteArray& line : xdotool.readAllStandardOutput().split('\n')) {
+        if (line.startsWith("X=")) pointer.x = line.mid(2).toInt();
+        if (line.startsWith("Y=")) pointer.y = line.mid(2).toInt();
+    }
+    return pointer;
+}
+
+void Xdotool(const QStringList& arguments) { QProcess::execute("xdotool", arguments); }
+
+// A button pressed and released where the pointer is, as the user's switch does.
+void ClickHere(int button) { Xdotool({"click", QString::number(button)}); }
+
+bool WaitLong(const std::function<bool()>& condition) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > kScanWaitMs) return false;
+        TheDesktop().WaitForMessages(kPollMs);
+    }
+    return true;
+}
+
+// Waits until the scan has moved the pointer n times: one move per highlighted row.
+bool WaitForMoves(int n) {
+    Pointer last = PointerNow();
+    int moves = 0;
+    return WaitLong([&] {
+        const Pointer now = PointerNow();
+        if (!(now == last)) ++moves;
+        last = now;
+        return moves >= n;
+    });
+}
+
+TEST(Scanning, ASwitchTypesBAIntoTheReceivingWindowAndTheScanStartsAgain) {
+    Receiver receiver(QStringLiteral("scanning receiver"));
+    ASSERT_NE(receiver.window(), 0u);
+    OrvaletProcess keyboard;
+    ASSERT_TRUE(keyboard.WaitForMainWindow());
+    // The user works in the receiver; the keyboard may still be taking the focus it got
+    // when it appeared.
+    ASSERT_TRUE(WaitFor([&] {
+        TheDesktop().BringWindowToTop(receiver.window());
+        return TitleOf(keyboard.window()) == "scanning receiver";
+    })) << "the caption shows the receiving window's title";
+
+    platform::Rect frame;
+    ASSERT_TRUE(TheDesktop().GetWindowRect(keyboard.window(), &frame));
+    const Pointer onTree{(frame.left + frame.right) / 2, frame.bottom - 60};
+    Xdotool({"mousemove", QString::number(onTree.x), QString::number(onTree.y)});
+    ClickHere(3);
+    ASSERT_TRUE(WaitLong([&] { return !(PointerNow() == onTree); }))
+        << "the right button switched scanning on and put the pointer on the first key";
+    const Pointer firstKey = PointerNow();
+    EXPECT_GT(firstKey.x, frame.left);
+    EXPECT_LT(firstKey.y, onTree.y);
+
+    // The eleventh top-level key is the group B: ten steps from the first key.
+    ASSERT_TRUE(WaitForMoves(10));
+    ClickHere(1);
+    // Its first key repeats the group's letter; BA comes next.
+    ASSERT_TRUE(WaitForMoves(2));
+    EXPECT_EQ(PointerNow().x, firstKey.x + 19) << "the scan column moved one indent in";
+    ClickHere(1);
+    EXPECT_TRUE(receiver.WaitForText(QStringLiteral("BA")));
+    EXPECT_EQ(receiver.Text(), QStringLiteral("BA"));
+    EXPECT_TRUE(WaitFor([&] { return PointerNow() == firstKey; }))
+        << "after a key the scan starts again at the first key";
+    EXPECT_TRUE(WaitFor([&] { return TheDesktop().GetForegroundWindow() == receiver.window(); }))
+        << "the receiving window keeps the foreground while the scan runs";
+
+    ClickHere(3);
+    const Pointer stopped = PointerNow();
+    TheDesktop().WaitForMessages(2500);
+    EXPECT_EQ(PointerNow(), stopped) << "the right button switched scanning off";
+}
+
+}  // namespace
+}  // namespace e2e
