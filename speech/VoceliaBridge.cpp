@@ -8,7 +8,14 @@
 using namespace speech;
 
 bool TFormPrincipal::BuscarVocelia() {
-    programa.FinestraVocelia = FindWindowByTitle(desktop, design::kVoceliaTitle);
+    // The caption shows the receiving window's title, which is the bridge's own once the
+    // bridge has been in front: the keyboard, always topmost, must not take itself for it.
+    const platform::HWND propia = desktop.HandleOf(this);
+    TFindWindowStruct cerca{design::kVoceliaTitle, "", 0};
+    desktop.EnumWindows([&](platform::HWND window) {
+        return window == propia || FindWindowEnumProc(desktop, window, &cerca);
+    });
+    programa.FinestraVocelia = cerca.FoundWindow;
     return programa.FinestraVocelia != 0;
 }
 

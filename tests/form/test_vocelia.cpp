@@ -89,6 +89,24 @@ TEST_F(VoceliaTest, EnviarAVoceliaStartsAMissingBridgeAndDropsTheText) {
     EXPECT_EQ(form.programa.FinestraVocelia, 0u);
 }
 
+TEST_F(VoceliaTest, TheCaptionShowingTheBridgesTitleIsNotTakenForTheBridge) {
+    // Tracking gives the keyboard's caption the title of the window in front: the bridge's.
+    form.setWindowTitle(kTitle);
+    ASSERT_NE(OwnWindow(), 0u);
+    Fresh();
+    form.EnviarAVocelia("HOLA ");
+    EXPECT_EQ(BridgeCalls(desktop), std::vector<std::string>{kStart});
+
+    const platform::HWND bridge = desktop.AddWindow(kTitle);
+    Fresh();
+    form.EnviarAVocelia("HOLA ");
+    EXPECT_EQ(BridgeCalls(desktop), std::vector<std::string>{Read(bridge)});
+    Fresh();
+    form.close();
+    EXPECT_EQ(BridgeCalls(desktop),
+              (std::vector<std::string>{"SendMessageA(" + std::to_string(bridge) + ", 16, 0, 0)"}));
+}
+
 TEST_F(VoceliaTest, ChoosingSapi51TwiceSelectsOnceButShowsOrStartsEachTime) {
     struct Case {
         const char* rule;
