@@ -169,7 +169,7 @@ void FakeDesktop::EnumWindows(const std::function<bool(HWND)>& callback) {
     // The program's own windows stay on top of every other window.
     std::vector<HWND> order;
     for (const auto& [widget, handle] : ownWindows_) {
-        if (widget->isVisible()) order.push_back(handle);
+        if (widget && widget->isVisible()) order.push_back(handle);
     }
     order.insert(order.end(), stacking_.begin(), stacking_.end());
     for (HWND window : order) {
@@ -179,7 +179,9 @@ void FakeDesktop::EnumWindows(const std::function<bool(HWND)>& callback) {
 
 int FakeDesktop::GetWindowTextA(HWND window, char* buffer, int size) {
     for (const auto& [widget, handle] : ownWindows_) {
-        if (handle == window) return CopyOut(FromQString(widget->windowTitle()), buffer, size);
+        if (handle == window && widget) {
+            return CopyOut(FromQString(widget->windowTitle()), buffer, size);
+        }
     }
     const FakeWindow* found = Window(window);
     if (!found || !found->alive) return CopyOut("", buffer, size);
@@ -249,10 +251,11 @@ int FakeDesktop::MessageBoxA(QWidget*, const char* text, const char* caption, un
 }
 
 HWND FakeDesktop::HandleOf(QWidget* topLevel) {
-    auto it = ownWindows_.find(topLevel);
-    if (it != ownWindows_.end()) return it->second;
+    for (const auto& [widget, handle] : ownWindows_) {
+        if (widget == topLevel) return handle;
+    }
     const HWND handle = ++nextHandle_;
-    ownWindows_[topLevel] = handle;
+    ownWindows_.emplace_back(topLevel, handle);
     return handle;
 }
 
@@ -270,8 +273,8 @@ void FakeDesktop::keybd_event(uint8_t vk, uint8_t scan, unsigned flags, uintptr_
 
 void FakeDesktop::DeliverKeyToOwnWindow(uint8_t vk, bool up) {
     for (const auto& [widget, handle] : ownWindows_) {
-        if (handle != foreground_) continue;
-        QWidget* target = widget->focusWidget() ? widget->focusWidget() : widget;
+        if (handle != foreground_ || !widget) continue;
+        QWidget* target = widget->focusWidget() ? widget->focusWidget() : widget.data();
         const Qt::Key key = QtKeyOf(vk);
         if (key == Qt::Key_unknown) return;
         QCoreApplication::postEvent(

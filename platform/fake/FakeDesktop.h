@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPointer>
+#include <QWidget>
 #include <map>
 #include <optional>
 #include <string>
@@ -107,7 +109,8 @@ class FakeDesktop : public Desktop {
     std::vector<FakeKeyEvent> keys_;
     std::map<HWND, FakeWindow> windows_;
     std::vector<HWND> stacking_;  // topmost first
-    std::map<QWidget*, HWND> ownWindows_;
+    // The program's own windows; a window destroyed meanwhile leaves a null pointer behind.
+    std::vector<std::pair<QPointer<QWidget>, HWND>> ownWindows_;
     HWND nextHandle_ = 0x1000;
     HWND foreground_ = 0;
     int screenWidth_ = 1024;
