@@ -30,7 +30,7 @@ settle() { sleep "${1:-1}"; }
 start_keyboard() {
     "$program" "$@" &
     pid=$!
-    window="$(timeout 30 xdotool search --sync --name '^Orvalet$' | head -n 1)"
+    window="$(timeout 30 xdotool search --sync --onlyvisible --name '^Orvalet$' | head -n 1)"
     # The splash shows for a second before the keyboard is ready.
     timeout 10 bash -c "while xdotool search --onlyvisible --name '^Parlant de' >/dev/null; do sleep 0.2; done"
     settle
@@ -64,7 +64,7 @@ sys.exit(1)
 EOF
 }
 
-shoot() { import -frame -window "$window" "$folder/$1"; }
+shoot() { import -window "$window" "$folder/$1"; }
 
 printf '[Quarnel Orvalet]\r\nLlengua=Catal\xe0\r\n' >"$config/orvalet.ini"
 start_keyboard
@@ -76,7 +76,7 @@ shoot keyboard.png
 xdotool windowactivate --sync "$window" key alt+o Up Up Return
 about="$(timeout 10 xdotool search --sync --onlyvisible --name '^Parlant de' | head -n 1)"
 settle 2
-import -frame -window "$about" "$folder/about.png"
+import -window "$about" "$folder/about.png"
 xdotool key Escape
 stop_keyboard
 

@@ -1,7 +1,7 @@
 # The installed program, not the build tree: installs into a temporary prefix, checks the
-# desktop files, the file type and the launcher, and drives the installed keyboard through
-# the accessibility bus.
+# desktop files, the file type and the launcher, and opens a keyboard file with the
+# installed keyboard.
 add_test(NAME e2e_install
-    COMMAND env ORVALET_E2E_ATSPI=1 ${CMAKE_SOURCE_DIR}/tests/e2e/desktop.sh
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/desktop.sh
             ${CMAKE_SOURCE_DIR}/tests/e2e/install_test.sh ${CMAKE_BINARY_DIR})
 set_tests_properties(e2e_install PROPERTIES LABELS e2e TIMEOUT 300)

@@ -1,14 +1,12 @@
 #!/bin/bash
 # Installs the build into a temporary prefix and checks what a desktop user gets: the
 # layout, the launcher, the metainfo, the keyboard file type, and the installed program
-# opened on a keyboard file the way a file manager opens it, driven through the
-# accessibility bus. Runs inside desktop.sh with ORVALET_E2E_ATSPI=1.
+# opened on a keyboard file the way a file manager opens it. Runs inside desktop.sh.
 #
 # Usage: install_test.sh BUILD_FOLDER
 set -euo pipefail
 
 build="$1"
-here="$(cd "$(dirname "$0")" && pwd)"
 app_id=org.orvalet.Orvalet
 mime_type=application/x-quarnel-teclat
 work="$(mktemp -d)"
@@ -89,15 +87,6 @@ open_keyboard_file() {
     pass "opening a keyboard file started the installed keyboard"
 }
 
-check_accessibility() {
-    /usr/bin/python3 "$here/atspi_check.py" "$program_pid" || fail "accessibility"
-    timeout 10 tail --pid="$program_pid" -f /dev/null || fail "the keyboard did not close"
-    program_pid=""
-    grep -q "Tecles de control" "$XDG_CONFIG_HOME/orvalet.ini" ||
-        fail "closing the installed keyboard did not save its settings"
-    pass "closing saved the settings"
-}
-
 keyboard="$work/Teclat de prova.QuarnelTeclat"
 cp "$share/orvalet/keyboards/catala.QuarnelTeclat" "$keyboard"
 
@@ -106,4 +95,3 @@ check_desktop_files
 use_installed_desktop_data
 check_file_type
 open_keyboard_file
-check_accessibility
