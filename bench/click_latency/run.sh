@@ -1,0 +1,7 @@
+#!/bin/bash
+# Runs the click latency bench on a desktop of its own.
+# Usage: run.sh BIN-DIR [PRESSES]
+set -eu
+root="$(cd "$(dirname "$0")/../.." && pwd)"
+bin="${1:?usage: $0 BIN-DIR [PRESSES]}"
+"$root/tests/e2e/desktop.sh" "$bin/bench_click_latency" "$bin/orvalet" "${2:-${CLICK_PRESSES:-100}}"
