@@ -106,6 +106,11 @@ void TFormPrincipal::BuildToolBar() {
     ButtonParar = NewButton(ToolBar1, design::kStopX, design::kHintStop);
     ButtonParar->setIcon(StopPicture());
     ButtonParar->hide();
+    // Picture-only buttons and the two fields have no text a screen reader could say.
+    for (QWidget* control : std::initializer_list<QWidget*>{ButtonLectura, ButtonPausa, ButtonParar,
+                                                            EditVelocitat, SpinEditTempsTimer}) {
+        control->setAccessibleName(control->toolTip());
+    }
     for (QToolButton* button : {ButtonLectura, ButtonPausa, ButtonParar}) {
         button->setIconSize(QSize(22, 22));
     }
