@@ -1,0 +1,278 @@
+#include <gtest/gtest.h>
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <cstdlib>
+#include <optional>
+#include <vector>
+
+#include "platform/Constants.h"
+#include "tests/e2e/OrvaletProcess.h"
+#include "tests/e2e/Receiver.h"
+#include "tests/e2e/TestDesktop.h"
+
+namespace e2e {
+namespace {
+
+using platform::KEYEVENTF_KEYUP;
+
+// Speech goes through a sound server on a machine that may be busy with other work.
+constexpr int kSpeechDeadlineMs = 20000;
+constexpr int kBetweenClicksMs = 200;
+
+const QByteArray kCatalan = "[Quarnel Orvalet]\r\nLlengua=Catal\xE0\r\n";
+const QByteArray kReadingTypedKeys = kCatalan + "[Menu]\r\nMenuLlegirElQueSEscriu=SI\r\n";
+
+// Row of the key Y in the default Catalan keyboard with every group closed.
+constexpr int kY = 32;
+// The read button lies 60 to 90 pixels along the toolbar just above the tree.
+constexpr int kReadButtonX = 75;
+constexpr int kToolBarAboveTree = 20;
+
+// A WAV file's header: the size of its samples is completed when the utterance ends.
+constexpr qint64 kWavHeaderBytes = 44;
+constexpr qint64 kWavDataSizeOffset = 40;
+constexpr qint64 kBytesPerSample = 2;
+// A tenth of a second of voice at the library's rate.
+constexpr qint64 kShortestUtterance = 2000;
+
+// The sink's monitor, recorded as 16-bit mono at 16 kHz; a voice is well above this level.
+constexpr int kLoudLevel = 1000;
+constexpr qint64 kLeastLoudSamples = 1600;
+const QStringList kMonitorArguments = {"-d",           "nul.monitor", "--raw", "--format=s16le",
+                                       "--rate=16000", "--channels=1"};
+
+struct Point {
+    int x = -1;
+    int y = -1;
+    bool operator==(const Point&) const = default;
+};
+
+bool WaitLong(const std::function<bool()>& condition) {
+    const QDeadlineTimer deadline(kSpeechDeadlineMs);
+    while (!deadline.hasExpired()) {
+        if (WaitFor(condition)) return true;
+    }
+    return condition();
+}
+
+Point PointerNow() {
+    QProcess xdotool;
+    xdotool.start("xdotool", {"getmouselocation", "--shell"});
+    xdotool.waitForFinished();
+    Point pointer;
+    for (const QByteArray& line : xdotool.readAllStandardOutput().split('\n')) {
+        if (line.startsWith("X=")) pointer.x = line.mid(2).toInt();
+        if (line.startsWith("Y=")) pointer.y = line.mid(2).toInt();
+    }
+    return pointer;
+}
+
+void ClickAt(Point at, int button = 1) {
+    QProcess::execute("xdotool", {"mousemove", QString::number(at.x), QString::number(at.y),
+                                  "click", QString::number(button)});
+    TheDesktop().WaitForMessages(kBetweenClicksMs);
+}
+
+// The keyboard's rows: the same toolkit, style and design font give the same height here.
+int RowHeight() {
+    QTreeWidget tree;
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    font.setBold(true);
+    tree.setFont(font);
+    tree.setUniformRowHeights(true);
+    tree.addTopLevelItem(new QTreeWidgetItem(QStringList{QStringLiteral("B")}));
+    return tree.sizeHintForRow(0);
+}
+
+// Samples of each utterance the library has finished writing, oldest first.
+std::vector<qint64> FinishedUtterances(const QString& folder) {
+    std::vector<qint64> samples;
+    const QStringList files = QDir(folder).entryList({"upctv-*.wav"}, QDir::Files, QDir::Name);
+    for (const QString& name : files) {
+        QFile file(QDir(folder).filePath(name));
+        if (!file.open(QIODevice::ReadOnly) || file.size() < kWavHeaderBytes) continue;
+        file.seek(kWavDataSizeOffset);
+        const QByteArray size = file.read(4);
+        qint64 bytes = 0;
+        for (int i = 3; i >= 0; --i) bytes = (bytes << 8) | static_cast<quint8>(size.at(i));
+        if (bytes > 0) samples.push_back(bytes / kBytesPerSample);
+    }
+    return samples;
+}
+
+// What reaches the null sink, recorded from its monitor into a file.
+class Monitor {
+  public:
+    explicit Monitor(const QString& file) : file_(file) {
+        recorder_.setStandardOutputFile(file);
+        recorder_.start("parec", kMonitorArguments);
+    }
+    ~Monitor() {
+        recorder_.terminate();
+        recorder_.waitForFinished();
+    }
+    Monitor(const Monitor&) = delete;
+    Monitor& operator=(const Monitor&) = delete;
+
+    // The sink plays silence while idle, so the first bytes say the recording runs.
+    bool WaitUntilRecording() {
+        return WaitLong([&] { return file_.exists() && file_.size() > 0; });
+    }
+    // Samples louder than a quiet room among everything recorded so far.
+    qint64 LoudSamples() {
+        if (!file_.isOpen() && !file_.open(QIODevice::ReadOnly)) return loud_;
+        const QByteArray bytes = file_.read(file_.size() - file_.pos());
+        pending_ += bytes;
+        const qsizetype whole = pending_.size() - pending_.size() % kBytesPerSample;
+        for (qsizetype i = 0; i < whole; i += kBytesPerSample) {
+            const auto sample = static_cast<qint16>(static_cast<quint8>(pending_[i]) |
+                                                    static_cast<quint8>(pending_[i + 1]) << 8);
+            if (std::abs(sample) > kLoudLevel) ++loud_;
+        }
+        pending_.remove(0, whole);
+        return loud_;
+    }
+
+  private:
+    QFile file_;
+    QProcess recorder_;
+    QByteArray pending_;
+    qint64 loud_ = 0;
+};
+
+class Speech : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!qEnvironmentVariableIsSet("ORVALET_E2E_AUDIO")) {
+            GTEST_SKIP() << "no sound server on this desktop (ORVALET_E2E_AUDIO is not set)";
+        }
+        if (QStandardPaths::findExecutable("parec").isEmpty()) {
+            GTEST_SKIP() << "parec is missing: nothing can record the sound server";
+        }
+        ASSERT_TRUE(wavs.isValid() && work.isValid());
+    }
+
+    // The real library speaks aloud and also keeps every utterance in the WAV folder.
+    void StartKeyboard(const QByteArray& settings) {
+        const QByteArray audio = qgetenv("UPCTV_AUDIO");
+        const bool hadAudio = qEnvironmentVariableIsSet("UPCTV_AUDIO");
+        qputenv("UPCTV_WAV_DIR", wavs.path().toLocal8Bit());
+        qunsetenv("UPCTV_AUDIO");
+        keyboard.emplace(QStringList{}, settings);
+        qunsetenv("UPCTV_WAV_DIR");
+        if (hadAudio) qputenv("UPCTV_AUDIO", audio);
+        ASSERT_TRUE(keyboard->WaitForMainWindow());
+    }
+
+    void WorkIn(Receiver& window, const std::string& title) {
+        ASSERT_TRUE(WaitFor([&] {
+            TheDesktop().BringWindowToTop(window.window());
+            return TitleOf(keyboard->window()) == title;
+        })) << "the caption shows "
+            << title;
+    }
+
+    // Scanning, switched on and off with the right button, puts the pointer on the first
+    // key at (20, 4) of the tree's client area: that gives where the rows are.
+    void FindTheTree() {
+        platform::Rect frame;
+        ASSERT_TRUE(TheDesktop().GetWindowRect(keyboard->window(), &frame));
+        const Point onTree{(frame.left + frame.right) / 2, frame.bottom - 60};
+        ClickAt(onTree, 3);
+        ASSERT_TRUE(WaitLong([&] { return !(PointerNow() == onTree); }));
+        const Point firstKey = PointerNow();
+        ClickAt(firstKey, 3);
+        origin = {firstKey.x - 20, firstKey.y - 4};
+        rowHeight = RowHeight();
+        ASSERT_GT(rowHeight, 0);
+    }
+
+    void ClickRow(int row) { ClickAt({origin.x + 40, origin.y + row * rowHeight + rowHeight / 2}); }
+    void ClickRead() { ClickAt({origin.x + kReadButtonX, origin.y - kToolBarAboveTree}); }
+
+    // Waits for the next utterance to be complete in the folder; its samples, or 0.
+    qint64 NextUtterance() {
+        const size_t before = utterances;
+        WaitLong([&] { return FinishedUtterances(wavs.path()).size() > before; });
+        const std::vector<qint64> finished = FinishedUtterances(wavs.path());
+        if (finished.size() <= before) return 0;
+        utterances = finished.size();
+        return finished.back();
+    }
+
+    QTemporaryDir wavs;
+    QTemporaryDir work;
+    std::optional<OrvaletProcess> keyboard;
+    Point origin;
+    int rowHeight = 0;
+    size_t utterances = 0;
+};
+
+TEST_F(Speech, AClickedKeyIsHeardOnTheSoundServerAndKeptAsAWavFile) {
+    ASSERT_NO_FATAL_FAILURE(StartKeyboard(kReadingTypedKeys));
+    ASSERT_NO_FATAL_FAILURE(FindTheTree());
+    Monitor monitor(work.filePath("monitor.raw"));
+    ASSERT_TRUE(monitor.WaitUntilRecording()) << "parec recorded nothing from nul.monitor";
+    const qint64 loudBefore = monitor.LoudSamples();
+    ClickRow(kY);
+    EXPECT_GT(NextUtterance(), kShortestUtterance) << "the key Y was read into the WAV folder";
+    EXPECT_TRUE(WaitLong([&] { return monitor.LoudSamples() - loudBefore >= kLeastLoudSamples; }))
+        << "loud samples on the monitor: " << monitor.LoudSamples() - loudBefore;
+}
+
+void Press(uint8_t vk) {
+    TheDesktop().keybd_event(vk, 0, 0, 0);
+    TheDesktop().keybd_event(vk, 0, KEYEVENTF_KEYUP, 0);
+}
+
+// The receiver's text replaced by lower-case letters and blanks, typed as a person would.
+void Retype(const QString& text) {
+    TheDesktop().keybd_event(platform::VK_CONTROL, 0, 0, 0);
+    Press(static_cast<uint8_t>(TheDesktop().VkKeyScanA('a') & 0xFF));
+    TheDesktop().keybd_event(platform::VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
+    Press(platform::VK_BACK);
+    for (QChar character : text) {
+        Press(static_cast<uint8_t>(TheDesktop().VkKeyScanA(character.toLatin1()) & 0xFF));
+    }
+}
+
+struct ReadingCase {
+    const char* rule;
+    QString text;
+};
+
+TEST_F(Speech, TheReadButtonSpeaksTheReceiversTextAndLeavesItAsItWas) {
+    const ReadingCase kTexts[] = {
+        {"a word", QStringLiteral("hola")},
+        {"a longer text takes longer to say",
+         QStringLiteral("bon dia a tothom i benvinguts a la festa major del poble")},
+    };
+    Receiver receiver(QStringLiteral("reading receiver"));
+    ASSERT_NE(receiver.window(), 0u);
+    ASSERT_NO_FATAL_FAILURE(StartKeyboard(kCatalan));
+    ASSERT_NO_FATAL_FAILURE(WorkIn(receiver, "reading receiver"));
+    ASSERT_NO_FATAL_FAILURE(FindTheTree());
+    qint64 previous = 0;
+    for (const ReadingCase& row : kTexts) {
+        SCOPED_TRACE(row.rule);
+        ASSERT_NO_FATAL_FAILURE(WorkIn(receiver, "reading receiver"));
+        Retype(row.text);
+        ASSERT_TRUE(receiver.WaitForText(row.text)) << "got " << receiver.Text().toStdString();
+        ClickRead();
+        const qint64 samples = NextUtterance();
+        EXPECT_GT(samples, previous) << "samples of the reading";
+        EXPECT_EQ(receiver.Text(), row.text) << "reading changed the receiver's text";
+        previous = samples;
+    }
+}
+
+}  // namespace
+}  // namespace e2e
