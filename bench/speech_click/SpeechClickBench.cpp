@@ -133,10 +133,10 @@ double Median(std::vector<double> values) {
 
 void Report(const char* what, const std::vector<double>& values) {
     if (values.empty()) {
-        std::printf("%-44s no measurement\n", what);
+        std::printf("%-48s no measurement\n", what);
         return;
     }
-    std::printf("%-44s median %7.1f ms  min %7.1f  max %7.1f  (%zu clicks)\n", what, Median(values),
+    std::printf("%-48s median %7.1f ms  min %7.1f  max %7.1f  (%zu clicks)\n", what, Median(values),
                 *std::min_element(values.begin(), values.end()),
                 *std::max_element(values.begin(), values.end()), values.size());
 }
