@@ -18,7 +18,6 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
-#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
