@@ -11,10 +11,18 @@
 namespace e2e {
 namespace {
 
+bool IsReceiver(platform::HWND window) {
+    char className[255] = {};
+    TheDesktop().GetClassNameA(window, className, sizeof className);
+    return std::string(className) == "e2e_receiver";
+}
+
+// The keyboard's caption follows the receiving window, so its title alone is not enough:
+// the receiver is also known by its window class.
 platform::HWND FindWindowTitled(const std::string& title) {
     platform::HWND found = 0;
     TheDesktop().EnumWindows([&](platform::HWND window) {
-        if (TitleOf(window) == title) found = window;
+        if (TitleOf(window) == title && IsReceiver(window)) found = window;
         return found == 0;
     });
     return found;

@@ -36,12 +36,12 @@ fail() {
     exit 1
 }
 
-# Waits up to five seconds for a condition given as a command.
+# Waits up to thirty seconds for a condition given as a command: a loaded machine can be slow.
 wait_for() {
     local tries=0
     until "$@" >/dev/null 2>&1; do
         tries=$((tries + 1))
-        [ $tries -ge 100 ] && return 1
+        [ $tries -ge 600 ] && return 1
         sleep 0.05
     done
 }
