@@ -21,6 +21,10 @@ constexpr const char* kCancel = "Cancel";
 
 }  // namespace
 
+namespace {
+constexpr int kMinimumWidth = 260;
+}  // namespace
+
 TFormLlengua::TFormLlengua(TFormPrincipal& FormPrincipal, QWidget* parent)
     : QDialog(parent), FormPrincipal(FormPrincipal) {
     setWindowTitle(ToQString(kCaption));
@@ -38,6 +42,8 @@ TFormLlengua::TFormLlengua(TFormPrincipal& FormPrincipal, QWidget* parent)
     layout->addWidget(RadioButton1);
     layout->addWidget(RadioButtonCastellano);
     layout->addLayout(buttons);
+    // Wide enough for the window manager to show the whole caption.
+    setMinimumWidth(kMinimumWidth);
 
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
     // Cancel, Escape and the window frame all leave the language as it is.

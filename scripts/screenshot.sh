@@ -7,6 +7,11 @@ shift
 "$@" &
 program=$!
 sleep "${SCREENSHOT_DELAY:-3}"
+# On a first run the language dialog comes first: accept its choice, Català.
+if xdotool search --name '^Llengua/Lengua$' >/dev/null 2>&1; then
+    xdotool key Return
+    sleep 2
+fi
 import -window root "$shot"
 kill "$program" 2>/dev/null || true
 wait "$program" 2>/dev/null || true
