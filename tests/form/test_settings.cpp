@@ -296,11 +296,12 @@ TEST_F(SettingsTest, DamagedSettingsFilesStartWithDefaults) {
         const char* name;
         std::string bytes;
     };
+    static const char kGarbage[] = "\x00\xFF[\x01=\x02\r\n\x7F]]==\n\n\r";
     const Case cases[] = {
         {"cut in the middle of a line",
          Lines({"[Quarnel Orvalet]", kCatalaLine, "[Menu]"}) + "MenuPassarDuesVeg"},
         {"cut in a section name", Lines({"[Quarnel Orvalet]", kCatalaLine}) + "[Pos"},
-        {"binary garbage", std::string("\x00\xFF[\x01=\x02\r\n\x7F]]==\n\n\r", 18)},
+        {"binary garbage", std::string(kGarbage, sizeof kGarbage - 1)},
         {"a language of 60 characters",
          Lines({"[Quarnel Orvalet]"}) + "Llengua=" + std::string(60, 'x') + "\r\n"},
     };
