@@ -8,7 +8,8 @@ trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$config"' EXIT
 printf '[Quarnel Orvalet]\r\nLlengua=Catal\xe0\r\n' >"$config/orvalet.ini"
 XDG_CONFIG_HOME="$config" orvalet /usr/share/orvalet/keyboards/catala.QuarnelTeclat &
 pid=$!
-window="$(timeout 30 xdotool search --sync --name '^Orvalet$' | head -n 1)" || {
+# Qt keeps a hidden helper window with the application's name: look for a visible one.
+window="$(timeout 30 xdotool search --sync --onlyvisible --name '^Orvalet$' | head -n 1)" || {
     echo "the installed keyboard's window did not appear" >&2
     exit 1
 }
