@@ -14,6 +14,7 @@
 
 #include "platform/Constants.h"
 #include "tests/e2e/OrvaletProcess.h"
+#include "tests/e2e/PointerClicks.h"
 #include "tests/e2e/Receiver.h"
 #include "tests/e2e/TestDesktop.h"
 
@@ -24,7 +25,6 @@ using platform::KEYEVENTF_KEYUP;
 
 // Speech goes through a sound server on a machine that may be busy with other work.
 constexpr int kSpeechDeadlineMs = 20000;
-constexpr int kBetweenClicksMs = 200;
 
 const QByteArray kCatalan = "[Quarnel Orvalet]\r\nLlengua=Catal\xE0\r\n";
 const QByteArray kReadingTypedKeys = kCatalan + "[Menu]\r\nMenuLlegirElQueSEscriu=SI\r\n";
@@ -48,48 +48,12 @@ constexpr qint64 kLeastLoudSamples = 1600;
 const QStringList kMonitorArguments = {"-d",           "nul.monitor", "--raw", "--format=s16le",
                                        "--rate=16000", "--channels=1"};
 
-struct Point {
-    int x = -1;
-    int y = -1;
-    bool operator==(const Point&) const = default;
-};
-
 bool WaitLong(const std::function<bool()>& condition) {
     const QDeadlineTimer deadline(kSpeechDeadlineMs);
     while (!deadline.hasExpired()) {
         if (WaitFor(condition)) return true;
     }
     return condition();
-}
-
-Point PointerNow() {
-    QProcess xdotool;
-    xdotool.start("xdotool", {"getmouselocation", "--shell"});
-    xdotool.waitForFinished();
-    Point pointer;
-    for (const QByteArray& line : xdotool.readAllStandardOutput().split('\n')) {
-        if (line.startsWith("X=")) pointer.x = line.mid(2).toInt();
-        if (line.startsWith("Y=")) pointer.y = line.mid(2).toInt();
-    }
-    return pointer;
-}
-
-void ClickAt(Point at, int button = 1) {
-    QProcess::execute("xdotool", {"mousemove", QString::number(at.x), QString::number(at.y),
-                                  "click", QString::number(button)});
-    TheDesktop().WaitForMessages(kBetweenClicksMs);
-}
-
-// The keyboard's rows: the same toolkit, style and design font give the same height here.
-int RowHeight() {
-    QTreeWidget tree;
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    font.setBold(true);
-    tree.setFont(font);
-    tree.setUniformRowHeights(true);
-    tree.addTopLevelItem(new QTreeWidgetItem(QStringList{QStringLiteral("B")}));
-    return tree.sizeHintForRow(0);
 }
 
 // Samples of each utterance the library has finished writing, oldest first.

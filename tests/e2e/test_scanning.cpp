@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "tests/e2e/OrvaletProcess.h"
+#include "tests/e2e/PointerClicks.h"
 #include "tests/e2e/Receiver.h"
 #include "tests/e2e/TestDesktop.h"
 
@@ -15,25 +16,6 @@ namespace {
 // Steps of 1.2 seconds: ten steps and a few more fit well inside this.
 constexpr int kScanWaitMs = 30000;
 constexpr int kPollMs = 40;
-
-struct Pointer {
-    int x = -1;
-    int y = -1;
-    bool operator==(const Pointer&) const = default;
-};
-
-// The real pointer, as the X server has it.
-Pointer PointerNow() {
-    QProcess xdotool;
-    xdotool.start("xdotool", {"getmouselocation", "--shell"});
-    xdotool.waitForFinished();
-    Pointer pointer;
-    for (const QByteArray& line : xdotool.readAllStandardOutput().split('\n')) {
-        if (line.startsWith("X=")) pointer.x = line.mid(2).toInt();
-        if (line.startsWith("Y=")) pointer.y = line.mid(2).toInt();
-    }
-    return pointer;
-}
 
 void Xdotool(const QStringList& arguments) { QProcess::execute("xdotool", arguments); }
 
@@ -52,10 +34,10 @@ bool WaitLong(const std::function<bool()>& condition) {
 
 // Waits until the scan has moved the pointer n times: one move per highlighted row.
 bool WaitForMoves(int n) {
-    Pointer last = PointerNow();
+    Point last = PointerNow();
     int moves = 0;
     return WaitLong([&] {
-        const Pointer now = PointerNow();
+        const Point now = PointerNow();
         if (!(now == last)) ++moves;
         last = now;
         return moves >= n;
@@ -76,12 +58,12 @@ TEST(Scanning, ASwitchTypesBAIntoTheReceivingWindowAndTheScanStartsAgain) {
 
     platform::Rect frame;
     ASSERT_TRUE(TheDesktop().GetWindowRect(keyboard.window(), &frame));
-    const Pointer onTree{(frame.left + frame.right) / 2, frame.bottom - 60};
+    const Point onTree{(frame.left + frame.right) / 2, frame.bottom - 60};
     Xdotool({"mousemove", QString::number(onTree.x), QString::number(onTree.y)});
     ClickHere(3);
     ASSERT_TRUE(WaitLong([&] { return !(PointerNow() == onTree); }))
         << "the right button switched scanning on and put the pointer on the first key";
-    const Pointer firstKey = PointerNow();
+    const Point firstKey = PointerNow();
     EXPECT_GT(firstKey.x, frame.left);
     EXPECT_LT(firstKey.y, onTree.y);
 
@@ -100,7 +82,7 @@ TEST(Scanning, ASwitchTypesBAIntoTheReceivingWindowAndTheScanStartsAgain) {
         << "the receiving window keeps the foreground while the scan runs";
 
     ClickHere(3);
-    const Pointer stopped = PointerNow();
+    const Point stopped = PointerNow();
     TheDesktop().WaitForMessages(2500);
     EXPECT_EQ(PointerNow(), stopped) << "the right button switched scanning off";
 }

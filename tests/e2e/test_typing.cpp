@@ -7,6 +7,7 @@
 #include <QTreeWidget>
 
 #include "tests/e2e/OrvaletProcess.h"
+#include "tests/e2e/PointerClicks.h"
 #include "tests/e2e/Receiver.h"
 #include "tests/e2e/TestDesktop.h"
 
@@ -19,46 +20,6 @@ constexpr int kReturn = 1, kBackspace = 2, kSpace = 3, kNumbers = 4, kA = 5, kB 
 // Rows inside the open groups: the group's row plus the child's place.
 constexpr int kBA = kB + 2, kAAcute = kA + 2, kAGrave = kA + 3, kEnyeKey = kEnye + 1,
               kSeven = kNumbers + 8, kQuestion = kNumbers + 18, kAt = kNumbers + 29;
-
-constexpr int kBetweenClicksMs = 200;
-
-struct Point {
-    int x = -1;
-    int y = -1;
-    bool operator==(const Point&) const = default;
-};
-
-Point PointerNow() {
-    QProcess xdotool;
-    xdotool.start("xdotool", {"getmouselocation", "--shell"});
-    xdotool.waitForFinished();
-    Point pointer;
-    for (const QByteArray& line : xdotool.readAllStandardOutput().split('\n')) {
-        if (line.startsWith("X=")) pointer.x = line.mid(2).toInt();
-        if (line.startsWith("Y=")) pointer.y = line.mid(2).toInt();
-    }
-    return pointer;
-}
-
-// A person's click, with the pause a person leaves before the next one.
-void ClickAt(Point at, int button = 1) {
-    QProcess::execute("xdotool", {"mousemove", QString::number(at.x), QString::number(at.y),
-                                  "click", QString::number(button)});
-    TheDesktop().WaitForMessages(kBetweenClicksMs);
-}
-
-// The height of a row of the keyboard's tree: the same toolkit, style and design font
-// (11 pixels, bold) give the same rows in this process.
-int RowHeight() {
-    QTreeWidget tree;
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    font.setBold(true);
-    tree.setFont(font);
-    tree.setUniformRowHeights(true);
-    tree.addTopLevelItem(new QTreeWidgetItem(QStringList{QStringLiteral("B")}));
-    return tree.sizeHintForRow(0);
-}
 
 class Typing : public ::testing::Test {
   protected:
