@@ -43,12 +43,7 @@ inline constexpr const char* kSiEstil = "S\xCD";
 // What a missing number or font key reads as.
 inline constexpr const char* kZero = "0";
 
-// Interface languages and voices as the file names them.
-inline constexpr const char* kCatala = "Catal\xE0";
-inline constexpr const char* kCastella = "Castell\xE0";
-inline constexpr const char* kEuskera = "Euskera";
-inline constexpr const char* kGalego = "Galego";
-inline constexpr const char* kPortugues = "Portugues";
+// Voices as the file names them (the languages' names are in lang/CaptionTable.h).
 inline constexpr const char* kDona = "Dona";
 inline constexpr const char* kHome = "Home";
 

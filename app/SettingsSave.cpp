@@ -5,6 +5,7 @@
 #include "app/SettingsFont.h"
 #include "app/SettingsMenu.h"
 #include "app/TFormPrincipal.h"
+#include "lang/CaptionTable.h"
 #include "platform/Cp1252.h"
 
 using namespace settings;
@@ -29,14 +30,15 @@ void TFormPrincipal::DesarConfiguracio() {
 }
 
 void TFormPrincipal::DesarLlenguaIVeu() {
-    const std::pair<QAction*, const char*> llengues[] = {{PopupCatala, kCatala},
-                                                         {PopupCastellano, kCastella},
-                                                         {PopupEuskera, kEuskera},
-                                                         {PopupGalego, kGalego},
-                                                         {MenuPortugues, kPortugues}};
+    using lang::Llengua;
+    const std::pair<QAction*, Llengua> llengues[] = {{PopupCatala, Llengua::Catala},
+                                                     {PopupCastellano, Llengua::Castella},
+                                                     {PopupEuskera, Llengua::Euskera},
+                                                     {PopupGalego, Llengua::Galego},
+                                                     {MenuPortugues, Llengua::Portugues}};
     for (const auto& [item, llengua] : llengues) {
         if (item->isChecked()) {
-            Escriure(kSeccioOrvalet, kClauLlengua, llengua);
+            Escriure(kSeccioOrvalet, kClauLlengua, lang::ValorDesat(llengua));
             break;
         }
     }

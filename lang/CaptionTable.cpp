@@ -67,6 +67,8 @@ const char* Text(Element element, Llengua llengua) {
     return kTaula[static_cast<size_t>(element)][static_cast<size_t>(llengua)];
 }
 
+const char* ValorDesat(Llengua llengua) { return kValorsDesats[static_cast<size_t>(llengua)]; }
+
 std::optional<Llengua> LlenguaDesada(const std::string& valor) {
     for (int i = 0; i < kLlengues; ++i) {
         if (valor == kValorsDesats[static_cast<size_t>(i)]) return static_cast<Llengua>(i);

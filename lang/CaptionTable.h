@@ -37,6 +37,9 @@ inline constexpr int kElementsTraduits = 19;
 // The caption of an item in a language, in Windows-1252.
 const char* Text(Element element, Llengua llengua);
 
+// The value that stores a language in the settings file.
+const char* ValorDesat(Llengua llengua);
+
 // The language a stored value names, compared exactly; nothing for any other text.
 std::optional<Llengua> LlenguaDesada(const std::string& valor);
 
