@@ -8,6 +8,7 @@
 void TFormPrincipal::FormCreate() {
     FinestraReceptora = 0;
     LecturaPausada = false;
+    escaneigPerRestaurar_ = EscaneigAutomaticDesat();
     PlaceAtTopRight();
     FitHeightToScreen();
     TeclesDeControl = true;

@@ -101,8 +101,13 @@ void TFormPrincipal::AplicarTeclesDeControlDesades() {
     if (Llegir(kSeccioTecles, kClauTecles, kSi) == kNo) TeclesDeControl = false;
 }
 
+bool TFormPrincipal::EscaneigAutomaticDesat() {
+    return Llegir(kSeccioMenu, kClauEscaneigAutomatic, kNo) == kSi;
+}
+
 void TFormPrincipal::RestaurarEscaneigAutomatic() {
-    if (Llegir(kSeccioMenu, kClauEscaneigAutomatic, kNo) != kSi) return;
+    if (!EscaneigAutomaticDesat()) return;
     Espera(design::kStartupWaitMs);
-    MenuActivarLEscaneigAutomaticClick();
+    escaneigPerRestaurar_ = false;
+    if (!Tancada()) MenuActivarLEscaneigAutomaticClick();
 }

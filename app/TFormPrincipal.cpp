@@ -146,6 +146,7 @@ void TFormPrincipal::AplicarFont(const QFont& font) {
 }
 
 void TFormPrincipal::closeEvent(QCloseEvent* event) {
-    FormClose();
+    if (!tancada_) FormClose();
+    tancada_ = true;
     event->accept();
 }

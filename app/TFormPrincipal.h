@@ -18,6 +18,9 @@ class QSpinBox;
 class QToolButton;
 class QTreeWidgetItem;
 class TAboutBox;
+namespace settings {
+struct OpcioDeMenu;
+}
 
 // The keyboard's main window. Its handlers live beside their subsystem: app/ holds
 // creation, closing and the small menu commands, output/ the dispatch and tracking,
@@ -98,6 +101,8 @@ class TFormPrincipal : public QMainWindow {
     // --- start-up, shutdown and the small commands -----------------------------------------
     void FormCreate();
     void FormClose();
+    // True once the window has been closed; it is never shown again.
+    bool Tancada() const { return tancada_; }
     void MenuCanviarLaFontClick();
     void MenuParlantDeClick();
     void MenuSortirClick();
@@ -114,6 +119,7 @@ class TFormPrincipal : public QMainWindow {
     void DesarConfiguracio();
     // Starts automatic scanning, after a short wait, when it was on at the last close.
     void RestaurarEscaneigAutomatic();
+    bool EscaneigAutomaticDesat();
 
     // --- key tree ----------------------------------------------------------------------
     void AfegirTeclesEspecials();
@@ -215,6 +221,10 @@ class TFormPrincipal : public QMainWindow {
     void PortarPunterALaPregunta();
     std::optional<std::string> TriarFitxerDeTeclat();
 
+    bool tancada_ = false;
+    // Scanning was on at the last close and start-up has not switched it on yet.
+    bool escaneigPerRestaurar_ = false;
+    bool MarcaADesar(const settings::OpcioDeMenu& opcio) const;
     int placedLeft_ = 0;
     bool shownOnce_ = false;
     bool frameKnown_ = false;

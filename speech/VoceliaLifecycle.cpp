@@ -11,7 +11,7 @@ void TFormPrincipal::RestaurarSintetitzador() {
     if (LlegirSintetitzador() != kMotorSapi51 || !MenuSapi51->isEnabled()) return;
     MenuSapi51Click();
     Espera(design::kStartupWaitMs);
-    if (BuscarVocelia()) desktop.SendMessageA(programa.FinestraVocelia, kMissatgeArrencada, 0, 0);
+    if (!Tancada() && BuscarVocelia()) desktop.SendMessageA(programa.FinestraVocelia, kMissatgeArrencada, 0, 0);
 }
 
 void TFormPrincipal::TancarVocelia() {
