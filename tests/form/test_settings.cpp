@@ -271,7 +271,7 @@ TEST_F(SettingsTest, ABadNumberShowsTheErrorBoxAndSkipsTheRestOfCreation) {
                          "MenuEnviarLesTeclesALAplicacioActiva=NO", "[Posicio]", "Left=-7",
                          inFont ? "Width=300" : c.badLine, "Height=400", "[Tecles de control]",
                          "Tecles de control=NO"}));
-        ProgramRun run({QString::fromStdString(keyboard.string())});
+        ProgramRun run({keyboard.string()});
         run.Start();
         TFormPrincipal& form = run.form();
         const std::vector<platform::FakeCall> boxes = run.desktop.CallsNamed("MessageBoxA");
