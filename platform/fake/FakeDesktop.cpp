@@ -156,7 +156,26 @@ bool FakeDesktop::BringWindowToTop(HWND window) {
                                  [&](const auto& entry) { return entry.second == window; });
     const FakeWindow* foreign = Window(window);
     if (!own && !(foreign && foreign->alive)) return false;
+    if (own && refuseOwnActivation_) return false;
+    if (foreground_ != window && activationDelay_ > 0) {
+        const uint64_t asked = activationAsked_.try_emplace(window, now_).first->second;
+        if (now_ - asked < activationDelay_) return false;
+    }
+    activationAsked_.erase(window);
     foreground_ = window;
+    return true;
+}
+
+bool FakeDesktop::IsWindow(HWND window) {
+    Record("IsWindow", {Num(static_cast<long long>(window))});
+    const FakeWindow* foreign = Window(window);
+    return (foreign && foreign->alive) ||
+           std::any_of(ownWindows_.begin(), ownWindows_.end(),
+                       [&](const auto& entry) { return entry.second == window && entry.first; });
+}
+
+bool FakeDesktop::MessageBeep(unsigned type) {
+    Record("MessageBeep", {Num(type)});
     return true;
 }
 

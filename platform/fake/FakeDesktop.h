@@ -46,6 +46,11 @@ class FakeDesktop : public Desktop {
     void SetScreen(int width, int height) { screenWidth_ = width, screenHeight_ = height; }
     void SetWorkArea(int width, int height) { maxWidth_ = width, maxHeight_ = height; }
     void SetClipboard(std::optional<std::string> text) { clipboard_ = std::move(text); }
+    // A window manager that takes ms milliseconds to hand the focus to a window: until then
+    // BringWindowToTop answers that it did not (0: at once, as by default).
+    void SetActivationDelay(uint32_t ms) { activationDelay_ = ms; }
+    // A window manager that never gives the program's own windows the focus.
+    void RefuseOwnActivation(bool refuse) { refuseOwnActivation_ = refuse; }
     // Answer of the next message boxes (IDOK when nothing is queued).
     void QueueMessageBoxAnswer(int answer) { boxAnswers_.push_back(answer); }
     // Libraries: a Windows name mapped to the path of a real test library, or absent.
@@ -65,6 +70,8 @@ class FakeDesktop : public Desktop {
     // --- Desktop ---------------------------------------------------------------------
     HWND GetForegroundWindow() override;
     bool BringWindowToTop(HWND window) override;
+    bool IsWindow(HWND window) override;
+    bool MessageBeep(unsigned type) override;
     bool SetForegroundWindow(HWND window) override;
     void EnumWindows(const std::function<bool(HWND)>& callback) override;
     int GetWindowTextA(HWND window, char* buffer, int size) override;
@@ -122,6 +129,10 @@ class FakeDesktop : public Desktop {
     std::vector<int> boxAnswers_;
     std::map<std::string, std::optional<std::string>> libraries_;
     uint64_t now_ = 1000;
+    uint32_t activationDelay_ = 0;
+    bool refuseOwnActivation_ = false;
+    // Since when each window has been asked for, while it is still on its way to the front.
+    std::map<HWND, uint64_t> activationAsked_;
     std::vector<FakeTimer*> timers_;
     uint64_t timerOrder_ = 0;
 };

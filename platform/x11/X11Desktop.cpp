@@ -34,6 +34,12 @@ class X11Desktop final : public Desktop {
 
     HWND GetForegroundWindow() override { return windows_.GetForegroundWindow(); }
     bool BringWindowToTop(HWND window) override { return windows_.BringWindowToTop(window); }
+    bool IsWindow(HWND window) override { return windows_.IsWindow(window); }
+    bool MessageBeep(unsigned /*type: the bell has one sound*/) override {
+        XBell(connection_.display(), 0);
+        XFlush(connection_.display());
+        return true;
+    }
     bool SetForegroundWindow(HWND window) override { return windows_.BringWindowToTop(window); }
     void EnumWindows(const std::function<bool(HWND)>& callback) override {
         windows_.EnumWindows(callback);
