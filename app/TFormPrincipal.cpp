@@ -1,7 +1,6 @@
 #include "app/TFormPrincipal.h"
 
 #include <QCloseEvent>
-#include <QFontDialog>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QToolButton>
@@ -62,12 +61,7 @@ TFormPrincipal::TFormPrincipal(Programa& programa, QWidget* parent)
     WireSpeech();
     WireVocelia();
     WireLanguages();
-    FontDialog = [this](const QFont& initial) -> std::optional<QFont> {
-        bool confirmed = false;
-        const QFont font = QFontDialog::getFont(&confirmed, initial, this);
-        if (!confirmed) return std::nullopt;
-        return font;
-    };
+    FontDialog = [this](const TriaDeFont& initial) { return TriarFontIColor(this, initial); };
     OpenFileDialog = [this] { return TriarFitxerDeTeclat(); };
     Tree->setFocus();
 }

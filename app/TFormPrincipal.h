@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "app/FontColourDialog.h"
 #include "app/KeyTree.h"
 #include "app/Programa.h"
 #include "app/SettingsFont.h"
@@ -46,8 +47,8 @@ class TFormPrincipal : public QMainWindow {
     QToolButton* ButtonParar;
     KeyTree* Tree;
     QFont FontDialogFont;  // the font dialog's font, which is also the tree's
-    // Shows the font dialog starting from a font; nothing when the user cancels.
-    std::function<std::optional<QFont>(const QFont&)> FontDialog;
+    // Shows the font dialog starting from a font and colour; nothing when the user cancels.
+    std::function<std::optional<TriaDeFont>(const TriaDeFont&)> FontDialog;
     // The rest of the font dialog's font, kept for the settings file.
     int FontDialogCharset = settings::kCharsetPerDefecte;
     std::int32_t FontDialogColor = settings::kColorPerDefecte;

@@ -345,11 +345,11 @@ TEST_F(SettingsTest, OptionsChangedThroughTheMenuAreBackAtTheNextStart) {
         form.MenuSeleccionaAmbCtrlE->trigger();
         form.PopupDona->trigger();
         form.MenuEnviarLesTeclesALAplicacioActiva->trigger();
-        form.FontDialog = [](const QFont&) {
+        form.FontDialog = [](const TriaDeFont&) {
             QFont font("Arial");
             font.setPointSize(14);
             font.setItalic(true);
-            return std::optional<QFont>(font);
+            return std::optional<TriaDeFont>({font, 0x0000FF});
         };
         form.MenuCanviarLaFont->trigger();
         form.move(100, 50);
@@ -372,6 +372,7 @@ TEST_F(SettingsTest, OptionsChangedThroughTheMenuAreBackAtTheNextStart) {
     EXPECT_EQ(form.Tree->font().pointSize(), 14);
     EXPECT_TRUE(form.Tree->font().italic());
     EXPECT_FALSE(form.Tree->font().bold());
+    EXPECT_EQ(form.Tree->palette().color(QPalette::Text), QColor(255, 0, 0)) << "0x0000FF is red";
     EXPECT_EQ(form.frameGeometry(), closedAt);
     EXPECT_EQ(closedAt.topLeft(), QPoint(100, 50));
     run.Close();
