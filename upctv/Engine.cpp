@@ -7,13 +7,21 @@
 namespace upctv {
 
 Engine::Engine(SinkFactory openSink, std::optional<WavFolder> wavFolder)
-    : openSink_(std::move(openSink)),
-      wavFolder_(std::move(wavFolder)),
-      thread_([this] { Run(); }) {}
+    : openSink_(std::move(openSink)), wavFolder_(std::move(wavFolder)), thread_([this] {
+          Run();
+          ended_.set_value();
+      }) {}
 
 Engine::~Engine() {
     transport_.Close();
+    if (thread_.joinable()) thread_.join();
+}
+
+bool Engine::CloseWithin(std::chrono::milliseconds limit) {
+    transport_.Close();
+    if (endedSignal_.wait_for(limit) != std::future_status::ready) return false;
     thread_.join();
+    return true;
 }
 
 void Engine::Read(std::string_view text1252) { transport_.Submit(Utf8FromWindows1252(text1252)); }

@@ -192,39 +192,4 @@ TEST(Library, SpeaksWithoutASoundServer) {
     });
 }
 
-TEST(Library, UnloadsSafelyAtAnyMoment) {
-    InOwnProcess([] {
-        struct Row {
-            const char* rule;
-            void (*calls)(LibraryHandle&);
-        };
-        const Row rows[] = {
-            {"right after a read", [](LibraryHandle& l) { l.read(kLongText.c_str()); }},
-            {"right after a stop",
-             [](LibraryHandle& l) {
-                 l.read(kLongText.c_str());
-                 l.stop();
-             }},
-            {"while paused",
-             [](LibraryHandle& l) {
-                 l.read(kLongText.c_str());
-                 l.pause();
-             }},
-            {"in the middle of speech",
-             [](LibraryHandle& l) {
-                 l.read(kLongText.c_str());
-                 std::this_thread::sleep_for(milliseconds(200));
-             }},
-        };
-        for (const Row& row : rows) {
-            SCOPED_TRACE(row.rule);
-            LibraryHandle library;
-            row.calls(library);
-            library.Unload();
-        }
-        LibraryHandle reloaded;
-        EXPECT_FALSE(reloaded.SpeakToEnd(kShortText).empty()) << "speaks again after reloading";
-    });
-}
-
 }  // namespace
