@@ -28,11 +28,13 @@ void Engine::Read(std::string_view text1252) { transport_.Submit(Utf8FromWindows
 
 void Engine::Run() {
     // The synthesiser and the sound device are opened here, so that loading the
-    // library never waits for them.
+    // library never waits for them, and before the first request, so that it need not.
     Synthesizer synthesizer;
-    auto sink = openSink_(synthesizer.SampleRate());
+    SoundOutput output(openSink_, synthesizer.SampleRate());
+    output.Prepare();
     while (auto request = transport_.NextRequest()) {
-        Say(synthesizer, *sink, *request);
+        output.Prepare();
+        Say(synthesizer, output, *request);
         transport_.Finished(request->id);
     }
 }

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "upctv/AudioSink.h"
+#include "upctv/SoundOutput.h"
 #include "upctv/Transport.h"
 #include "upctv/WavFolder.h"
 
@@ -21,7 +22,9 @@ class Synthesizer;
 // CloseWithin returns at once; destruction stops the speech and joins the thread.
 class Engine {
   public:
-    using SinkFactory = std::function<std::unique_ptr<AudioSink>(int sampleRate)>;
+    // Opens the sound device whenever the engine has none that works; nothing when none
+    // can be opened.
+    using SinkFactory = SoundOutput::Opener;
 
     Engine(SinkFactory openSink, std::optional<WavFolder> wavFolder);
     ~Engine();

@@ -180,16 +180,4 @@ TEST(Library, ReadFileReportsAFileThatCannotBeRead) {
     });
 }
 
-TEST(Library, SpeaksWithoutASoundServer) {
-    InOwnProcess("no sound server", Sound::NoServer, [] {
-        LibraryHandle library;
-        library.read(kShortText.c_str());
-        EXPECT_TRUE(library.Speaking());
-        std::this_thread::sleep_for(milliseconds(300));
-        EXPECT_TRUE(library.Speaking()) << "paced in real time, not thrown away";
-        ASSERT_TRUE(library.WaitUntilSilent());
-        EXPECT_EQ(library.Recordings().size(), 1u);
-    });
-}
-
 }  // namespace
