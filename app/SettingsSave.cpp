@@ -5,6 +5,7 @@
 #include "app/SettingsFont.h"
 #include "app/SettingsMenu.h"
 #include "app/TFormPrincipal.h"
+#include "app/WindowPlace.h"
 #include "lang/CaptionTable.h"
 #include "platform/Cp1252.h"
 
@@ -21,11 +22,11 @@ void TFormPrincipal::DesarConfiguracio() {
     DesarFont();
     for (const OpcioDeMenu& opcio : OpcionsDeMenu())
         Escriure(kSeccioMenu, opcio.clau, Flag(MarcaADesar(opcio)));
-    const QRect outer = frameGeometry();
-    Escriure(kSeccioPosicio, kClauLeft, Nombre(outer.left()));
-    Escriure(kSeccioPosicio, kClauTop, Nombre(outer.top()));
-    Escriure(kSeccioPosicio, kClauWidth, Nombre(outer.width()));
-    Escriure(kSeccioPosicio, kClauAlcada, Nombre(outer.height()));
+    const platform::Rect outer = LlocActual();
+    Escriure(kSeccioPosicio, kClauLeft, Nombre(outer.left));
+    Escriure(kSeccioPosicio, kClauTop, Nombre(outer.top));
+    Escriure(kSeccioPosicio, kClauWidth, Nombre(lloc::Amplada(outer)));
+    Escriure(kSeccioPosicio, kClauAlcada, Nombre(lloc::Alcada(outer)));
     Escriure(kSeccioTecles, kClauTecles, Flag(TeclesDeControl));
 }
 

@@ -5,11 +5,13 @@
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "app/DesignTexts.h"
 #include "app/ToolbarPictures.h"
 #include "keys/DefaultKeyboard.h"
 #include "platform/Cp1252.h"
+#include "platform/ScreenPixels.h"
 
 using platform::ToQString;
 
@@ -43,8 +45,14 @@ TFormPrincipal::TFormPrincipal(Programa& programa, QWidget* parent)
       TimerEscaneig(desktop, design::kScanDesignIntervalMs, [this] { TimerEscaneigTimer(); }) {
     setWindowTitle(ToQString(design::kCaption));
     setWindowFlag(Qt::WindowStaysOnTopHint);
-    move(design::kDesignLeft, design::kDesignTop);
-    ResizeOuter({design::kWidth, design::kHeight});
+    const double scale = platform::ScaleOf(this);
+    const auto toScreen = [scale](int logical) {
+        return static_cast<int>(std::lround(logical * scale));
+    };
+    llocDesitjat_ = {toScreen(design::kDesignLeft), toScreen(design::kDesignTop),
+                     toScreen(design::kDesignLeft + design::kWidth),
+                     toScreen(design::kDesignTop + design::kHeight)};
+    AplicarLloc();
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -111,6 +111,8 @@ class TFormPrincipal : public QMainWindow {
     void Espera(int ms);
     // Disables the reading controls when the speech library is missing.
     void DesactivarControlsDeLectura();
+    // The window's outer sides in screen pixels, as the desktop has them once it is shown.
+    platform::Rect LlocActual();
     // Sets the tree's font and the font dialog's font.
     void AplicarFont(const QFont& font);
 
@@ -226,14 +228,17 @@ class TFormPrincipal : public QMainWindow {
     // Scanning was on at the last close and start-up has not switched it on yet.
     bool escaneigPerRestaurar_ = false;
     bool MarcaADesar(const settings::OpcioDeMenu& opcio) const;
-    int placedLeft_ = 0;
     bool shownOnce_ = false;
     bool frameKnown_ = false;
     void KeepDesignPlace();
-    // Sizes the window by its outer sides, frame included, as the design and the
+    // The window's outer sides, frame included, in screen pixels, as the design and the
     // settings file give them; applied again once the frame is known.
-    void ResizeOuter(QSize outer);
-    QSize outerSize_;
+    platform::Rect llocDesitjat_;
+    // True while the window stands where the design puts it, against the screen's right edge.
+    bool alMargeDret_ = true;
+    void MoureFinestraA(int left, int top);
+    void CanviarMida(int width, int height);
+    void AplicarLloc();
     // Each subsystem connects its own components to its handlers.
     void WireShell();
     void WireDispatch();

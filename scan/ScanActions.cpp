@@ -7,6 +7,7 @@
 #include "app/TFormPrincipal.h"
 #include "keys/KeyKind.h"
 #include "output/SelectedNode.h"
+#include "platform/ScreenPixels.h"
 #include "scan/RowProbe.h"
 #include "scan/ScanDesign.h"
 
@@ -14,8 +15,8 @@ namespace scan {
 namespace {
 
 void MourePunter(TFormPrincipal& form, int x, int y) {
-    const QPoint screen = form.Tree->viewport()->mapToGlobal(QPoint(x, y));
-    form.desktop.SetCursorPos(screen.x(), screen.y());
+    const platform::Point screen = platform::ToScreenPixels(form.Tree->viewport(), QPoint(x, y));
+    form.desktop.SetCursorPos(screen.x, screen.y);
 }
 
 }  // namespace

@@ -214,6 +214,12 @@ int FakeDesktop::GetClassNameA(HWND window, char* buffer, int size) {
 }
 
 bool FakeDesktop::GetWindowRect(HWND window, Rect* rect) {
+    if (QWidget* own = OwnWidget(window)) {
+        const QRect outer = own->frameGeometry();
+        *rect = {outer.left(), outer.top(), outer.left() + outer.width(),
+                 outer.top() + outer.height()};
+        return true;
+    }
     const FakeWindow* found = Window(window);
     if (!found || !found->alive) return false;
     *rect = found->rect;
@@ -225,6 +231,13 @@ bool FakeDesktop::SetWindowPos(HWND window, HWND insertAfter, int x, int y, int 
     Record("SetWindowPos",
            {Num(static_cast<long long>(window)), Num(static_cast<long long>(insertAfter)), Num(x),
             Num(y), Num(cx), Num(cy), Num(flags)});
+    if (QWidget* own = OwnWidget(window)) {
+        // As on the desktop, the outer sides are placed, frame included.
+        if (!(flags & SWP_NOMOVE)) own->move(x, y);
+        if (!(flags & SWP_NOSIZE))
+            own->resize(QSize(cx, cy) - (own->frameGeometry().size() - own->size()));
+        return true;
+    }
     auto it = windows_.find(window);
     if (it == windows_.end() || !it->second.alive) return false;
     Rect& rect = it->second.rect;
@@ -267,6 +280,13 @@ int FakeDesktop::MessageBoxA(QWidget*, const char* text, const char* caption, un
         return answer;
     }
     return (type & 0x0F) == MB_YESNO ? IDYES : IDOK;
+}
+
+QWidget* FakeDesktop::OwnWidget(HWND window) const {
+    for (const auto& [widget, handle] : ownWindows_) {
+        if (handle == window) return widget;
+    }
+    return nullptr;
 }
 
 HWND FakeDesktop::HandleOf(QWidget* topLevel) {

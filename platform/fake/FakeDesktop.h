@@ -110,6 +110,8 @@ class FakeDesktop : public Desktop {
     class FakeTimer;
     void Record(std::string name, std::vector<std::string> args = {});
     void DeliverKeyToOwnWindow(uint8_t vk, bool up);
+    // The program's own window of a handle, while it exists.
+    QWidget* OwnWidget(HWND window) const;
     FakeTimer* NextDueTimer(uint64_t until) const;
 
     std::vector<FakeCall> calls_;
