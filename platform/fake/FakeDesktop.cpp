@@ -269,6 +269,13 @@ int FakeDesktop::GetSystemMetrics(int index) {
 long FakeDesktop::SendMessageA(HWND window, unsigned message, uintptr_t wParam, intptr_t lParam) {
     Record("SendMessageA", {Num(static_cast<long long>(window)), Num(message),
                             Num(static_cast<long long>(wParam)), Num(lParam)});
+    if (message == WM_CLOSE) {
+        for (auto& [handle, process] : processes_) {
+            if (process.running && process.window == window && process.answersClose) {
+                EndProcess(process);
+            }
+        }
+    }
     return 0;
 }
 
@@ -366,6 +373,32 @@ bool FakeDesktop::FreeLibrary(HMODULE module) {
 unsigned FakeDesktop::WinExec(const char* commandLine, int show) {
     Record("WinExec", {commandLine, Num(show)});
     return 33;
+}
+
+HANDLE FakeDesktop::CreateProcessA(const char* commandLine, int show) {
+    Record("CreateProcessA", {commandLine, Num(show)});
+    const HANDLE handle = ++nextHandle_;
+    processes_[handle] = {commandLine};
+    return handle;
+}
+
+bool FakeDesktop::WaitForSingleObject(HANDLE process, int ms) {
+    auto found = processes_.find(process);
+    if (found == processes_.end() || !found->second.running) return true;
+    if (ms > 0) Advance(static_cast<uint32_t>(ms));
+    return !found->second.running;
+}
+
+void FakeDesktop::TerminateProcess(HANDLE process) {
+    Record("TerminateProcess", {Num(static_cast<long long>(process))});
+    if (auto found = processes_.find(process); found != processes_.end()) {
+        EndProcess(found->second);
+    }
+}
+
+void FakeDesktop::EndProcess(FakeProcess& process) {
+    process.running = false;
+    if (process.window != 0) CloseWindow(process.window);
 }
 
 intptr_t FakeDesktop::ShellExecuteA(const char* verb, const char* file, const char* parameters,

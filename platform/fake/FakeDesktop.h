@@ -35,6 +35,14 @@ class FakeDesktop : public Desktop {
         Rect rect;
         bool alive = true;
     };
+    // A program started with CreateProcessA: it runs until it is ended, or until its window,
+    // if the test gives it one, is sent WM_CLOSE and it answers that.
+    struct FakeProcess {
+        std::string commandLine;
+        bool running = true;
+        HWND window = 0;
+        bool answersClose = true;
+    };
 
     FakeDesktop();
     ~FakeDesktop() override;
@@ -57,6 +65,8 @@ class FakeDesktop : public Desktop {
     void SetLibrary(const std::string& name, std::optional<std::string> path);
     // Moves the clock forward, firing due timers in order and handling posted events.
     void Advance(uint32_t ms);
+    // The programs started so far, by handle in the order they were started; scriptable.
+    std::map<HANDLE, FakeProcess>& Processes() { return processes_; }
 
     // --- inspection ------------------------------------------------------------------
     const std::vector<FakeCall>& Calls() const { return calls_; }
@@ -99,6 +109,9 @@ class FakeDesktop : public Desktop {
     bool FreeLibrary(HMODULE module) override;
 
     unsigned WinExec(const char* commandLine, int show) override;
+    HANDLE CreateProcessA(const char* commandLine, int show) override;
+    bool WaitForSingleObject(HANDLE process, int ms) override;
+    void TerminateProcess(HANDLE process) override;
     intptr_t ShellExecuteA(const char* verb, const char* file, const char* parameters,
                            const char* directory, int show) override;
 
@@ -113,6 +126,7 @@ class FakeDesktop : public Desktop {
     // The program's own window of a handle, while it exists.
     QWidget* OwnWidget(HWND window) const;
     FakeTimer* NextDueTimer(uint64_t until) const;
+    void EndProcess(FakeProcess& process);
 
     std::vector<FakeCall> calls_;
     std::vector<FakeKeyEvent> keys_;
@@ -130,6 +144,7 @@ class FakeDesktop : public Desktop {
     std::optional<std::string> clipboard_;
     std::vector<int> boxAnswers_;
     std::map<std::string, std::optional<std::string>> libraries_;
+    std::map<HANDLE, FakeProcess> processes_;
     uint64_t now_ = 1000;
     uint32_t activationDelay_ = 0;
     bool refuseOwnActivation_ = false;

@@ -96,6 +96,13 @@ class X11Desktop final : public Desktop {
     unsigned WinExec(const char* commandLine, int show) override {
         return processes_.WinExec(commandLine, show);
     }
+    HANDLE CreateProcessA(const char* commandLine, int show) override {
+        return processes_.CreateProcessA(commandLine, show);
+    }
+    bool WaitForSingleObject(HANDLE process, int ms) override {
+        return processes_.WaitForSingleObject(process, ms);
+    }
+    void TerminateProcess(HANDLE process) override { processes_.TerminateProcess(process); }
     intptr_t ShellExecuteA(const char* verb, const char* file, const char* parameters,
                            const char* directory, int show) override {
         return processes_.ShellExecuteA(verb, file, parameters, directory, show);
