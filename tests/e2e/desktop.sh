@@ -54,15 +54,23 @@ start_x_server() {
     read -r -t 10 number <&"$displayfd" || fail "Xvfb did not start: $(cat "$workdir/xvfb.log")"
     exec {displayfd}<&-
     export DISPLAY=":$number"
+    # The number comes a moment before the server takes clients on every machine.
+    wait_for xprop -root -notype _XKB_RULES_NAMES || fail "Xvfb does not answer on $DISPLAY"
 }
 
 start_window_manager() {
-    openbox --sm-disable >"$workdir/openbox.log" 2>&1 &
-    started+=($!)
-    wait_for xprop -root -notype _NET_SUPPORTING_WM_CHECK ||
-        fail "openbox did not start: $(cat "$workdir/openbox.log")"
+    local pid tries
+    # Now and then openbox cannot open a display that has just started: it is started again.
+    for tries in 1 2 3; do
+        openbox --sm-disable >"$workdir/openbox.log" 2>&1 &
+        pid=$!
+        wait_for sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || ! kill -0 $pid"
+        kill -0 "$pid" 2>/dev/null && break
+        sleep 0.2
+    done
+    started+=("$pid")
     wait_for sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
-        fail "openbox did not take the screen"
+        fail "openbox did not take the screen: $(cat "$workdir/openbox.log")"
 }
 
 start_accessibility_bus() {
