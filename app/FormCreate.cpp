@@ -94,6 +94,8 @@ void TFormPrincipal::AfegirTeclesEspecials() {
 
 void TFormPrincipal::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    // Clicks on the keys leave the keyboard focus in the application being typed into.
+    desktop.SetWindowNoActivate(desktop.HandleOf(this), true);
     KeepDesignPlace();
 }
 

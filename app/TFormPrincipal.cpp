@@ -64,6 +64,7 @@ TFormPrincipal::TFormPrincipal(Programa& programa, QWidget* parent)
     setCentralWidget(central);
     BuildMenu();
     WireShell();
+    WireFieldFocus();
     WireDispatch();
     WireScanning();
     WireSpeech();

@@ -3,9 +3,11 @@
 #include <QFont>
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
+#include "app/FieldFocus.h"
 #include "app/FontColourDialog.h"
 #include "app/KeyTree.h"
 #include "app/Programa.h"
@@ -111,6 +113,10 @@ class TFormPrincipal : public QMainWindow {
     void Espera(int ms);
     // Disables the reading controls when the speech library is missing.
     void DesactivarControlsDeLectura();
+    // The keyboard focus: the window takes it only while the user types into one of its fields,
+    // and gives it back to the receiving window when done or at the next key.
+    void PrendreElFocusPerEscriure();
+    void TornarElFocus();
     // The window's outer sides in screen pixels, as the desktop has them once it is shown.
     platform::Rect LlocActual();
     // Sets the tree's font and the font dialog's font.
@@ -241,6 +247,9 @@ class TFormPrincipal : public QMainWindow {
     void AplicarLloc();
     // Each subsystem connects its own components to its handlers.
     void WireShell();
+    void WireFieldFocus();
+    std::unique_ptr<FieldFocus> fieldFocus_;
+    bool focusPerEscriure_ = false;
     void WireDispatch();
     void WireScanning();
     void WireSpeech();

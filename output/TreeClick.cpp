@@ -76,6 +76,7 @@ void TFormPrincipal::TreeClick() {
     const bool aKey = selected && selected->childCount() == 0;
     TimerCercaHandleFinestra.SetEnabled(false);
     if (MenuActivarLEscaneigAutomatic->isChecked()) TimerEscaneig.SetEnabled(false);
+    TornarElFocus();
     // Only a key needs the receiving window: it waits for a slow window manager.
     const bool receiverInFront = aKey ? output::EsperarAlDavant(desktop, FinestraReceptora)
                                       : output::PortarAlDavant(desktop, FinestraReceptora);

@@ -18,6 +18,9 @@ class Windows {
     virtual bool BringWindowToTop(HWND window) = 0;
     // Whether the window still exists.
     virtual bool IsWindow(HWND window) = 0;
+    // Whether a click on the window leaves the keyboard focus where it is (Windows' extended
+    // style WS_EX_NOACTIVATE), as an on-screen keyboard's window must.
+    virtual bool SetWindowNoActivate(HWND window, bool noActivate) = 0;
     // A short sound of the given MB_ICON* kind, for a failure that has no message box.
     virtual bool MessageBeep(unsigned type) = 0;
     // Asks for the window to become the foreground window.

@@ -156,7 +156,7 @@ bool FakeDesktop::BringWindowToTop(HWND window) {
                                  [&](const auto& entry) { return entry.second == window; });
     const FakeWindow* foreign = Window(window);
     if (!own && !(foreign && foreign->alive)) return false;
-    if (own && refuseOwnActivation_) return false;
+    if (own && (refuseOwnActivation_ || noActivate_.contains(window))) return false;
     if (foreground_ != window && activationDelay_ > 0) {
         const uint64_t asked = activationAsked_.try_emplace(window, now_).first->second;
         if (now_ - asked < activationDelay_) return false;
@@ -172,6 +172,16 @@ bool FakeDesktop::IsWindow(HWND window) {
     return (foreign && foreign->alive) ||
            std::any_of(ownWindows_.begin(), ownWindows_.end(),
                        [&](const auto& entry) { return entry.second == window && entry.first; });
+}
+
+bool FakeDesktop::SetWindowNoActivate(HWND window, bool noActivate) {
+    Record("SetWindowNoActivate", {Num(static_cast<long long>(window)), Num(noActivate)});
+    if (noActivate) {
+        noActivate_.insert(window);
+    } else {
+        noActivate_.erase(window);
+    }
+    return true;
 }
 
 bool FakeDesktop::MessageBeep(unsigned type) {

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -81,6 +82,7 @@ class FakeDesktop : public Desktop {
     HWND GetForegroundWindow() override;
     bool BringWindowToTop(HWND window) override;
     bool IsWindow(HWND window) override;
+    bool SetWindowNoActivate(HWND window, bool noActivate) override;
     bool MessageBeep(unsigned type) override;
     bool SetForegroundWindow(HWND window) override;
     void EnumWindows(const std::function<bool(HWND)>& callback) override;
@@ -148,6 +150,7 @@ class FakeDesktop : public Desktop {
     uint64_t now_ = 1000;
     uint32_t activationDelay_ = 0;
     bool refuseOwnActivation_ = false;
+    std::set<HWND> noActivate_;
     // Since when each window has been asked for, while it is still on its way to the front.
     std::map<HWND, uint64_t> activationAsked_;
     std::vector<FakeTimer*> timers_;

@@ -35,6 +35,9 @@ class X11Desktop final : public Desktop {
     HWND GetForegroundWindow() override { return windows_.GetForegroundWindow(); }
     bool BringWindowToTop(HWND window) override { return windows_.BringWindowToTop(window); }
     bool IsWindow(HWND window) override { return windows_.IsWindow(window); }
+    bool SetWindowNoActivate(HWND window, bool noActivate) override {
+        return windows_.SetWindowNoActivate(window, noActivate);
+    }
     bool MessageBeep(unsigned /*type: the bell has one sound*/) override {
         XBell(connection_.display(), 0);
         XFlush(connection_.display());

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "platform/Constants.h"
 #include "platform/x11/Utf8Text.h"
@@ -51,6 +52,34 @@ bool X11Windows::BringWindowToTop(HWND window) {
     RequestActivation(window);
     // Keys sent before the focus has really moved would go to the old window.
     return connection_.WaitUntil([&] { return IsActive(window); }, kActivationLimit, kFocusRecheck);
+}
+
+bool X11Windows::SetWindowNoActivate(HWND window, bool noActivate) {
+    if (window == 0 || !IsAlive(window)) return false;
+    Display* display = connection_.display();
+    return connection_.Succeeds([&] {
+        // The window manager gives the focus only to a window whose hints accept input...
+        XWMHints* hints = XGetWMHints(display, window);
+        XWMHints fresh{};
+        XWMHints& wanted = hints != nullptr ? *hints : fresh;
+        wanted.flags |= InputHint;
+        wanted.input = noActivate ? False : True;
+        XSetWMHints(display, window, &wanted);
+        if (hints != nullptr) XFree(hints);
+        // ... or that offers to take it itself when asked.
+        const Atom takeFocus = connection_.atom("WM_TAKE_FOCUS");
+        Atom* protocols = nullptr;
+        int count = 0;
+        std::vector<Atom> kept;
+        if (XGetWMProtocols(display, window, &protocols, &count) != 0) {
+            kept.assign(protocols, protocols + count);
+            XFree(protocols);
+        }
+        std::erase(kept, takeFocus);
+        if (!noActivate) kept.push_back(takeFocus);
+        XSetWMProtocols(display, window, kept.data(), static_cast<int>(kept.size()));
+        XFlush(display);
+    });
 }
 
 bool X11Windows::IsActive(Window window) {

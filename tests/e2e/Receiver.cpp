@@ -54,6 +54,11 @@ QString Receiver::Text() const {
     return QString::fromUtf8(file.readAll());
 }
 
+int Receiver::FocusLost() const {
+    QFile file(output_ + QStringLiteral(".focus-lost"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toInt() : 0;
+}
+
 bool Receiver::WaitForText(const QString& expected) const {
     return WaitFor([&] { return Text() == expected; });
 }

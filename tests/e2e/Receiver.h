@@ -20,6 +20,8 @@ class Receiver {
 
     platform::HWND window() const { return window_; }
     qint64 pid() const { return process_.processId(); }
+    // How many times it has lost the keyboard focus since it started.
+    int FocusLost() const;
     // What the receiver's text holds now.
     QString Text() const;
     // Waits until the text is exactly the expected one; returns whether it came.

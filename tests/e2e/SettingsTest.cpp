@@ -4,29 +4,12 @@
 #include <QFile>
 
 #include "platform/Constants.h"
+#include "tests/e2e/OptionsMenu.h"
 #include "tests/e2e/OrvaletProcess.h"
 #include "tests/e2e/TestDesktop.h"
 
 namespace e2e {
 namespace {
-
-constexpr uint8_t kO = 0x4F;
-
-void Press(uint8_t vk) {
-    TheDesktop().keybd_event(vk, 0, 0, 0);
-    TheDesktop().keybd_event(vk, 0, platform::KEYEVENTF_KEYUP, 0);
-}
-
-// Opens the options menu with Alt+O and chooses the item so many places below the first.
-void ChooseOption(int place) {
-    TheDesktop().keybd_event(platform::VK_MENU, 0, 0, 0);
-    Press(kO);
-    TheDesktop().keybd_event(platform::VK_MENU, 0, platform::KEYEVENTF_KEYUP, 0);
-    TheDesktop().WaitForMessages(300);
-    for (int i = 0; i < place; ++i) Press(platform::VK_DOWN);
-    Press(platform::VK_RETURN);
-    TheDesktop().WaitForMessages(300);
-}
 
 QByteArray Settings(const OrvaletProcess& orvalet) {
     QFile file(orvalet.configFolder() + "/orvalet.ini");
@@ -44,13 +27,10 @@ TEST(Settings, OptionsChangedThroughTheMenuAreBackAfterARestart) {
     {
         OrvaletProcess orvalet;
         ASSERT_TRUE(orvalet.WaitForMainWindow());
-        TheDesktop().SetForegroundWindow(orvalet.window());
-        ASSERT_TRUE(
-            WaitFor([&] { return TheDesktop().GetForegroundWindow() == orvalet.window(); }));
         // Obrir, Canviar la font, Ajustar, then "Enviar les tecles a l'aplicació activa".
-        ChooseOption(3);
+        ChooseOption(orvalet.window(), 3);
         // ... and one further down, "Activar l'escaneig automàtic".
-        ChooseOption(4);
+        ChooseOption(orvalet.window(), 4);
         CloseThroughTheWindowManager(orvalet);
         saved = Settings(orvalet);
     }

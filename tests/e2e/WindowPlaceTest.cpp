@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <string>
 
 #include "platform/Constants.h"
+#include "tests/e2e/OptionsMenu.h"
 #include "tests/e2e/OrvaletProcess.h"
 #include "tests/e2e/Receiver.h"
 #include "tests/e2e/TestDesktop.h"
@@ -11,15 +13,6 @@ namespace e2e {
 namespace {
 
 const QByteArray kCatala = "[Quarnel Orvalet]\r\nLlengua=Catal\xE0\r\n";
-
-void Press(uint8_t vk, bool up) {
-    TheDesktop().keybd_event(vk, 0, up ? platform::KEYEVENTF_KEYUP : 0, 0);
-}
-
-void Tap(uint8_t vk) {
-    Press(vk, false);
-    Press(vk, true);
-}
 
 bool SameRect(const platform::Rect& a, const platform::Rect& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
@@ -99,15 +92,8 @@ TEST(WindowPlace, FittingTheReceiverLeavesTheScaledKeyboardUncovered) {
             return TitleOf(keyboard.window()) == "fitted receiver";
         })) << scale;
         const platform::Rect keyboardRect = SettledRect(keyboard.window());
-        // Opcions (Alt+O), then its third item, "Ajustar la grandària de la finestra receptora".
-        ASSERT_TRUE(TheDesktop().BringWindowToTop(keyboard.window())) << scale;
-        Press(platform::VK_MENU, false);
-        Tap('O');
-        Press(platform::VK_MENU, true);
-        TheDesktop().WaitForMessages(300);
-        Tap(platform::VK_DOWN);
-        Tap(platform::VK_DOWN);
-        Tap(platform::VK_RETURN);
+        // The third item of Opcions, "Ajustar la grandària de la finestra receptora".
+        ChooseOption(keyboard.window(), 2, std::stod(scale));
         const int maximizedWidth = TheDesktop().GetSystemMetrics(platform::SM_CXMAXIMIZED);
         platform::Rect fitted;
         EXPECT_TRUE(WaitFor([&] {

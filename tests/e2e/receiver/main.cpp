@@ -1,7 +1,8 @@
 // A plain text window for the end-to-end tests: its title comes from the command line, every
 // change of its text is saved to a file the tests read back (the file first appears when the
 // window has the focus and takes keys), and it answers window messages with the sum of the
-// message number and both parameters, logging each one in its text.
+// message number and both parameters, logging each one in its text. Each time it loses the
+// keyboard focus it adds one to the count kept in OUTPUT-FILE.focus-lost.
 //
 // Usage: e2e_receiver TITLE OUTPUT-FILE [--above]
 
@@ -40,8 +41,13 @@ int main(int argc, char** argv) {
     editor.resize(400, 200);
     QObject::connect(&editor, &QPlainTextEdit::textChanged,
                      [&] { Save(editor.toPlainText(), output); });
+    int focusLost = 0;
+    bool focused = false;
     QObject::connect(&app, &QGuiApplication::focusWindowChanged, [&](QWindow* window) {
         if (window != nullptr && !QFile::exists(output)) Save(editor.toPlainText(), output);
+        if (focused && window == nullptr)
+            Save(QString::number(++focusLost), output + QStringLiteral(".focus-lost"));
+        focused = window != nullptr;
     });
     editor.show();
     platform::MessageReceiver receiver(
