@@ -18,6 +18,9 @@ class QSpinBox;
 class QToolButton;
 class QTreeWidgetItem;
 class TAboutBox;
+namespace lang {
+enum class Llengua;
+}
 
 // The keyboard's main window. Its handlers live beside their subsystem: app/ holds
 // creation, closing and the small menu commands, output/ the dispatch and tracking,
@@ -125,6 +128,9 @@ class TFormPrincipal : public QMainWindow {
     void TreeClick();
     void EnviarTecla(uint8_t vk);
     void EnviarCaracter(char character);
+    // Tells the user, once a run, that the layout could not type a character of the key
+    // just typed.
+    void AvisarCaracterOmes();
     void ButtonShiftClick();
     void ButtonBloqMajusculesClick();
     void MenuEnviarLesTeclesALAplicacioActivaClick();
@@ -182,6 +188,8 @@ class TFormPrincipal : public QMainWindow {
     void MenuPortuguesClick();
     // Applies the language stored in the settings file while the window is created.
     void AplicarLlenguaDesada(const std::string& storedValue);
+    // The interface language whose item is ticked.
+    lang::Llengua LlenguaMarcada() const;
 
     // Runs the handler when the menu item is clicked; the handler decides the check mark.
     void OnClick(QAction* item, void (TFormPrincipal::*handler)());
@@ -214,6 +222,11 @@ class TFormPrincipal : public QMainWindow {
     void ObrirTeclat(const std::string& fileName);
     void PortarPunterALaPregunta();
     std::optional<std::string> TriarFitxerDeTeclat();
+
+    // Key press dispatch: a character of the key being typed was skipped; the user has
+    // been told of one.
+    bool caracterOmes_ = false;
+    bool caracterOmesAvisat_ = false;
 
     int placedLeft_ = 0;
     bool shownOnce_ = false;

@@ -89,3 +89,11 @@ void TFormPrincipal::AplicarLlenguaDesada(const std::string& storedValue) {
     // Without the library the check marks stay, so Catalan is what gets stored again.
     if (programa.upctv.Loaded()) (this->*kHandlers[static_cast<size_t>(*llengua)])();
 }
+
+Llengua TFormPrincipal::LlenguaMarcada() const {
+    const auto items = ElementsDeLlengua(*this);
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (items[i]->isChecked()) return static_cast<Llengua>(i);
+    }
+    return Llengua::Catala;
+}

@@ -56,6 +56,7 @@ void TeclejarTecla(TFormPrincipal& form, const QTreeWidgetItem* key, bool receiv
     if (canSend) {
         for (char character : typed) form.EnviarCaracter(character);
     }
+    form.AvisarCaracterOmes();
     if (collapseAfter) form.Tree->CollapseAll();
     form.ReiniciarEscaneig();
 }
