@@ -1,9 +1,14 @@
 #include "app/CommandLine.h"
 
-std::string JoinParameters(const QStringList& parameters) {
+std::vector<std::string> ParametersOf(int argc, const char* const* argv) {
+    if (argc <= 1 || argv == nullptr) return {};
+    return std::vector<std::string>(argv + 1, argv + argc);
+}
+
+std::string JoinParameters(const std::vector<std::string>& parameters) {
     std::string joined;
-    for (const QString& parameter : parameters) {
-        joined += parameter.toLocal8Bit().toStdString();
+    for (const std::string& parameter : parameters) {
+        joined += parameter;
         joined += ' ';
     }
     while (!joined.empty() && static_cast<unsigned char>(joined.back()) <= ' ') joined.pop_back();

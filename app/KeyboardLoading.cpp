@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <cmath>
 
 #include "app/DesignTexts.h"
@@ -72,8 +73,14 @@ std::optional<std::string> TFormPrincipal::TriarFitxerDeTeclat() {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     // A name that does not exist is accepted: loading it reports it.
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(
-        {platform::ToQString(design::kFiltreTeclat), platform::ToQString(design::kFiltreTot)});
+    const QString allFiles = platform::ToQString(design::kFiltreTot);
+    dialog.setNameFilters({platform::ToQString(design::kFiltreTeclat), allFiles});
+    // "*.*" means every file where the design comes from; here it would hide the names
+    // without a dot, so the filter that says so lists every file.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+        if (filter != allFiles) return;
+        if (auto* files = dialog.findChild<QFileSystemModel*>()) files->setNameFilters({"*"});
+    });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return QFile::encodeName(dialog.selectedFiles().front()).toStdString();
 }

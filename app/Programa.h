@@ -4,6 +4,7 @@
 
 #include "platform/Desktop.h"
 #include "speech/UpcTV.h"
+#include "speech/VoceliesArrencades.h"
 
 // The program-wide state that lives from start-up to exit.
 struct Programa {
@@ -18,6 +19,8 @@ struct Programa {
     bool LlenguaTriada = false;
     // The bridge program's window, as last looked up.
     platform::HWND FinestraVocelia = 0;
+    // The bridge programs this keyboard started.
+    speech::VoceliesArrencades vocelies{desktop};
     // A reading is in progress.
     bool LecturaEnCurs = false;
 };

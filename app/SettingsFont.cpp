@@ -41,4 +41,10 @@ std::optional<QColor> ColorDeText(std::int32_t color) {
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
 }
 
+std::int32_t ColorDesat(const QColor& color) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(color.red()) |
+                                     static_cast<std::uint32_t>(color.green()) << 8 |
+                                     static_cast<std::uint32_t>(color.blue()) << 16);
+}
+
 }  // namespace settings

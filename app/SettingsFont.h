@@ -29,5 +29,7 @@ void AplicaMida(QFont& font, std::int32_t size);
 // The text colour of a font colour: 0x00BBGGRR, or nothing for the system colours
 // (top bit set), which mean the desktop's own text colour.
 std::optional<QColor> ColorDeText(std::int32_t color);
+// The colour as the settings file keeps a chosen one: 0x00BBGGRR.
+std::int32_t ColorDesat(const QColor& color);
 
 }  // namespace settings

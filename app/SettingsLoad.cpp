@@ -7,6 +7,7 @@
 #include "app/SettingsFont.h"
 #include "app/SettingsMenu.h"
 #include "app/TFormPrincipal.h"
+#include "app/WindowPlace.h"
 #include "platform/Cp1252.h"
 
 using namespace settings;
@@ -87,22 +88,32 @@ void TFormPrincipal::AplicarMenuDesat() {
 }
 
 void TFormPrincipal::AplicarPosicioDesada() {
-    if (const std::int32_t left = LlegirNombre(kSeccioPosicio, kClauLeft))
-        move(DinsDelLimit(left, -kLlocMaxim, kLlocMaxim), y());
+    // A Left of 0 is a window left at the screen's left edge: only a missing one leaves the
+    // window at the right edge.
+    const std::int32_t left = LlegirNombre(kSeccioPosicio, kClauLeft);
+    if (left != 0 || !Llegir(kSeccioPosicio, kClauLeft, "").empty()) {
+        alMargeDret_ = false;
+        MoureFinestraA(DinsDelLimit(left, -kLlocMaxim, kLlocMaxim), llocDesitjat_.top);
+    }
     if (const std::int32_t top = LlegirNombre(kSeccioPosicio, kClauTop))
-        move(x(), DinsDelLimit(top, -kLlocMaxim, kLlocMaxim));
+        MoureFinestraA(llocDesitjat_.left, DinsDelLimit(top, -kLlocMaxim, kLlocMaxim));
     if (const std::int32_t outerWidth = LlegirNombre(kSeccioPosicio, kClauWidth))
-        ResizeOuter({DinsDelLimit(outerWidth, 1, kCostatMaxim), outerSize_.height()});
+        CanviarMida(DinsDelLimit(outerWidth, 1, kCostatMaxim), lloc::Alcada(llocDesitjat_));
     if (const std::int32_t outerHeight = LlegirNombre(kSeccioPosicio, kClauAlcada))
-        ResizeOuter({outerSize_.width(), DinsDelLimit(outerHeight, 1, kCostatMaxim)});
+        CanviarMida(lloc::Amplada(llocDesitjat_), DinsDelLimit(outerHeight, 1, kCostatMaxim));
 }
 
 void TFormPrincipal::AplicarTeclesDeControlDesades() {
     if (Llegir(kSeccioTecles, kClauTecles, kSi) == kNo) TeclesDeControl = false;
 }
 
+bool TFormPrincipal::EscaneigAutomaticDesat() {
+    return Llegir(kSeccioMenu, kClauEscaneigAutomatic, kNo) == kSi;
+}
+
 void TFormPrincipal::RestaurarEscaneigAutomatic() {
-    if (Llegir(kSeccioMenu, kClauEscaneigAutomatic, kNo) != kSi) return;
+    if (!EscaneigAutomaticDesat()) return;
     Espera(design::kStartupWaitMs);
-    MenuActivarLEscaneigAutomaticClick();
+    escaneigPerRestaurar_ = false;
+    if (!Tancada()) MenuActivarLEscaneigAutomaticClick();
 }

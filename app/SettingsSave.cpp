@@ -5,6 +5,7 @@
 #include "app/SettingsFont.h"
 #include "app/SettingsMenu.h"
 #include "app/TFormPrincipal.h"
+#include "app/WindowPlace.h"
 #include "lang/CaptionTable.h"
 #include "platform/Cp1252.h"
 
@@ -20,13 +21,21 @@ void TFormPrincipal::DesarConfiguracio() {
     DesarLlenguaIVeu();
     DesarFont();
     for (const OpcioDeMenu& opcio : OpcionsDeMenu())
-        Escriure(kSeccioMenu, opcio.clau, Flag((this->*opcio.item)->isChecked()));
-    const QRect outer = frameGeometry();
-    Escriure(kSeccioPosicio, kClauLeft, Nombre(outer.left()));
-    Escriure(kSeccioPosicio, kClauTop, Nombre(outer.top()));
-    Escriure(kSeccioPosicio, kClauWidth, Nombre(outer.width()));
-    Escriure(kSeccioPosicio, kClauAlcada, Nombre(outer.height()));
+        Escriure(kSeccioMenu, opcio.clau, Flag(MarcaADesar(opcio)));
+    const platform::Rect outer = LlocActual();
+    Escriure(kSeccioPosicio, kClauLeft, Nombre(outer.left));
+    Escriure(kSeccioPosicio, kClauTop, Nombre(outer.top));
+    Escriure(kSeccioPosicio, kClauWidth, Nombre(lloc::Amplada(outer)));
+    Escriure(kSeccioPosicio, kClauAlcada, Nombre(lloc::Alcada(outer)));
     Escriure(kSeccioTecles, kClauTecles, Flag(TeclesDeControl));
+}
+
+// Scanning that start-up has yet to switch back on counts as on: a close before that moment
+// must not leave a switch user without scanning at the next start.
+bool TFormPrincipal::MarcaADesar(const OpcioDeMenu& opcio) const {
+    const bool perRestaurar =
+        opcio.efecte == EfecteDeMenu::LlegitEnArrencar && escaneigPerRestaurar_;
+    return (this->*opcio.item)->isChecked() || perRestaurar;
 }
 
 void TFormPrincipal::DesarLlenguaIVeu() {

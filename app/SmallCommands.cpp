@@ -6,7 +6,11 @@ void TFormPrincipal::Espera(int ms) { ::Espera(desktop, ms); }
 
 void TFormPrincipal::MenuCanviarLaFontClick() {
     TimerCercaHandleFinestra.SetEnabled(false);
-    if (std::optional<QFont> font = FontDialog(FontDialogFont)) AplicarFont(*font);
+    if (std::optional<TriaDeFont> tria = FontDialog({FontDialogFont, FontDialogColor})) {
+        AplicarFont(tria->font);
+        FontDialogColor = tria->color;
+        AplicarColorDeFont();
+    }
     TimerCercaHandleFinestra.SetEnabled(true);
 }
 

@@ -11,12 +11,12 @@
 #include "platform/Constants.h"
 #include "speech/EngineBinding.h"
 
-Startup::Startup(platform::Desktop& desktop, const QStringList& parameters)
-    : programa(desktop), parameters_(parameters) {}
+Startup::Startup(platform::Desktop& desktop, std::vector<std::string> parameters)
+    : programa(desktop), parameters_(std::move(parameters)) {}
 
 Startup::~Startup() = default;
 
-void Startup::Start() {
+bool Startup::Start() {
     CarregarUpcTV(programa);
     programa.FitxerLiniaOrdres = JoinParameters(parameters_);
     CreateWindows();
@@ -25,9 +25,14 @@ void Startup::Start() {
     ShowSplash();
     if (!programa.LlenguaTriada) FormLlengua->exec();
     FormPrincipal->show();
+    // The window is on screen from here on, and each wait below may see it closed: what is
+    // left of start-up must then not switch anything on for a window that is gone.
     FormPrincipal->RestaurarSintetitzador();
+    if (FormPrincipal->Tancada()) return false;
     FormPrincipal->RestaurarEscaneigAutomatic();
+    if (FormPrincipal->Tancada()) return false;
     FormPrincipal->TimerCercaHandleFinestra.SetEnabled(true);
+    return true;
 }
 
 void Startup::CreateWindows() {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QStringList>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/Programa.h"
 
@@ -14,10 +14,12 @@ class TFormLlengua;
 // windows up in their fixed order, Finish frees what start-up took.
 class Startup {
   public:
-    Startup(platform::Desktop& desktop, const QStringList& parameters);
+    Startup(platform::Desktop& desktop, std::vector<std::string> parameters);
     ~Startup();
 
-    void Start();
+    // False when the main window was closed during start-up: the program must end then,
+    // without running the message loop, which would never see the window go.
+    bool Start();
     void Finish();
 
     Programa programa;
@@ -29,5 +31,5 @@ class Startup {
     void CreateWindows();
     void ShowSplash();
 
-    QStringList parameters_;
+    std::vector<std::string> parameters_;
 };

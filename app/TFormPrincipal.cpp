@@ -1,16 +1,17 @@
 #include "app/TFormPrincipal.h"
 
 #include <QCloseEvent>
-#include <QFontDialog>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "app/DesignTexts.h"
 #include "app/ToolbarPictures.h"
 #include "keys/DefaultKeyboard.h"
 #include "platform/Cp1252.h"
+#include "platform/ScreenPixels.h"
 
 using platform::ToQString;
 
@@ -44,8 +45,14 @@ TFormPrincipal::TFormPrincipal(Programa& programa, QWidget* parent)
       TimerEscaneig(desktop, design::kScanDesignIntervalMs, [this] { TimerEscaneigTimer(); }) {
     setWindowTitle(ToQString(design::kCaption));
     setWindowFlag(Qt::WindowStaysOnTopHint);
-    move(design::kDesignLeft, design::kDesignTop);
-    ResizeOuter({design::kWidth, design::kHeight});
+    const double scale = platform::ScaleOf(this);
+    const auto toScreen = [scale](int logical) {
+        return static_cast<int>(std::lround(logical * scale));
+    };
+    llocDesitjat_ = {toScreen(design::kDesignLeft), toScreen(design::kDesignTop),
+                     toScreen(design::kDesignLeft + design::kWidth),
+                     toScreen(design::kDesignTop + design::kHeight)};
+    AplicarLloc();
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -62,12 +69,7 @@ TFormPrincipal::TFormPrincipal(Programa& programa, QWidget* parent)
     WireSpeech();
     WireVocelia();
     WireLanguages();
-    FontDialog = [this](const QFont& initial) -> std::optional<QFont> {
-        bool confirmed = false;
-        const QFont font = QFontDialog::getFont(&confirmed, initial, this);
-        if (!confirmed) return std::nullopt;
-        return font;
-    };
+    FontDialog = [this](const TriaDeFont& initial) { return TriarFontIColor(this, initial); };
     OpenFileDialog = [this] { return TriarFitxerDeTeclat(); };
     Tree->setFocus();
 }
@@ -146,6 +148,7 @@ void TFormPrincipal::AplicarFont(const QFont& font) {
 }
 
 void TFormPrincipal::closeEvent(QCloseEvent* event) {
-    FormClose();
+    if (!tancada_) FormClose();
+    tancada_ = true;
     event->accept();
 }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "app/FontColourDialog.h"
 #include "app/KeyTree.h"
 #include "app/Programa.h"
 #include "app/SettingsFont.h"
@@ -20,6 +21,9 @@ class QTreeWidgetItem;
 class TAboutBox;
 namespace lang {
 enum class Llengua;
+}
+namespace settings {
+struct OpcioDeMenu;
 }
 
 // The keyboard's main window. Its handlers live beside their subsystem: app/ holds
@@ -46,8 +50,8 @@ class TFormPrincipal : public QMainWindow {
     QToolButton* ButtonParar;
     KeyTree* Tree;
     QFont FontDialogFont;  // the font dialog's font, which is also the tree's
-    // Shows the font dialog starting from a font; nothing when the user cancels.
-    std::function<std::optional<QFont>(const QFont&)> FontDialog;
+    // Shows the font dialog starting from a font and colour; nothing when the user cancels.
+    std::function<std::optional<TriaDeFont>(const TriaDeFont&)> FontDialog;
     // The rest of the font dialog's font, kept for the settings file.
     int FontDialogCharset = settings::kCharsetPerDefecte;
     std::int32_t FontDialogColor = settings::kColorPerDefecte;
@@ -101,6 +105,8 @@ class TFormPrincipal : public QMainWindow {
     // --- start-up, shutdown and the small commands -----------------------------------------
     void FormCreate();
     void FormClose();
+    // True once the window has been closed; it is never shown again.
+    bool Tancada() const { return tancada_; }
     void MenuCanviarLaFontClick();
     void MenuParlantDeClick();
     void MenuSortirClick();
@@ -108,6 +114,8 @@ class TFormPrincipal : public QMainWindow {
     void Espera(int ms);
     // Disables the reading controls when the speech library is missing.
     void DesactivarControlsDeLectura();
+    // The window's outer sides in screen pixels, as the desktop has them once it is shown.
+    platform::Rect LlocActual();
     // Sets the tree's font and the font dialog's font.
     void AplicarFont(const QFont& font);
 
@@ -117,6 +125,7 @@ class TFormPrincipal : public QMainWindow {
     void DesarConfiguracio();
     // Starts automatic scanning, after a short wait, when it was on at the last close.
     void RestaurarEscaneigAutomatic();
+    bool EscaneigAutomaticDesat();
 
     // --- key tree ----------------------------------------------------------------------
     void AfegirTeclesEspecials();
@@ -228,14 +237,21 @@ class TFormPrincipal : public QMainWindow {
     bool caracterOmes_ = false;
     bool caracterOmesAvisat_ = false;
 
-    int placedLeft_ = 0;
+    bool tancada_ = false;
+    // Scanning was on at the last close and start-up has not switched it on yet.
+    bool escaneigPerRestaurar_ = false;
+    bool MarcaADesar(const settings::OpcioDeMenu& opcio) const;
     bool shownOnce_ = false;
     bool frameKnown_ = false;
     void KeepDesignPlace();
-    // Sizes the window by its outer sides, frame included, as the design and the
+    // The window's outer sides, frame included, in screen pixels, as the design and the
     // settings file give them; applied again once the frame is known.
-    void ResizeOuter(QSize outer);
-    QSize outerSize_;
+    platform::Rect llocDesitjat_;
+    // True while the window stands where the design puts it, against the screen's right edge.
+    bool alMargeDret_ = true;
+    void MoureFinestraA(int left, int top);
+    void CanviarMida(int width, int height);
+    void AplicarLloc();
     // Each subsystem connects its own components to its handlers.
     void WireShell();
     void WireDispatch();

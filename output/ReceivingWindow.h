@@ -1,13 +1,16 @@
 #pragma once
 
-#include "platform/Types.h"
-#include "platform/Windows.h"
+#include "platform/Desktop.h"
 
 namespace output {
 
-// Brings the receiving window to the top and lets pending messages run, so that it is
-// active again before keys are sent. False when it could not be put in front (none known
-// yet, or closed): keys sent then would land in some other window.
-bool PortarAlDavant(platform::Windows& windows, platform::HWND receiver);
+// Asks once for the receiving window to be brought to the top and lets pending messages run.
+// False when it is not in front (none known yet, closed, or the window manager is slow).
+bool PortarAlDavant(platform::Desktop& desktop, platform::HWND receiver);
+
+// Brings the receiving window to the top before keys are sent to it, waiting for a slow window
+// manager as long as it takes within a generous bound, with messages handled meanwhile. False
+// when it could not be put in front: keys sent then would land in some other window.
+bool EsperarAlDavant(platform::Desktop& desktop, platform::HWND receiver);
 
 }  // namespace output

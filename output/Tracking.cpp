@@ -28,7 +28,8 @@ void TFormPrincipal::TimerCercaHandleFinestraTimer() {
 void TFormPrincipal::MenuAjustarlagrandriadelafinestrareceptoraClick() {
     // With no receiving window there is nothing to fit.
     if (FinestraReceptora == 0) return;
-    const int keyboardWidth = frameGeometry().width();
+    const platform::Rect keyboard = LlocActual();
+    const int keyboardWidth = keyboard.right - keyboard.left;
     const int maximizedWidth = desktop.GetSystemMetrics(platform::SM_CXMAXIMIZED);
     const int maximizedHeight = desktop.GetSystemMetrics(platform::SM_CYMAXIMIZED);
     desktop.SetWindowPos(FinestraReceptora, platform::HWND_TOP, 0, 0,

@@ -5,6 +5,7 @@
 #include "keys/KeyKind.h"
 #include "output/ReceivingWindow.h"
 #include "output/SelectedNode.h"
+#include "platform/Constants.h"
 #include "scan/ScanDesign.h"
 
 namespace {
@@ -28,10 +29,10 @@ void ObrirOTancarGrup(TFormPrincipal& form, QTreeWidgetItem* group) {
 
 // Enter and Backspace go through the character path, the other special keys as one
 // virtual key sent on its own.
-void EnviarTeclaEspecial(TFormPrincipal& form, const keys::SpecialKey& key, bool canSend) {
+void EnviarTeclaEspecial(TFormPrincipal& form, const keys::SpecialKey& key) {
     if (key.send == keys::SpecialSend::VirtualKey) {
         form.EnviarTecla(key.code);
-    } else if (canSend) {
+    } else {
         form.EnviarCaracter(static_cast<char>(key.code));
     }
 }
@@ -42,19 +43,24 @@ void TeclejarTecla(TFormPrincipal& form, const QTreeWidgetItem* key, bool receiv
     const bool sending = form.MenuEnviarLesTeclesALAplicacioActiva->isChecked();
     const bool canSend = sending && receiverInFront;
     std::string typed = text;
+    const keys::SpecialKey* special = nullptr;
     // Special, digit and operator keys leave their group open, so several can follow.
     bool collapseAfter = true;
     if (keys::IsSpaceName(text)) {
         typed = " ";
-    } else if (const keys::SpecialKey* special = keys::FindSpecialKey(text)) {
-        if (sending) EnviarTeclaEspecial(form, *special, canSend);
+    } else if ((special = keys::FindSpecialKey(text))) {
         typed.clear();
         collapseAfter = false;
     } else if (keys::IsDigitOrOperator(text)) {
         collapseAfter = false;
     }
     if (canSend) {
+        if (special) EnviarTeclaEspecial(form, *special);
         for (char character : typed) form.EnviarCaracter(character);
+    } else if (sending && (special || !typed.empty())) {
+        // Typed into whatever window has the focus, the key would do harm: it is not sent,
+        // and the user hears that it was not.
+        form.desktop.MessageBeep(platform::MB_ICONEXCLAMATION);
     }
     form.AvisarCaracterOmes();
     if (collapseAfter) form.Tree->CollapseAll();
@@ -66,10 +72,14 @@ void TeclejarTecla(TFormPrincipal& form, const QTreeWidgetItem* key, bool receiv
 void TFormPrincipal::TreeClick() {
     // The node chosen by this click, held apart from the selection: another click handled
     // while the receiving window is brought back must not change what this one types.
-    const QPersistentModelIndex chosen(Tree->indexFromItem(output::NodeSeleccionat(*Tree)));
+    QTreeWidgetItem* selected = output::NodeSeleccionat(*Tree);
+    const QPersistentModelIndex chosen(Tree->indexFromItem(selected));
+    const bool aKey = selected && selected->childCount() == 0;
     TimerCercaHandleFinestra.SetEnabled(false);
     if (MenuActivarLEscaneigAutomatic->isChecked()) TimerEscaneig.SetEnabled(false);
-    const bool receiverInFront = output::PortarAlDavant(desktop, FinestraReceptora);
+    // Only a key needs the receiving window: it waits for a slow window manager.
+    const bool receiverInFront = aKey ? output::EsperarAlDavant(desktop, FinestraReceptora)
+                                      : output::PortarAlDavant(desktop, FinestraReceptora);
     TextEscaneigAnterior.clear();
     if (QTreeWidgetItem* node = Tree->itemFromIndex(chosen)) {
         if (node->childCount() > 0) {

@@ -52,6 +52,7 @@ inline constexpr unsigned MB_YESNO = 0x04;
 inline constexpr unsigned MB_ICONERROR = 0x10;
 inline constexpr unsigned MB_ICONQUESTION = 0x20;
 inline constexpr unsigned MB_ICONWARNING = 0x30;
+inline constexpr unsigned MB_ICONEXCLAMATION = MB_ICONWARNING;
 inline constexpr unsigned MB_ICONINFORMATION = 0x40;
 inline constexpr int IDOK = 1;
 inline constexpr int IDYES = 6;

@@ -16,6 +16,10 @@ class Windows {
     virtual HWND GetForegroundWindow() = 0;
     // Raises and activates the window; returns once it really has the focus (bounded wait).
     virtual bool BringWindowToTop(HWND window) = 0;
+    // Whether the window still exists.
+    virtual bool IsWindow(HWND window) = 0;
+    // A short sound of the given MB_ICON* kind, for a failure that has no message box.
+    virtual bool MessageBeep(unsigned type) = 0;
     // Asks for the window to become the foreground window.
     virtual bool SetForegroundWindow(HWND window) = 0;
     // Calls back for each top-level window, topmost first, until the callback returns false.

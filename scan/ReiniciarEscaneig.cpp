@@ -2,7 +2,6 @@
 
 #include "app/TFormPrincipal.h"
 #include "output/SelectedNode.h"
-#include "platform/Constants.h"
 #include "scan/ScanActions.h"
 #include "scan/ScanDesign.h"
 
@@ -14,7 +13,7 @@ void TFormPrincipal::ReiniciarEscaneig() {
         GrupDuesVegades = output::NodeSeleccionat(*Tree);
         FillsGrup = SaltsGrup = 0;
     }
-    scan::EnviarTeclaDeNavegacio(*this, platform::VK_HOME, Qt::Key_Home);
+    scan::MoureRessaltat(*this, Qt::Key_Home);
     scan::PosarPunterAlPrincipi(*this);
     scan::RessaltarFilaActual(*this);
     TextEscaneigAnterior.clear();

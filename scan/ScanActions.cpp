@@ -1,59 +1,32 @@
 #include "scan/ScanActions.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeyEvent>
 
 #include "app/TFormPrincipal.h"
 #include "keys/KeyKind.h"
-#include "output/KeyEvents.h"
 #include "output/SelectedNode.h"
+#include "platform/ScreenPixels.h"
 #include "scan/RowProbe.h"
 #include "scan/ScanDesign.h"
 
 namespace scan {
 namespace {
 
-// Notes when the key's release reaches the widget.
-class KeyArrival : public QObject {
-  public:
-    KeyArrival(QWidget* widget, int qtKey) : widget_(widget), qtKey_(qtKey) {
-        widget_->installEventFilter(this);
-    }
-    ~KeyArrival() override { widget_->removeEventFilter(this); }
-    bool arrived = false;
-
-  protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::KeyRelease &&
-            static_cast<QKeyEvent*>(event)->key() == qtKey_) {
-            arrived = true;
-        }
-        return false;
-    }
-
-  private:
-    QWidget* widget_;
-    int qtKey_;
-};
-
 void MourePunter(TFormPrincipal& form, int x, int y) {
-    const QPoint screen = form.Tree->viewport()->mapToGlobal(QPoint(x, y));
-    form.desktop.SetCursorPos(screen.x(), screen.y());
+    const platform::Point screen = platform::ToScreenPixels(form.Tree->viewport(), QPoint(x, y));
+    form.desktop.SetCursorPos(screen.x, screen.y);
 }
 
 }  // namespace
 
-void EnviarTeclaDeNavegacio(TFormPrincipal& form, uint8_t vk, int qtKey) {
-    form.desktop.BringWindowToTop(form.desktop.HandleOf(&form));
-    // The arrows must move the tree, not the field that last had the focus.
-    form.Tree->setFocus();
-    KeyArrival arrival(form.Tree, qtKey);
-    output::Pulsar(form.desktop, vk);
+void MoureRessaltat(TFormPrincipal& form, int qtKey) {
+    QKeyEvent press(QEvent::KeyPress, qtKey, Qt::NoModifier);
+    QKeyEvent release(QEvent::KeyRelease, qtKey, Qt::NoModifier);
+    QCoreApplication::sendEvent(form.Tree, &press);
+    QCoreApplication::sendEvent(form.Tree, &release);
     form.desktop.ProcessMessages();
-    const uint32_t start = form.desktop.GetTickCount();
-    while (!arrival.arrived && form.desktop.GetTickCount() - start < kEsperaTeclaMs) {
-        form.desktop.WaitForMessages(kTallEsperaTeclaMs);
-    }
 }
 
 void RessaltarFilaActual(TFormPrincipal& form) {

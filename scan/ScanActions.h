@@ -1,18 +1,15 @@
 #pragma once
 
-#include <cstdint>
-
 class TFormPrincipal;
 
 // The pieces of a scanning step and of a restart, over the main window's scanning state.
 namespace scan {
 
-// Puts the program's own window in front with the tree holding the focus, sends it one press
-// and release of a navigation key (vk, seen by the tree as qtKey) and processes pending
-// messages until the tree has received the key, so that it has moved before it is read.
-// Synthesised keys come back through the window system a moment later; the wait is bounded
-// for a key that went elsewhere.
-void EnviarTeclaDeNavegacio(TFormPrincipal& form, uint8_t vk, int qtKey);
+// Moves the highlight as one press and release of a navigation key (Qt's key code) would move
+// it in the tree, then processes pending messages. The key goes to the tree itself, never
+// through the window system: there it could reach the application being typed into when the
+// keyboard cannot be brought in front, or come back too late to be seen.
+void MoureRessaltat(TFormPrincipal& form, int qtKey);
 
 // Makes sure the current row is also the highlighted one: the tree makes its first row
 // current, without selecting it, when it first gets the focus, and then Home moves nothing.

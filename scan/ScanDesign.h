@@ -1,17 +1,11 @@
 #pragma once
 
-#include <cstdint>
-
 namespace scan {
 
 // The scan column at the top level, in the tree's client pixels.
 inline constexpr int kColumnaInicial = 20;
 // The extra pause on a group's node after one pass over its children.
 inline constexpr int kPausaRetornGrupMs = 300;
-// The longest wait for a synthesised navigation key to reach the tree, and the slices it is
-// waited in.
-inline constexpr uint32_t kEsperaTeclaMs = 250;
-inline constexpr int kTallEsperaTeclaMs = 2;
 // How often the end of a reading is looked for while the scan holds on a key.
 inline constexpr int kEsperaLecturaMs = 100;
 

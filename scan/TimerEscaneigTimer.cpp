@@ -2,7 +2,6 @@
 
 #include "app/TFormPrincipal.h"
 #include "output/SelectedNode.h"
-#include "platform/Constants.h"
 #include "scan/ScanActions.h"
 #include "scan/ScanDesign.h"
 
@@ -18,7 +17,7 @@ void PausaDeRetorn(TFormPrincipal& form) {
 
 void TFormPrincipal::TimerEscaneigTimer() {
     TimerCercaHandleFinestra.SetEnabled(false);
-    scan::EnviarTeclaDeNavegacio(*this, platform::VK_DOWN, Qt::Key_Down);
+    scan::MoureRessaltat(*this, Qt::Key_Down);
     const bool groupReturn = scan::RetornarAlGrup(*this);
     scan::PosarPunterALaFila(*this);
     if (groupReturn) {

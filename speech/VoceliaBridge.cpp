@@ -20,8 +20,11 @@ bool TFormPrincipal::BuscarVocelia() {
 }
 
 void TFormPrincipal::ArrencarVocelia() {
+    // A bridge started a moment ago may not have shown its window yet: a second one would
+    // only speak over it.
+    if (programa.vocelies.EnMarxa()) return;
     EscriureVocelia(kClauOrvaletObert, kValorCert);
-    desktop.WinExec(kOrdreVocelia, platform::SW_SHOWNORMAL);
+    programa.vocelies.Arrencar(kOrdreVocelia);
     EscriureVocelia(kClauProgramaExecutantSe, kValorCert);
 }
 

@@ -1,3 +1,4 @@
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -16,9 +17,24 @@ constexpr int kReadFileFailed = -1;
 constexpr std::uintmax_t kLargestFile = 16 * 1024 * 1024;
 constexpr int kSilent = 0;
 constexpr int kSpeaking = 1;
+// Ample for closing a working sound device and finishing a recording.
+constexpr std::chrono::seconds kExitWait{1};
 
-// Lives from loading the library to unloading it; its destructor joins the speaking thread.
-upctv::Engine engine(upctv::OpenAudioSink, upctv::WavFolder::FromEnvironment());
+// Unloading must never wait for the speaking thread: it may be opening the sound device,
+// and ALSA's configuration loader then needs the dynamic loader's lock, which dlclose holds
+// while it runs a library's destructors; a sound server that stops answering can hold the
+// thread for ever. So the library is linked to stay in memory once loaded (-z nodelete) and
+// the engine is never destroyed: unloading returns at once, a reload finds the same engine,
+// and its thread sleeps while there is nothing to say.
+upctv::Engine& engine =
+    *new upctv::Engine(upctv::OpenAudioSink, upctv::WavFolder::FromEnvironment());
+
+// At the end of the process no loader lock is held: the speech stops and the thread gets a
+// moment to close the device and complete the recording, but the process never waits for
+// a thread held up in a sound library.
+struct EngineClosedAtExit {
+    ~EngineClosedAtExit() { engine.CloseWithin(kExitWait); }
+} engineClosedAtExit;
 
 // A regular file of at most kLargestFile bytes; nothing for anything else, so that
 // no exception ever crosses into the program that calls the library.

@@ -19,10 +19,8 @@ bool AudioSwitchedOff() {
 }  // namespace
 
 std::unique_ptr<AudioSink> OpenAudioSink(int sampleRate) {
-    if (!AudioSwitchedOff()) {
-        if (auto device = DeviceSink::Open(sampleRate)) return device;
-    }
-    return std::make_unique<SilentSink>();
+    if (AudioSwitchedOff()) return std::make_unique<SilentSink>();
+    return DeviceSink::Open(sampleRate);
 }
 
 }  // namespace upctv

@@ -17,6 +17,8 @@ class AudioSink {
     virtual void Discard() = 0;
     // Waits until what has been handed over has been heard.
     virtual void Drain() = 0;
+    // True once the output has stopped working: nothing handed over since is heard.
+    virtual bool Failed() const { return false; }
 };
 
 // Hears nothing; the player's pacing alone makes it behave like a sound card.
@@ -27,8 +29,8 @@ class SilentSink : public AudioSink {
     void Drain() override {}
 };
 
-// The sound server or card, or a silent sink when there is none or when the
-// environment variable UPCTV_AUDIO is "none".
+// The sound server or card, or a silent sink when the environment variable UPCTV_AUDIO is
+// "none"; nothing when no device can be opened.
 std::unique_ptr<AudioSink> OpenAudioSink(int sampleRate);
 
 }  // namespace upctv

@@ -2,6 +2,8 @@
 
 #include <pcaudiolib/audio.h>
 
+#include <cstdio>
+
 namespace upctv {
 namespace {
 
@@ -28,16 +30,22 @@ DeviceSink::~DeviceSink() {
 }
 
 void DeviceSink::Write(std::span<const std::int16_t> samples) {
-    if (failed_) return;
-    failed_ = audio_object_write(device_, samples.data(), samples.size_bytes()) != 0;
+    if (!failed_) Check(audio_object_write(device_, samples.data(), samples.size_bytes()));
 }
 
 void DeviceSink::Discard() {
-    if (!failed_) audio_object_flush(device_);
+    if (!failed_) Check(audio_object_flush(device_));
 }
 
 void DeviceSink::Drain() {
-    if (!failed_) audio_object_drain(device_);
+    if (!failed_) Check(audio_object_drain(device_));
+}
+
+void DeviceSink::Check(int error) {
+    if (error == 0) return;
+    failed_ = true;
+    std::fprintf(stderr, "upctv: the sound output failed: %s\n",
+                 audio_object_strerror(device_, error));
 }
 
 }  // namespace upctv

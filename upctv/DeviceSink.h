@@ -8,8 +8,9 @@ struct audio_object;
 
 namespace upctv {
 
-// The desktop's sound output through pcaudiolib (PulseAudio or ALSA). If the device
-// fails while speaking, the rest goes silent instead of ending the speech early.
+// The desktop's sound output through pcaudiolib (PulseAudio or ALSA). When the device
+// fails it says why on the standard error and takes nothing more; the speech is not ended
+// early for that.
 class DeviceSink : public AudioSink {
   public:
     // Nothing when no device can be opened.
@@ -19,9 +20,11 @@ class DeviceSink : public AudioSink {
     void Write(std::span<const std::int16_t> samples) override;
     void Discard() override;
     void Drain() override;
+    bool Failed() const override { return failed_; }
 
   private:
     explicit DeviceSink(audio_object* device) : device_(device) {}
+    void Check(int error);
 
     audio_object* device_;
     bool failed_ = false;

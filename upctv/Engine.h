@@ -1,6 +1,8 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 #include <string>
@@ -8,6 +10,7 @@
 #include <thread>
 
 #include "upctv/AudioSink.h"
+#include "upctv/SoundOutput.h"
 #include "upctv/Transport.h"
 #include "upctv/WavFolder.h"
 
@@ -15,11 +18,13 @@ namespace upctv {
 
 class Synthesizer;
 
-// The library's speaking thread and what the entry points ask of it. Every method
-// returns at once; destruction stops the speech and joins the thread.
+// The library's speaking thread and what the entry points ask of it. Every method but
+// CloseWithin returns at once; destruction stops the speech and joins the thread.
 class Engine {
   public:
-    using SinkFactory = std::function<std::unique_ptr<AudioSink>(int sampleRate)>;
+    // Opens the sound device whenever the engine has none that works; nothing when none
+    // can be opened.
+    using SinkFactory = SoundOutput::Opener;
 
     Engine(SinkFactory openSink, std::optional<WavFolder> wavFolder);
     ~Engine();
@@ -28,6 +33,10 @@ class Engine {
 
     void Read(std::string_view text1252);
     Transport& Control() { return transport_; }
+    // Stops the speech and waits at most `limit` for the thread to let go of the
+    // synthesiser, the sound device and the recording; false when the thread is still held
+    // up inside them, and then the engine must outlive it.
+    bool CloseWithin(std::chrono::milliseconds limit);
 
   private:
     void Run();
@@ -36,6 +45,8 @@ class Engine {
     SinkFactory openSink_;
     std::optional<WavFolder> wavFolder_;
     Transport transport_;
+    std::promise<void> ended_;
+    std::future<void> endedSignal_ = ended_.get_future();
     std::thread thread_;
 };
 

@@ -1,7 +1,9 @@
 #pragma once
 
 // The speech library's C interface: every argument is a 32-bit value and every
-// call returns at once; speech goes on in the library's own thread.
+// call returns at once; speech goes on in the library's own thread. Once loaded, the
+// library stays in memory until the process ends: unloading it returns at once and leaves
+// its state as it was (a reading goes on until upcTVStop), and loading it again finds it so.
 
 #ifdef __cplusplus
 extern "C" {

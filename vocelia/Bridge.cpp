@@ -1,5 +1,8 @@
 #include "vocelia/Bridge.h"
 
+#include <iostream>
+#include <utility>
+
 #include "platform/Cp1252.h"
 #include "speech/VoceliaDesign.h"
 #include "speech/VoceliaSuite.h"
@@ -13,9 +16,14 @@ constexpr int kStartLimitMs = 10000;
 
 }  // namespace
 
-Bridge::Bridge(Speech& speech) : speech_(speech) {
+Bridge::Bridge(Speech& speech, int connectLimitMs) : speech_(speech) {
+    speech_.onConnected = [this] { OnConnected(); };
     speech_.onSpeaking = [this] { OnSpeaking(); };
     speech_.onSilent = [this] { OnSilent(); };
+    connectLimit_.setSingleShot(true);
+    connectLimit_.setInterval(connectLimitMs);
+    connect(&connectLimit_, &QTimer::timeout, this, [this] { OnNoConnection(); });
+    if (speech_.Connecting()) connectLimit_.start();
     startLimit_.setSingleShot(true);
     startLimit_.setInterval(kStartLimitMs);
     connect(&startLimit_, &QTimer::timeout, this, [this] { OnNoStart(); });
@@ -24,6 +32,7 @@ Bridge::Bridge(Speech& speech) : speech_(speech) {
 }
 
 Bridge::~Bridge() {
+    speech_.onConnected = nullptr;
     speech_.onSpeaking = nullptr;
     speech_.onSilent = nullptr;
 }
@@ -44,8 +53,11 @@ long Bridge::Handle(unsigned message) {
 }
 
 void Bridge::Close() {
+    connectLimit_.stop();
+    kept_.clear();
     startLimit_.stop();
     awaitingStart_ = false;
+    speech_.onConnected = nullptr;
     speech_.onSpeaking = nullptr;
     speech_.onSilent = nullptr;
     speech_.Stop();
@@ -56,6 +68,14 @@ void Bridge::Read() {
     const QString text = platform::ToQString(speech::LlegirVocelia(speech::kClauLlegir));
     if (onText) onText(text);
     if (text.trimmed().isEmpty()) return;
+    if (connectLimit_.isActive()) {
+        Keep(text);
+    } else {
+        SayIfPossible(text);
+    }
+}
+
+void Bridge::SayIfPossible(const QString& text) {
     const QString problem = speech_.Problem();
     if (!problem.isEmpty()) {
         // Nothing will be said, so the keyboard must not wait for it.
@@ -67,6 +87,26 @@ void Bridge::Read() {
     awaitingStart_ = true;
     startLimit_.start();
     speech_.Say(text);
+}
+
+void Bridge::Keep(const QString& text) {
+    // The keyboard waits while a text is still to be said, as it does while one is spoken.
+    kept_ = text;
+    SetStatus(true);
+    Notice(QString::fromUtf8(texts::kEsperantServei));
+}
+
+void Bridge::OnConnected() {
+    connectLimit_.stop();
+    if (!kept_.isEmpty()) SayIfPossible(std::exchange(kept_, {}));
+}
+
+void Bridge::OnNoConnection() {
+    kept_.clear();
+    SetStatus(false);
+    std::cerr << "vocelia: the desktop's speech service did not answer within "
+              << connectLimit_.interval() / 1000 << " s; texts are not read until it does.\n";
+    Notice(QString::fromUtf8(texts::kServeiNoConnecta));
 }
 
 void Bridge::OnSpeaking() {

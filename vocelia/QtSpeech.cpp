@@ -37,6 +37,8 @@ QtSpeech::~QtSpeech() {
     if (thread_->wait(kStopLimitMs)) delete thread_;
 }
 
+bool QtSpeech::Connecting() const { return connecting_; }
+
 QString QtSpeech::Problem() const { return problem_; }
 
 void QtSpeech::Say(const QString& text) {
@@ -61,6 +63,8 @@ void QtSpeech::SetVoice(const QString& name) {
 void QtSpeech::OnStarted(const QString& problem, const QList<QLocale>& locales,
                          const QLocale& current) {
     problem_ = problem;
+    connecting_ = false;
     emit ProblemChanged(problem_);
     if (problem_.isEmpty()) emit Languages(locales, current);
+    if (onConnected) onConnected();
 }

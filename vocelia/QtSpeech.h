@@ -18,6 +18,7 @@ class QtSpeech : public QObject, public Speech {
     QtSpeech();
     ~QtSpeech() override;
 
+    bool Connecting() const override;
     QString Problem() const override;
     void Say(const QString& text) override;
     void Stop() override;
@@ -37,4 +38,5 @@ class QtSpeech : public QObject, public Speech {
     QThread* thread_;
     SpeechWorker* worker_;
     QString problem_;
+    bool connecting_ = true;
 };

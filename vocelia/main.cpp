@@ -1,15 +1,45 @@
 // The speech bridge of the suite: speaks, through the desktop's speech service, the texts
 // that the keyboard hands over in the suite settings file, and answers the keyboard's window
-// messages. The keyboard starts it as "vocelia BRUNVOL".
+// messages. The keyboard starts it as "vocelia BRUNVOL"; one runs per desktop session.
 
 #include <QApplication>
+#include <QStandardPaths>
+#include <iostream>
 
 #include "platform/x11/MessageReceiver.h"
 #include "vocelia/Bridge.h"
 #include "vocelia/QtSpeech.h"
+#include "vocelia/SessionLock.h"
 #include "vocelia/VoceliaWindow.h"
 
+namespace {
+
+QString SessionLockOfThisDisplay() {
+    return SessionLockPath(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation),
+                           qEnvironmentVariable("DISPLAY"));
+}
+
+// A bridge that cannot tell whether it is the only one speaks all the same: speech matters
+// more than a second voice.
+void ReportUntriedLock(const QString& path, const SessionLock& lock) {
+    std::cerr << "vocelia: cannot lock " << path.toStdString() << " ("
+              << lock.Problem().toStdString() << "); starting all the same\n";
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    // A second bridge would speak over the first and contradict its "STATUS"; it leaves
+    // before it opens a window or the speech service.
+    const QString lockPath = SessionLockOfThisDisplay();
+    const SessionLock lock(lockPath);
+    if (lock.HeldElsewhere()) {
+        std::cerr << "vocelia: the bridge of this session already runs (process " << lock.Holder()
+                  << ")\n";
+        return 0;
+    }
+    if (!lock.Taken()) ReportUntriedLock(lockPath, lock);
+
     QApplication app(argc, argv);
     QtSpeech speech;
     Bridge bridge(speech);

@@ -35,8 +35,12 @@ const std::string kParagraph =
 // and when the utterance is abandoned.
 class TimingSink : public upctv::AudioSink {
   public:
-    // Called on the speaking thread before it writes anything.
-    void Open(int sampleRate) { output_ = upctv::OpenAudioSink(sampleRate); }
+    // Called on the speaking thread before it writes anything; without a sound device the
+    // samples go nowhere at the same pace.
+    void Open(int sampleRate) {
+        output_ = upctv::OpenAudioSink(sampleRate);
+        if (!output_) output_ = std::make_unique<upctv::SilentSink>();
+    }
 
     void Write(std::span<const std::int16_t> samples) override {
         {

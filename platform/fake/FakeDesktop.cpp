@@ -162,7 +162,26 @@ bool FakeDesktop::BringWindowToTop(HWND window) {
                                  [&](const auto& entry) { return entry.second == window; });
     const FakeWindow* foreign = Window(window);
     if (!own && !(foreign && foreign->alive)) return false;
+    if (own && refuseOwnActivation_) return false;
+    if (foreground_ != window && activationDelay_ > 0) {
+        const uint64_t asked = activationAsked_.try_emplace(window, now_).first->second;
+        if (now_ - asked < activationDelay_) return false;
+    }
+    activationAsked_.erase(window);
     foreground_ = window;
+    return true;
+}
+
+bool FakeDesktop::IsWindow(HWND window) {
+    Record("IsWindow", {Num(static_cast<long long>(window))});
+    const FakeWindow* foreign = Window(window);
+    return (foreign && foreign->alive) ||
+           std::any_of(ownWindows_.begin(), ownWindows_.end(),
+                       [&](const auto& entry) { return entry.second == window && entry.first; });
+}
+
+bool FakeDesktop::MessageBeep(unsigned type) {
+    Record("MessageBeep", {Num(type)});
     return true;
 }
 
@@ -201,6 +220,12 @@ int FakeDesktop::GetClassNameA(HWND window, char* buffer, int size) {
 }
 
 bool FakeDesktop::GetWindowRect(HWND window, Rect* rect) {
+    if (QWidget* own = OwnWidget(window)) {
+        const QRect outer = own->frameGeometry();
+        *rect = {outer.left(), outer.top(), outer.left() + outer.width(),
+                 outer.top() + outer.height()};
+        return true;
+    }
     const FakeWindow* found = Window(window);
     if (!found || !found->alive) return false;
     *rect = found->rect;
@@ -212,6 +237,13 @@ bool FakeDesktop::SetWindowPos(HWND window, HWND insertAfter, int x, int y, int 
     Record("SetWindowPos",
            {Num(static_cast<long long>(window)), Num(static_cast<long long>(insertAfter)), Num(x),
             Num(y), Num(cx), Num(cy), Num(flags)});
+    if (QWidget* own = OwnWidget(window)) {
+        // As on the desktop, the outer sides are placed, frame included.
+        if (!(flags & SWP_NOMOVE)) own->move(x, y);
+        if (!(flags & SWP_NOSIZE))
+            own->resize(QSize(cx, cy) - (own->frameGeometry().size() - own->size()));
+        return true;
+    }
     auto it = windows_.find(window);
     if (it == windows_.end() || !it->second.alive) return false;
     Rect& rect = it->second.rect;
@@ -243,6 +275,13 @@ int FakeDesktop::GetSystemMetrics(int index) {
 long FakeDesktop::SendMessageA(HWND window, unsigned message, uintptr_t wParam, intptr_t lParam) {
     Record("SendMessageA", {Num(static_cast<long long>(window)), Num(message),
                             Num(static_cast<long long>(wParam)), Num(lParam)});
+    if (message == WM_CLOSE) {
+        for (auto& [handle, process] : processes_) {
+            if (process.running && process.window == window && process.answersClose) {
+                EndProcess(process);
+            }
+        }
+    }
     return 0;
 }
 
@@ -254,6 +293,13 @@ int FakeDesktop::MessageBoxA(QWidget*, const char* text, const char* caption, un
         return answer;
     }
     return (type & 0x0F) == MB_YESNO ? IDYES : IDOK;
+}
+
+QWidget* FakeDesktop::OwnWidget(HWND window) const {
+    for (const auto& [widget, handle] : ownWindows_) {
+        if (handle == window) return widget;
+    }
+    return nullptr;
 }
 
 HWND FakeDesktop::HandleOf(QWidget* topLevel) {
@@ -340,6 +386,32 @@ bool FakeDesktop::FreeLibrary(HMODULE module) {
 unsigned FakeDesktop::WinExec(const char* commandLine, int show) {
     Record("WinExec", {commandLine, Num(show)});
     return 33;
+}
+
+HANDLE FakeDesktop::CreateProcessA(const char* commandLine, int show) {
+    Record("CreateProcessA", {commandLine, Num(show)});
+    const HANDLE handle = ++nextHandle_;
+    processes_[handle] = {commandLine};
+    return handle;
+}
+
+bool FakeDesktop::WaitForSingleObject(HANDLE process, int ms) {
+    auto found = processes_.find(process);
+    if (found == processes_.end() || !found->second.running) return true;
+    if (ms > 0) Advance(static_cast<uint32_t>(ms));
+    return !found->second.running;
+}
+
+void FakeDesktop::TerminateProcess(HANDLE process) {
+    Record("TerminateProcess", {Num(static_cast<long long>(process))});
+    if (auto found = processes_.find(process); found != processes_.end()) {
+        EndProcess(found->second);
+    }
+}
+
+void FakeDesktop::EndProcess(FakeProcess& process) {
+    process.running = false;
+    if (process.window != 0) CloseWindow(process.window);
 }
 
 intptr_t FakeDesktop::ShellExecuteA(const char* verb, const char* file, const char* parameters,

@@ -35,6 +35,14 @@ class FakeDesktop : public Desktop {
         Rect rect;
         bool alive = true;
     };
+    // A program started with CreateProcessA: it runs until it is ended, or until its window,
+    // if the test gives it one, is sent WM_CLOSE and it answers that.
+    struct FakeProcess {
+        std::string commandLine;
+        bool running = true;
+        HWND window = 0;
+        bool answersClose = true;
+    };
 
     FakeDesktop();
     ~FakeDesktop() override;
@@ -46,6 +54,11 @@ class FakeDesktop : public Desktop {
     void SetScreen(int width, int height) { screenWidth_ = width, screenHeight_ = height; }
     void SetWorkArea(int width, int height) { maxWidth_ = width, maxHeight_ = height; }
     void SetClipboard(std::optional<std::string> text) { clipboard_ = std::move(text); }
+    // A window manager that takes ms milliseconds to hand the focus to a window: until then
+    // BringWindowToTop answers that it did not (0: at once, as by default).
+    void SetActivationDelay(uint32_t ms) { activationDelay_ = ms; }
+    // A window manager that never gives the program's own windows the focus.
+    void RefuseOwnActivation(bool refuse) { refuseOwnActivation_ = refuse; }
     // Answer of the next message boxes (IDOK when nothing is queued).
     void QueueMessageBoxAnswer(int answer) { boxAnswers_.push_back(answer); }
     // Libraries: a Windows name mapped to the path of a real test library, or absent.
@@ -55,6 +68,8 @@ class FakeDesktop : public Desktop {
     void SetLayout(bool spanish, std::string untypable = {});
     // Moves the clock forward, firing due timers in order and handling posted events.
     void Advance(uint32_t ms);
+    // The programs started so far, by handle in the order they were started; scriptable.
+    std::map<HANDLE, FakeProcess>& Processes() { return processes_; }
 
     // --- inspection ------------------------------------------------------------------
     const std::vector<FakeCall>& Calls() const { return calls_; }
@@ -70,6 +85,8 @@ class FakeDesktop : public Desktop {
     // --- Desktop ---------------------------------------------------------------------
     HWND GetForegroundWindow() override;
     bool BringWindowToTop(HWND window) override;
+    bool IsWindow(HWND window) override;
+    bool MessageBeep(unsigned type) override;
     bool SetForegroundWindow(HWND window) override;
     void EnumWindows(const std::function<bool(HWND)>& callback) override;
     int GetWindowTextA(HWND window, char* buffer, int size) override;
@@ -99,6 +116,9 @@ class FakeDesktop : public Desktop {
     bool FreeLibrary(HMODULE module) override;
 
     unsigned WinExec(const char* commandLine, int show) override;
+    HANDLE CreateProcessA(const char* commandLine, int show) override;
+    bool WaitForSingleObject(HANDLE process, int ms) override;
+    void TerminateProcess(HANDLE process) override;
     intptr_t ShellExecuteA(const char* verb, const char* file, const char* parameters,
                            const char* directory, int show) override;
 
@@ -110,7 +130,10 @@ class FakeDesktop : public Desktop {
     class FakeTimer;
     void Record(std::string name, std::vector<std::string> args = {});
     void DeliverKeyToOwnWindow(uint8_t vk, bool up);
+    // The program's own window of a handle, while it exists.
+    QWidget* OwnWidget(HWND window) const;
     FakeTimer* NextDueTimer(uint64_t until) const;
+    void EndProcess(FakeProcess& process);
 
     std::vector<FakeCall> calls_;
     std::vector<FakeKeyEvent> keys_;
@@ -131,7 +154,12 @@ class FakeDesktop : public Desktop {
     std::optional<std::string> clipboard_;
     std::vector<int> boxAnswers_;
     std::map<std::string, std::optional<std::string>> libraries_;
+    std::map<HANDLE, FakeProcess> processes_;
     uint64_t now_ = 1000;
+    uint32_t activationDelay_ = 0;
+    bool refuseOwnActivation_ = false;
+    // Since when each window has been asked for, while it is still on its way to the front.
+    std::map<HWND, uint64_t> activationAsked_;
     std::vector<FakeTimer*> timers_;
     uint64_t timerOrder_ = 0;
 };

@@ -34,6 +34,12 @@ class X11Desktop final : public Desktop {
 
     HWND GetForegroundWindow() override { return windows_.GetForegroundWindow(); }
     bool BringWindowToTop(HWND window) override { return windows_.BringWindowToTop(window); }
+    bool IsWindow(HWND window) override { return windows_.IsWindow(window); }
+    bool MessageBeep(unsigned /*type: the bell has one sound*/) override {
+        XBell(connection_.display(), 0);
+        XFlush(connection_.display());
+        return true;
+    }
     bool SetForegroundWindow(HWND window) override { return windows_.BringWindowToTop(window); }
     void EnumWindows(const std::function<bool(HWND)>& callback) override {
         windows_.EnumWindows(callback);
@@ -92,6 +98,13 @@ class X11Desktop final : public Desktop {
     unsigned WinExec(const char* commandLine, int show) override {
         return processes_.WinExec(commandLine, show);
     }
+    HANDLE CreateProcessA(const char* commandLine, int show) override {
+        return processes_.CreateProcessA(commandLine, show);
+    }
+    bool WaitForSingleObject(HANDLE process, int ms) override {
+        return processes_.WaitForSingleObject(process, ms);
+    }
+    void TerminateProcess(HANDLE process) override { processes_.TerminateProcess(process); }
     intptr_t ShellExecuteA(const char* verb, const char* file, const char* parameters,
                            const char* directory, int show) override {
         return processes_.ShellExecuteA(verb, file, parameters, directory, show);

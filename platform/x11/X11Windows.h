@@ -14,6 +14,7 @@ class X11Windows {
 
     HWND GetForegroundWindow();
     bool BringWindowToTop(HWND window);
+    bool IsWindow(HWND window) { return window != 0 && IsAlive(window); }
     void EnumWindows(const std::function<bool(HWND)>& callback);
     int GetWindowTextA(HWND window, char* buffer, int size);
     int GetClassNameA(HWND window, char* buffer, int size);

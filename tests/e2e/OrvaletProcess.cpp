@@ -19,13 +19,16 @@ platform::HWND FindByExactTitle(const std::string& title) {
 
 }  // namespace
 
-OrvaletProcess::OrvaletProcess(const QStringList& arguments, const QByteArray& settings) {
+OrvaletProcess::OrvaletProcess(const QStringList& arguments, const QByteArray& settings,
+                               const QStringList& environment) {
     QFile file(config_.filePath("orvalet.ini"));
     if (file.open(QIODevice::WriteOnly)) file.write(settings);
     file.close();
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_CONFIG_HOME", config_.path());
-    process_.setProcessEnvironment(environment);
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    variables.insert("XDG_CONFIG_HOME", config_.path());
+    for (const QString& entry : environment)
+        variables.insert(entry.section('=', 0, 0), entry.section('=', 1));
+    process_.setProcessEnvironment(variables);
     process_.setProcessChannelMode(QProcess::ForwardedChannels);
     process_.start(QCoreApplication::applicationDirPath() + "/orvalet", arguments);
 }

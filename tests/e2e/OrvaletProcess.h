@@ -12,9 +12,11 @@ namespace e2e {
 // own that already names an interface language, so that no first-run dialog appears.
 class OrvaletProcess {
   public:
+    // environment: NAME=value entries added to the test's own environment.
     explicit OrvaletProcess(
         const QStringList& arguments = {},
-        const QByteArray& settings = "[Quarnel Orvalet]\r\nLlengua=Catal\xE0\r\n");
+        const QByteArray& settings = "[Quarnel Orvalet]\r\nLlengua=Catal\xE0\r\n",
+        const QStringList& environment = {});
     ~OrvaletProcess();
     OrvaletProcess(const OrvaletProcess&) = delete;
     OrvaletProcess& operator=(const OrvaletProcess&) = delete;

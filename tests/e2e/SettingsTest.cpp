@@ -83,5 +83,27 @@ TEST(Settings, APathWithABlankGivenAsTwoArgumentsLoads) {
     CloseThroughTheWindowManager(orvalet);
 }
 
+TEST(Settings, EveryWordOfTheCommandLineIsPartOfTheFileName) {
+    for (const QStringList& words : {QStringList{"my", "-reverse", "file"},
+                                     QStringList{"-style", "fusion"}, QStringList{"-platform"}}) {
+        QTemporaryDir folder;
+        QStringList arguments = words;
+        arguments.front() = folder.filePath(words.front());
+        QFile keyboard(arguments.join(' '));
+        ASSERT_TRUE(keyboard.open(QIODevice::WriteOnly));
+        keyboard.write("HOLA\r\n\tHO\r\n");
+        keyboard.close();
+        TheDesktop().SetCursorPos(3, 3);
+        OrvaletProcess orvalet(arguments);
+        // Only a keyboard that loaded moves the pointer to just below the screen's centre.
+        const QPoint expected(TheDesktop().GetSystemMetrics(platform::SM_CXSCREEN) / 2 - 43,
+                              TheDesktop().GetSystemMetrics(platform::SM_CYSCREEN) / 2 + 52);
+        EXPECT_TRUE(WaitFor([&] { return QCursor::pos() == expected; }))
+            << words.join(' ').toStdString();
+        ASSERT_TRUE(orvalet.WaitForMainWindow()) << words.join(' ').toStdString();
+        CloseThroughTheWindowManager(orvalet);
+    }
+}
+
 }  // namespace
 }  // namespace e2e

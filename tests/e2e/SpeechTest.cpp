@@ -16,6 +16,7 @@
 #include "tests/e2e/OrvaletProcess.h"
 #include "tests/e2e/PointerClicks.h"
 #include "tests/e2e/Receiver.h"
+#include "tests/e2e/SoundMonitor.h"
 #include "tests/e2e/TestDesktop.h"
 
 namespace e2e {
@@ -42,12 +43,6 @@ constexpr qint64 kBytesPerSample = 2;
 // A tenth of a second of voice at the library's rate.
 constexpr qint64 kShortestUtterance = 2000;
 
-// The sink's monitor, recorded as 16-bit mono at 16 kHz; a voice is well above this level.
-constexpr int kLoudLevel = 1000;
-constexpr qint64 kLeastLoudSamples = 1600;
-const QStringList kMonitorArguments = {"-d",           "nul.monitor", "--raw", "--format=s16le",
-                                       "--rate=16000", "--channels=1"};
-
 bool WaitLong(const std::function<bool()>& condition) {
     const QDeadlineTimer deadline(kSpeechDeadlineMs);
     while (!deadline.hasExpired()) {
@@ -71,46 +66,6 @@ std::vector<qint64> FinishedUtterances(const QString& folder) {
     }
     return samples;
 }
-
-// What reaches the null sink, recorded from its monitor into a file.
-class Monitor {
-  public:
-    explicit Monitor(const QString& file) : file_(file) {
-        recorder_.setStandardOutputFile(file);
-        recorder_.start("parec", kMonitorArguments);
-    }
-    ~Monitor() {
-        recorder_.terminate();
-        recorder_.waitForFinished();
-    }
-    Monitor(const Monitor&) = delete;
-    Monitor& operator=(const Monitor&) = delete;
-
-    // The sink plays silence while idle, so the first bytes say the recording runs.
-    bool WaitUntilRecording() {
-        return WaitLong([&] { return file_.exists() && file_.size() > 0; });
-    }
-    // Samples louder than a quiet room among everything recorded so far.
-    qint64 LoudSamples() {
-        if (!file_.isOpen() && !file_.open(QIODevice::ReadOnly)) return loud_;
-        const QByteArray bytes = file_.read(file_.size() - file_.pos());
-        pending_ += bytes;
-        const qsizetype whole = pending_.size() - pending_.size() % kBytesPerSample;
-        for (qsizetype i = 0; i < whole; i += kBytesPerSample) {
-            const auto sample = static_cast<qint16>(static_cast<quint8>(pending_[i]) |
-                                                    static_cast<quint8>(pending_[i + 1]) << 8);
-            if (std::abs(sample) > kLoudLevel) ++loud_;
-        }
-        pending_.remove(0, whole);
-        return loud_;
-    }
-
-  private:
-    QFile file_;
-    QProcess recorder_;
-    QByteArray pending_;
-    qint64 loud_ = 0;
-};
 
 class Speech : public ::testing::Test {
   protected:
@@ -183,13 +138,16 @@ class Speech : public ::testing::Test {
 TEST_F(Speech, AClickedKeyIsHeardOnTheSoundServerAndKeptAsAWavFile) {
     ASSERT_NO_FATAL_FAILURE(StartKeyboard(kReadingTypedKeys));
     ASSERT_NO_FATAL_FAILURE(FindTheTree());
-    Monitor monitor(work.filePath("monitor.raw"));
-    ASSERT_TRUE(monitor.WaitUntilRecording()) << "parec recorded nothing from nul.monitor";
+    SoundMonitor monitor(work.filePath("monitor.raw"));
+    ASSERT_TRUE(WaitLong([&] { return monitor.Recording(); }))
+        << "parec recorded nothing from nul.monitor";
     const qint64 loudBefore = monitor.LoudSamples();
     ClickRow(kY);
     EXPECT_GT(NextUtterance(), kShortestUtterance) << "the key Y was read into the WAV folder";
-    EXPECT_TRUE(WaitLong([&] { return monitor.LoudSamples() - loudBefore >= kLeastLoudSamples; }))
-        << "loud samples on the monitor: " << monitor.LoudSamples() - loudBefore;
+    EXPECT_TRUE(WaitLong([&] {
+        return monitor.LoudSamples() - loudBefore >= SoundMonitor::kLeastLoudSamples;
+    })) << "loud samples on the monitor: "
+        << monitor.LoudSamples() - loudBefore;
 }
 
 void Press(uint8_t vk) {

@@ -1,32 +1,124 @@
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <cstring>
+#include <memory>
 #include <string>
 
 #include "output/UnitFindAWindow.h"
 #include "platform/Constants.h"
 #include "platform/profile/ProfileFiles.h"
+#include "tests/e2e/SoundMonitor.h"
 #include "tests/e2e/TestDesktop.h"
 
 namespace e2e {
 namespace {
 
 constexpr const char* kBridgeTitle = "Vocelia - Projecte Brunvol 2005";
+// Speech goes through the speech service and a sound server on a machine that may be busy.
+constexpr int kSpeechDeadlineMs = 60000;
+constexpr int kProcessEndMs = 10000;
+
+QString BridgeProgram() { return QCoreApplication::applicationDirPath() + "/vocelia"; }
+
+// Whether a program listens on the local socket.
+bool Accepts(const QString& socketPath) {
+    const QByteArray path = QFile::encodeName(socketPath);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (static_cast<std::size_t>(path.size()) >= sizeof address.sun_path) return false;
+    std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+    const int client = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    if (client < 0) return false;
+    const bool accepted =
+        ::connect(client, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    ::close(client);
+    return accepted;
+}
+
+// A speech service of the test's own, which the test can hold still: a service that does not
+// answer yet is what a bridge meets in its first seconds on a loaded machine.
+class SpeechService {
+  public:
+    SpeechService() {
+        service_.setProcessChannelMode(QProcess::MergedChannels);
+        service_.setStandardOutputFile(QProcess::nullDevice());
+        service_.start("speech-dispatcher",
+                       {"--run-single", "--timeout", "0", "--communication-method", "unix_socket",
+                        "--socket-path", Socket()});
+    }
+    ~SpeechService() {
+        Resume();
+        service_.terminate();
+        if (!service_.waitForFinished(kProcessEndMs)) service_.kill();
+    }
+    SpeechService(const SpeechService&) = delete;
+    SpeechService& operator=(const SpeechService&) = delete;
+
+    static bool Installed() {
+        return !QStandardPaths::findExecutable("speech-dispatcher").isEmpty();
+    }
+
+    bool WaitUntilListening() {
+        return WaitFor([&] { return Accepts(Socket()); }, kSpeechDeadlineMs);
+    }
+    void Pause() { ::kill(static_cast<pid_t>(service_.processId()), SIGSTOP); }
+    void Resume() { ::kill(static_cast<pid_t>(service_.processId()), SIGCONT); }
+    // The address that sends a speech client to this service.
+    QString Address() const { return "unix_socket:" + Socket(); }
+
+  private:
+    QString Socket() const { return folder_.filePath("speechd.sock"); }
+
+    QTemporaryDir folder_;
+    QProcess service_;
+};
+
+// The bridge's process: the "vocelia" that runs with this settings folder.
+pid_t BridgePid(const QString& configFolder) {
+    const QByteArray mark = "XDG_CONFIG_HOME=" + QFile::encodeName(configFolder);
+    for (const QString& entry : QDir("/proc").entryList(QDir::Dirs)) {
+        bool number = false;
+        const pid_t pid = static_cast<pid_t>(entry.toInt(&number));
+        if (!number) continue;
+        QFile command("/proc/" + entry + "/cmdline");
+        QFile environment("/proc/" + entry + "/environ");
+        if (!command.open(QIODevice::ReadOnly) || !environment.open(QIODevice::ReadOnly)) continue;
+        const QByteArray program = command.readAll().split('\0').value(0);
+        if (!program.endsWith("/vocelia")) continue;
+        if (environment.readAll().split('\0').contains(mark)) return pid;
+    }
+    return 0;
+}
+
+int BridgeWindows() {
+    int windows = 0;
+    TheDesktop().EnumWindows([&](platform::HWND window) {
+        if (TitleOf(window).find(kBridgeTitle) != std::string::npos) ++windows;
+        return true;
+    });
+    return windows;
+}
 
 // The real keyboard, started with the bridge chosen at its last close, so that it starts the
-// real bridge itself; both share a settings folder of their own.
+// real bridge itself; both share a settings folder of their own and the test's speech service.
 class KeyboardWithBridge {
   public:
-    KeyboardWithBridge() {
+    explicit KeyboardWithBridge(const SpeechService& service) {
         Write("orvalet.ini", "[Quarnel Orvalet]\r\nLlengua=Catal\xE0\r\n");
         Write("projectebrunvol.ini", "[SINTETITZADOR]\r\nSintetitzador=Sapi5.1\r\n");
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_CONFIG_HOME", config_.path());
+        environment.insert("SPEECHD_ADDRESS", service.Address());
         keyboard_.setProcessEnvironment(environment);
         keyboard_.setProcessChannelMode(QProcess::ForwardedChannels);
         keyboard_.start(QCoreApplication::applicationDirPath() + "/orvalet");
@@ -38,7 +130,7 @@ class KeyboardWithBridge {
         }
         if (keyboard_.state() != QProcess::NotRunning) {
             keyboard_.kill();
-            keyboard_.waitForFinished(3000);
+            keyboard_.waitForFinished(kProcessEndMs);
         }
     }
 
@@ -52,21 +144,28 @@ class KeyboardWithBridge {
             return keyboardWindow != 0;
         });
     }
-    // The bridge's window; its speech service may take a while to answer at its start.
     bool WaitForBridge() {
-        for (int tries = 0; tries < 3 && bridgeWindow == 0; ++tries) {
-            WaitFor([&] {
+        return WaitFor(
+            [&] {
                 bridgeWindow = FindWindowByTitle(TheDesktop(), kBridgeTitle);
                 return bridgeWindow != 0;
-            });
-        }
-        return bridgeWindow != 0;
+            },
+            kSpeechDeadlineMs);
     }
+    void Close() { TheDesktop().SendMessageA(keyboardWindow, platform::WM_CLOSE, 0, 0); }
+    bool KeyboardEnded() { return keyboard_.waitForFinished(kProcessEndMs); }
+    // No bridge window and no bridge process of this keyboard's folder are left.
     bool BridgeGone() {
-        return WaitFor([] { return FindWindowByTitle(TheDesktop(), kBridgeTitle) == 0; });
+        return WaitFor(
+            [&] { return FindWindowByTitle(TheDesktop(), kBridgeTitle) == 0 && BridgePid() == 0; });
     }
-    bool KeyboardEnded() { return keyboard_.waitForFinished(10000); }
+    pid_t BridgePid() const { return e2e::BridgePid(config_.path()); }
 
+    // Hands the bridge a text to read, as the keyboard does.
+    void Read(const char* text) {
+        WriteSuite("VOCELIA", "LLEGIR", text);
+        TheDesktop().SendMessageA(bridgeWindow, platform::WM_USER, 0, 0);
+    }
     std::string Suite(const char* section, const char* key) {
         char value[256] = {};
         platform::GetPrivateProfileStringA(section, key, "(missing)", value, sizeof value,
@@ -75,24 +174,6 @@ class KeyboardWithBridge {
     }
     void WriteSuite(const char* section, const char* key, const char* value) {
         platform::WritePrivateProfileStringA(section, key, value, SuitePath().c_str());
-    }
-
-    // The bridge's process: the "vocelia" that runs with this settings folder.
-    pid_t BridgePid() const {
-        const QByteArray mark = "XDG_CONFIG_HOME=" + QFile::encodeName(config_.path());
-        for (const QString& entry : QDir("/proc").entryList(QDir::Dirs)) {
-            bool number = false;
-            const pid_t pid = static_cast<pid_t>(entry.toInt(&number));
-            if (!number) continue;
-            QFile command("/proc/" + entry + "/cmdline");
-            QFile environment("/proc/" + entry + "/environ");
-            if (!command.open(QIODevice::ReadOnly) || !environment.open(QIODevice::ReadOnly))
-                continue;
-            const QByteArray program = command.readAll().split('\0').value(0);
-            if (!program.endsWith("/vocelia")) continue;
-            if (environment.readAll().split('\0').contains(mark)) return pid;
-        }
-        return 0;
     }
 
     platform::HWND keyboardWindow = 0;
@@ -111,49 +192,54 @@ class KeyboardWithBridge {
     QProcess keyboard_;
 };
 
-// speech-dispatcher needs a sound server; desktop.sh gives one with ORVALET_E2E_AUDIO=1.
-bool AudioServer() { return qEnvironmentVariable("ORVALET_E2E_AUDIO") == "1"; }
-
-// Hands the bridge a text until it takes it: its speech service can take many seconds to
-// answer after the bridge starts, and until then the bridge reports silence.
-bool ReadUntilSpeaking(KeyboardWithBridge& run) {
-    constexpr int kTries = 60;
-    constexpr int kPauseMs = 2000;
-    for (int tries = 0; tries < kTries; ++tries) {
-        run.WriteSuite("VOCELIA", "LLEGIR", "bon dia a tothom");
-        TheDesktop().SendMessageA(run.bridgeWindow, platform::WM_USER, 0, 0);
-        // Marked as speaking before the handler answered.
-        if (run.Suite("VOCELIA", "STATUS") == "1") return true;
-        EXPECT_EQ(run.Suite("VOCELIA", "STATUS"), "0");
-        TheDesktop().WaitForMessages(kPauseMs);
+class Vocelia : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!SpeechService::Installed()) GTEST_SKIP() << "speech-dispatcher is not installed";
+        ASSERT_TRUE(service.WaitUntilListening()) << "the test's speech service did not start";
     }
-    return false;
+
+    SpeechService service;
+};
+
+// speech-dispatcher needs a sound server; desktop.sh gives one with ORVALET_E2E_AUDIO=1.
+bool SoundServer() {
+    return qEnvironmentVariable("ORVALET_E2E_AUDIO") == "1" &&
+           !QStandardPaths::findExecutable("parec").isEmpty();
 }
 
-TEST(Vocelia, TheKeyboardStartsTheBridgeWhichSpeaksAndClosesWithIt) {
-    if (!AudioServer()) GTEST_SKIP() << "needs ORVALET_E2E_AUDIO=1";
-    KeyboardWithBridge run;
+TEST_F(Vocelia, ATextReadInTheBridgesFirstSecondsIsSpokenAndClosingLeavesNoBridge) {
+    if (!SoundServer()) GTEST_SKIP() << "needs ORVALET_E2E_AUDIO=1 and parec";
+    QTemporaryDir work;
+    SoundMonitor monitor(work.filePath("monitor.raw"));
+    ASSERT_TRUE(WaitFor([&] { return monitor.Recording(); }, kSpeechDeadlineMs))
+        << "parec recorded nothing from nul.monitor";
+    service.Pause();
+    KeyboardWithBridge run(service);
     ASSERT_TRUE(run.WaitForKeyboard());
     ASSERT_TRUE(run.WaitForBridge());
     EXPECT_EQ(run.Suite("VOCELIA", "Programa executant-se"), "1");
-    EXPECT_EQ(run.Suite("VOCELIA", "STATUS"), "0");
+    const qint64 loudBefore = monitor.LoudSamples();
 
-    ASSERT_TRUE(ReadUntilSpeaking(run));
-    // Silent again once speech has ended.
-    EXPECT_TRUE(WaitFor([&] { return run.Suite("VOCELIA", "STATUS") == "0"; }));
+    run.Read("bon dia a tothom");
+    EXPECT_EQ(run.Suite("VOCELIA", "STATUS"), "1") << "a text still to be said counts as speech";
+    service.Resume();
+    EXPECT_TRUE(WaitFor(
+        [&] { return monitor.LoudSamples() - loudBefore >= SoundMonitor::kLeastLoudSamples; },
+        kSpeechDeadlineMs))
+        << "loud samples on the monitor: " << monitor.LoudSamples() - loudBefore;
+    EXPECT_TRUE(WaitFor([&] { return run.Suite("VOCELIA", "STATUS") == "0"; }, kSpeechDeadlineMs));
 
-    TheDesktop().SendMessageA(run.keyboardWindow, platform::WM_CLOSE, 0, 0);
+    run.Close();
     EXPECT_TRUE(run.KeyboardEnded());
     EXPECT_TRUE(run.BridgeGone());
-    EXPECT_TRUE(WaitFor([&] { return run.BridgePid() == 0; }));
     EXPECT_EQ(run.Suite("VOCELIA", "STATUS"), "0");
     EXPECT_EQ(run.Suite("VOCELIA", "Orvalet"), "0");
     EXPECT_EQ(run.Suite("SINTETITZADOR", "Sintetitzador"), "Sapi5.1");
 }
 
-TEST(Vocelia, AStoppedBridgeDoesNotHoldTheKeyboard) {
-    if (!AudioServer()) GTEST_SKIP() << "needs ORVALET_E2E_AUDIO=1";
-    KeyboardWithBridge run;
+TEST_F(Vocelia, ABridgeThatDoesNotAnswerHoldsTheKeyboardOnlySoLongAndIsEnded) {
+    KeyboardWithBridge run(service);
     ASSERT_TRUE(run.WaitForKeyboard());
     ASSERT_TRUE(run.WaitForBridge());
     const pid_t bridge = run.BridgePid();
@@ -163,10 +249,57 @@ TEST(Vocelia, AStoppedBridgeDoesNotHoldTheKeyboard) {
     // The read message finds no answer; the sender goes on.
     run.WriteSuite("VOCELIA", "LLEGIR", "hola");
     EXPECT_EQ(TheDesktop().SendMessageA(run.bridgeWindow, platform::WM_USER, 0, 0), 0);
-    // The keyboard's close waits for the bridge only so long, then finishes its own work.
-    TheDesktop().SendMessageA(run.keyboardWindow, platform::WM_CLOSE, 0, 0);
+    // The keyboard's close waits for the bridge only so long, ends it, then finishes its work.
+    run.Close();
     EXPECT_TRUE(run.KeyboardEnded());
+    EXPECT_TRUE(run.BridgeGone());
     EXPECT_EQ(run.Suite("SINTETITZADOR", "Sintetitzador"), "Sapi5.1");
+}
+
+// A bridge started by hand, as the keyboard starts it, with its own folders.
+class HandStartedBridge {
+  public:
+    HandStartedBridge(const QString& config, const QString& runtime, const SpeechService& service) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", config);
+        environment.insert("XDG_RUNTIME_DIR", runtime);
+        environment.insert("SPEECHD_ADDRESS", service.Address());
+        bridge_.setProcessEnvironment(environment);
+        bridge_.setProcessChannelMode(QProcess::ForwardedChannels);
+        bridge_.start(BridgeProgram(), {"BRUNVOL"});
+    }
+    ~HandStartedBridge() {
+        if (bridge_.state() == QProcess::NotRunning) return;
+        bridge_.kill();
+        bridge_.waitForFinished(kProcessEndMs);
+    }
+
+    bool Left() { return bridge_.waitForFinished(kProcessEndMs) && bridge_.exitCode() == 0; }
+    // Ended at once, as a crash ends it.
+    void Crash() {
+        bridge_.kill();
+        bridge_.waitForFinished(kProcessEndMs);
+    }
+
+  private:
+    QProcess bridge_;
+};
+
+TEST_F(Vocelia, ASecondBridgeInTheSessionLeavesAndACrashedOneHoldsNothing) {
+    QTemporaryDir config;
+    QTemporaryDir runtime;
+    auto first = std::make_unique<HandStartedBridge>(config.path(), runtime.path(), service);
+    ASSERT_TRUE(WaitFor([] { return BridgeWindows() == 1; }, kSpeechDeadlineMs));
+
+    HandStartedBridge second(config.path(), runtime.path(), service);
+    EXPECT_TRUE(second.Left()) << "the second bridge of the session ends by itself";
+    EXPECT_EQ(BridgeWindows(), 1);
+
+    first->Crash();
+    ASSERT_TRUE(WaitFor([] { return BridgeWindows() == 0; }));
+    HandStartedBridge next(config.path(), runtime.path(), service);
+    EXPECT_TRUE(WaitFor([] { return BridgeWindows() == 1; }, kSpeechDeadlineMs))
+        << "the lock of a crashed bridge does not keep the next one out";
 }
 
 }  // namespace

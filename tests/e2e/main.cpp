@@ -17,8 +17,10 @@ constexpr int kWaitStepMs = 20;
 
 platform::Desktop& TheDesktop() { return *desktop; }
 
-bool WaitFor(const std::function<bool()>& condition) {
-    for (int waited = 0; waited < kWaitLimitMs; waited += kWaitStepMs) {
+bool WaitFor(const std::function<bool()>& condition) { return WaitFor(condition, kWaitLimitMs); }
+
+bool WaitFor(const std::function<bool()>& condition, int limitMs) {
+    for (int waited = 0; waited < limitMs; waited += kWaitStepMs) {
         if (condition()) return true;
         desktop->WaitForMessages(kWaitStepMs);
     }

@@ -44,10 +44,21 @@ bool WaitForMoves(int n) {
     });
 }
 
-TEST(Scanning, ASwitchTypesBAIntoTheReceivingWindowAndTheScanStartsAgain) {
+// A desktop scaled for people with low vision: the keyboard's logical pixels are several of
+// the screen's.
+struct Scale {
+    const char* name;
+    QStringList environment;
+    double factor;
+};
+
+class Scanning : public ::testing::TestWithParam<Scale> {};
+
+TEST_P(Scanning, ASwitchTypesBAIntoTheReceivingWindowAndTheScanStartsAgain) {
     Receiver receiver(QStringLiteral("scanning receiver"));
     ASSERT_NE(receiver.window(), 0u);
-    OrvaletProcess keyboard;
+    OrvaletProcess keyboard({}, "[Quarnel Orvalet]\r\nLlengua=Catal\xE0\r\n",
+                            GetParam().environment);
     ASSERT_TRUE(keyboard.WaitForMainWindow());
     // The user works in the receiver; the keyboard may still be taking the focus it got
     // when it appeared.
@@ -65,6 +76,8 @@ TEST(Scanning, ASwitchTypesBAIntoTheReceivingWindowAndTheScanStartsAgain) {
         << "the right button switched scanning on and put the pointer on the first key";
     const Point firstKey = PointerNow();
     EXPECT_GT(firstKey.x, frame.left);
+    EXPECT_LT(firstKey.x, frame.right) << "the switch must land on the keyboard";
+    EXPECT_GT(firstKey.y, frame.top);
     EXPECT_LT(firstKey.y, onTree.y);
 
     // The eleventh top-level key is the group B: ten steps from the first key.
@@ -72,7 +85,8 @@ TEST(Scanning, ASwitchTypesBAIntoTheReceivingWindowAndTheScanStartsAgain) {
     ClickHere(1);
     // Its first key repeats the group's letter; BA comes next.
     ASSERT_TRUE(WaitForMoves(2));
-    EXPECT_EQ(PointerNow().x, firstKey.x + 19) << "the scan column moved one indent in";
+    EXPECT_NEAR(PointerNow().x, firstKey.x + 19 * GetParam().factor, 1)
+        << "the scan column moved one indent in";
     ClickHere(1);
     EXPECT_TRUE(receiver.WaitForText(QStringLiteral("BA")));
     EXPECT_EQ(receiver.Text(), QStringLiteral("BA"));
@@ -86,6 +100,12 @@ TEST(Scanning, ASwitchTypesBAIntoTheReceivingWindowAndTheScanStartsAgain) {
     TheDesktop().WaitForMessages(2500);
     EXPECT_EQ(PointerNow(), stopped) << "the right button switched scanning off";
 }
+
+INSTANTIATE_TEST_SUITE_P(Scales, Scanning,
+                         ::testing::Values(Scale{"Unscaled", {}, 1.0},
+                                           Scale{"OneAndAHalf", {"QT_SCALE_FACTOR=1.5"}, 1.5},
+                                           Scale{"Double", {"QT_SCALE_FACTOR=2"}, 2.0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace e2e

@@ -231,7 +231,7 @@ TEST_F(KeyboardLoadingTest, TheCommandLineNamesTheKeyboard) {
                   Lines({"[Quarnel Orvalet]", "Llengua=Catal\xE0", "[Tecles de control]",
                          (std::string("Tecles de control=") + c.teclesDeControl).c_str()}));
         // A path with a blank given without quotes arrives as two parameters.
-        ProgramRun run({QString::fromStdString((folder / "a").string()), "b"});
+        ProgramRun run({(folder / "a").string(), "b"});
         run.desktop.SetScreen(1280, 1024);
         run.Start();
         EXPECT_EQ(TopLevel(*run.form().Tree), c.top) << c.name;
@@ -257,7 +257,7 @@ TEST_F(KeyboardLoadingTest, ACommandLineKeyboardThatFailsLeavesTheDefaultKeyboar
         std::filesystem::path path = SettingsPath().parent_path() / "keyboards" / "none";
         if (c.content) path = Keyboard("deep", *c.content);
         if (std::string(c.name) == "a folder") path = SettingsPath().parent_path();
-        ProgramRun run({QString::fromStdString(path.string())});
+        ProgramRun run({path.string()});
         run.Start();
         EXPECT_EQ(Outline(run.form().Tree->Keyboard()), Outline(keys::DefaultKeyboard())) << c.name;
         EXPECT_EQ(run.desktop.CallsNamed("MessageBoxA"),

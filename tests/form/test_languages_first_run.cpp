@@ -104,7 +104,7 @@ class FirstRun : public ::testing::Test {
 
     // Runs start-up to the message loop; the caller closes the window.
     std::unique_ptr<Startup> Start() {
-        auto startup = std::make_unique<Startup>(desktop, QStringList{});
+        auto startup = std::make_unique<Startup>(desktop, std::vector<std::string>{});
         library.Clear();
         startup->Start();
         return startup;

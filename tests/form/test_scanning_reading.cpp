@@ -7,11 +7,9 @@ namespace {
 class ScanningReading : public SpeakingForm {
   protected:
     int StepTime() { return form->TimerEscaneig.Interval(); }
-    int DownArrows() {
-        int count = 0;
-        for (const auto& stamp : desktop.stamps)
-            count += stamp.key == platform::FakeKeyEvent{40, false};
-        return count;
+    std::string Highlighted() {
+        const QList<QTreeWidgetItem*> selected = form->Tree->selectedItems();
+        return selected.isEmpty() ? "(none)" : KeyTree::TextOf(selected.first());
     }
 };
 
@@ -28,10 +26,10 @@ TEST_F(ScanningReading, TheScanHoldsOnAKeyWhileItIsSpokenAndOneStepAfter) {
     EXPECT_TRUE(form->TimerEscaneig.Enabled());
     EXPECT_EQ(desktop.Foreground(), editor);
     desktop.Advance(static_cast<uint32_t>(StepTime() - 1));
-    EXPECT_EQ(DownArrows(), 0);
+    EXPECT_EQ(Highlighted(), "TECLES ESPECIALS");
     SpeakBetween(10, 500);
     desktop.Advance(1);
-    EXPECT_EQ(DownArrows(), 1);
+    EXPECT_EQ(Highlighted(), "RETURN");
     EXPECT_EQ(Reads(), (std::vector<std::string>{"Read(tecles especials )", "Read(return )"}));
     EXPECT_EQ(form->TextEscaneigAnterior, "RETURN");
 }

@@ -155,11 +155,28 @@ TEST_F(SettingsTest, TheSavedPlaceIsAppliedWhereItIsNotZero) {
         QRect outer;
     };
     const Case cases[] = {
-        {"zeros leave the window at the top right",
-         {"Left=0", "Top=0", "Width=0", "Height=0"},
+        {"zero sizes leave the window at the top right",
+         {"Top=0", "Width=0", "Height=0"},
          {821, 0, 203, 635}},
+        {"a Left of 0 is the screen's left edge", {"Left=0", "Top=0"}, {0, 0, 203, 635}},
         {"missing keys read as zero", {}, {821, 0, 203, 635}},
-        {"a negative Left and Top are applied", {"Left=-500", "Top=-20"}, {-500, -20, 203, 635}},
+        {"a negative Left that leaves the window within reach is applied",
+         {"Left=-100"},
+         {-100, 0, 203, 635}},
+        {"a Top that hides the title bar comes back to the screen's top",
+         {"Top=-20"},
+         {821, 0, 203, 635}},
+        {"a window left of the screen comes back within reach", {"Left=-500"}, {-155, 0, 203, 635}},
+        {"a window beyond the right edge comes back within reach",
+         {"Left=3000", "Top=100"},
+         {976, 100, 203, 635}},
+        {"a saved Top keeps the window at the right edge", {"Top=300"}, {821, 300, 203, 635}},
+        {"a saved Left at the top-right place keeps the saved Top",
+         {"Left=821", "Top=300"},
+         {821, 300, 203, 635}},
+        {"a saved Width keeps the right edge on the screen's",
+         {"Top=50", "Width=250"},
+         {774, 50, 250, 635}},
         {"a Height larger than the screen is applied", {"Height=1000"}, {821, 0, 203, 1000}},
         {"all four", {"Left=10", "Top=20", "Width=300", "Height=400"}, {10, 20, 300, 400}},
         {"hexadecimal figures", {"Left=$10", "Top=0x20"}, {16, 32, 203, 635}},
@@ -271,7 +288,7 @@ TEST_F(SettingsTest, ABadNumberShowsTheErrorBoxAndSkipsTheRestOfCreation) {
                          "MenuEnviarLesTeclesALAplicacioActiva=NO", "[Posicio]", "Left=-7",
                          inFont ? "Width=300" : c.badLine, "Height=400", "[Tecles de control]",
                          "Tecles de control=NO"}));
-        ProgramRun run({QString::fromStdString(keyboard.string())});
+        ProgramRun run({keyboard.string()});
         run.Start();
         TFormPrincipal& form = run.form();
         const std::vector<platform::FakeCall> boxes = run.desktop.CallsNamed("MessageBoxA");
@@ -345,11 +362,11 @@ TEST_F(SettingsTest, OptionsChangedThroughTheMenuAreBackAtTheNextStart) {
         form.MenuSeleccionaAmbCtrlE->trigger();
         form.PopupDona->trigger();
         form.MenuEnviarLesTeclesALAplicacioActiva->trigger();
-        form.FontDialog = [](const QFont&) {
+        form.FontDialog = [](const TriaDeFont&) {
             QFont font("Arial");
             font.setPointSize(14);
             font.setItalic(true);
-            return std::optional<QFont>(font);
+            return std::optional<TriaDeFont>({font, 0x0000FF});
         };
         form.MenuCanviarLaFont->trigger();
         form.move(100, 50);
@@ -372,6 +389,7 @@ TEST_F(SettingsTest, OptionsChangedThroughTheMenuAreBackAtTheNextStart) {
     EXPECT_EQ(form.Tree->font().pointSize(), 14);
     EXPECT_TRUE(form.Tree->font().italic());
     EXPECT_FALSE(form.Tree->font().bold());
+    EXPECT_EQ(form.Tree->palette().color(QPalette::Text), QColor(255, 0, 0)) << "0x0000FF is red";
     EXPECT_EQ(form.frameGeometry(), closedAt);
     EXPECT_EQ(closedAt.topLeft(), QPoint(100, 50));
     run.Close();

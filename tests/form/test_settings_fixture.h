@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QStandardPaths>
-#include <QStringList>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
@@ -65,7 +64,8 @@ class LanguageDialogAnswer {
 // One run of the program on a fake 1024 x 768 desktop, settings file and all.
 class ProgramRun {
   public:
-    explicit ProgramRun(const QStringList& parameters = {}) : startup(desktop, parameters) {}
+    explicit ProgramRun(std::vector<std::string> parameters = {})
+        : startup(desktop, std::move(parameters)) {}
     void Start() {
         LanguageDialogAnswer answer;
         startup.Start();

@@ -18,7 +18,7 @@ using voceliatest::Suite;
 using voceliatest::SuiteDesktop;
 
 constexpr const char* kTitle = "Vocelia - Projecte Brunvol 2005";
-constexpr const char* kStart = "WinExec(vocelia.exe BRUNVOL, 1)";
+constexpr const char* kStart = "CreateProcessA(vocelia.exe BRUNVOL, 1)";
 
 std::string Read(platform::HWND bridge) {
     return "SendMessageA(" + std::to_string(bridge) + ", 1024, 0, 0)";
@@ -97,7 +97,7 @@ TEST_F(VoceliaTest, TheCaptionShowingTheBridgesTitleIsNotTakenForTheBridge) {
     form.EnviarAVocelia("HOLA ");
     EXPECT_EQ(BridgeCalls(desktop), std::vector<std::string>{kStart});
 
-    const platform::HWND bridge = desktop.AddWindow(kTitle);
+    const platform::HWND bridge = voceliatest::ShowStartedBridge(desktop);
     Fresh();
     form.EnviarAVocelia("HOLA ");
     EXPECT_EQ(BridgeCalls(desktop), std::vector<std::string>{Read(bridge)});
@@ -114,7 +114,7 @@ TEST_F(VoceliaTest, ChoosingSapi51TwiceSelectsOnceButShowsOrStartsEachTime) {
     };
     const Case cases[] = {
         {"a running bridge is shown and brought to the front", true},
-        {"a missing bridge is started", false},
+        {"a missing bridge is started, again once it has ended", false},
     };
     for (const Case& c : cases) {
         voceliatest::Keyboard keyboard;
@@ -139,6 +139,7 @@ TEST_F(VoceliaTest, ChoosingSapi51TwiceSelectsOnceButShowsOrStartsEachTime) {
         platform::WritePrivateProfileStringA("VOCELIA",
                                              "Nombre de sintetitzadors SAPI 5.1 disponibles",
                                              nullptr, "projectebrunvol.ini");
+        voceliatest::EndStartedBridges(desktop);
         desktop.ClearLog();
         form.MenuSapi51->trigger();
         EXPECT_EQ(BridgeCalls(desktop), eachTime) << c.rule;
@@ -146,6 +147,34 @@ TEST_F(VoceliaTest, ChoosingSapi51TwiceSelectsOnceButShowsOrStartsEachTime) {
             << c.rule;
         EXPECT_TRUE(form.MenuSapi51->isChecked()) << c.rule;
         EXPECT_FALSE(form.MenuUPCTV->isChecked()) << c.rule;
+    }
+}
+
+TEST_F(VoceliaTest, NoSecondBridgeIsStartedWhileTheFirstIsComingUp) {
+    struct Case {
+        const char* rule;
+        const char* second;  // "read" or "choose": the request after the one that started it
+        uint32_t waitMs;     // between the two requests, with no bridge window listed
+        bool firstEnded;     // the first bridge ended by itself meanwhile
+        std::size_t starts;
+    };
+    const Case cases[] = {
+        {"a read while the bridge it started shows no window yet", "read", 0, false, 1},
+        {"choosing Sapi 5.1 again while it comes up", "choose", 0, false, 1},
+        {"a bridge the window manager never lists, long after", "read", 60000, false, 1},
+        {"a bridge that ended is started again", "read", 0, true, 2},
+    };
+    for (const Case& c : cases) {
+        voceliatest::Keyboard keyboard;
+        SuiteDesktop& desktop = keyboard.desktop;
+        TFormPrincipal& form = keyboard.form;
+        form.MenuSapi51->trigger();
+        ASSERT_EQ(desktop.Processes().size(), 1u) << c.rule;
+        if (c.firstEnded) desktop.Processes().begin()->second.running = false;
+        desktop.Advance(c.waitMs);
+        if (std::string(c.second) == "read") form.EnviarAVocelia("HOLA ");
+        if (std::string(c.second) == "choose") form.MenuSapi51->trigger();
+        EXPECT_EQ(desktop.CallsNamed("CreateProcessA").size(), c.starts) << c.rule;
     }
 }
 

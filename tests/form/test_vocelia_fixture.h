@@ -43,7 +43,7 @@ inline std::string Suite(const char* section, const char* key) {
 class SuiteDesktop : public platform::FakeDesktop {
   public:
     struct Moment {
-        std::string call;  // "WinExec" or "SendMessageA <message>"
+        std::string call;  // "CreateProcessA", "TerminateProcess" or "SendMessageA <message>"
         uint32_t tick;
         std::string suite;
         bool settingsSaved;
@@ -54,9 +54,13 @@ class SuiteDesktop : public platform::FakeDesktop {
         Note("SendMessageA " + std::to_string(message));
         return FakeDesktop::SendMessageA(window, message, wParam, lParam);
     }
-    unsigned WinExec(const char* commandLine, int show) override {
-        Note("WinExec");
-        return FakeDesktop::WinExec(commandLine, show);
+    platform::HANDLE CreateProcessA(const char* commandLine, int show) override {
+        Note("CreateProcessA");
+        return FakeDesktop::CreateProcessA(commandLine, show);
+    }
+    void TerminateProcess(platform::HANDLE process) override {
+        Note("TerminateProcess");
+        FakeDesktop::TerminateProcess(process);
     }
 
     std::vector<Moment> moments;
@@ -68,12 +72,12 @@ class SuiteDesktop : public platform::FakeDesktop {
     }
 };
 
-// The calls that reach the bridge or start it, as "Name(arguments)".
+// The calls that reach the bridge, start it or end it, as "Name(arguments)".
 inline std::vector<std::string> BridgeCalls(const platform::FakeDesktop& desktop) {
     std::vector<std::string> calls;
     for (const platform::FakeCall& call : desktop.Calls()) {
-        if (call.name != "SendMessageA" && call.name != "WinExec" &&
-            call.name != "SetForegroundWindow") {
+        if (call.name != "SendMessageA" && call.name != "CreateProcessA" &&
+            call.name != "TerminateProcess" && call.name != "SetForegroundWindow") {
             continue;
         }
         std::string text = call.name + "(";
@@ -83,6 +87,18 @@ inline std::vector<std::string> BridgeCalls(const platform::FakeDesktop& desktop
         calls.push_back(text + ")");
     }
     return calls;
+}
+
+// The bridges the keyboard started have ended, as a bridge that failed or crashed does.
+inline void EndStartedBridges(platform::FakeDesktop& desktop) {
+    for (auto& [handle, process] : desktop.Processes()) process.running = false;
+}
+
+// The bridge the keyboard started last shows its window, which the keyboard can now find.
+inline platform::HWND ShowStartedBridge(platform::FakeDesktop& desktop) {
+    const platform::HWND window = desktop.AddWindow("Vocelia - Projecte Brunvol 2005");
+    desktop.Processes().rbegin()->second.window = window;
+    return window;
 }
 
 inline void RemoveSuiteFile() { std::filesystem::remove(ConfigPath("projectebrunvol.ini")); }

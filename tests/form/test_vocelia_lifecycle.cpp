@@ -48,6 +48,7 @@ TEST_F(VoceliaLifecycleTest, ClosingTellsTheBridgeAndRecordsTheEngine) {
         TFormPrincipal& form = keyboard.form;
         const platform::HWND bridge = c.bridgeRunning ? desktop.AddWindow(kTitle) : 0;
         if (c.bridgeChosen) form.MenuSapi51->trigger();
+        voceliatest::EndStartedBridges(desktop);
         form.show();
         voceliatest::RemoveSuiteFile();
         std::filesystem::remove(ConfigPath("orvalet.ini"));
@@ -75,6 +76,53 @@ TEST_F(VoceliaLifecycleTest, ClosingTellsTheBridgeAndRecordsTheEngine) {
         EXPECT_EQ(platform::FindProfileValue(atClose.suite, "SINTETITZADOR", "Sintetitzador"),
                   std::nullopt)
             << c.rule;
+    }
+}
+
+TEST_F(VoceliaLifecycleTest, ClosingLeavesNoBridgeItStarted) {
+    struct Case {
+        const char* rule;
+        bool windowShown;   // the started bridge's window came up
+        bool answersClose;  // and the bridge goes when asked
+        bool endedBefore;   // the bridge ended by itself before the close
+        bool asked;         // expected: WM_CLOSE sent to its window
+        bool ended;         // expected: the keyboard ends it
+    };
+    const Case cases[] = {
+        {"a bridge that goes when asked is not ended", true, true, false, true, false},
+        {"a bridge that does not go when asked is ended", true, false, false, true, true},
+        {"a bridge whose window never came up is ended", false, false, false, false, true},
+        {"a bridge that ended by itself needs nothing", false, false, true, false, false},
+    };
+    for (const Case& c : cases) {
+        voceliatest::Keyboard keyboard;
+        SuiteDesktop& desktop = keyboard.desktop;
+        TFormPrincipal& form = keyboard.form;
+        form.MenuSapi51->trigger();
+        ASSERT_EQ(desktop.Processes().size(), 1u) << c.rule;
+        auto& [process, bridge] = *desktop.Processes().begin();
+        if (c.windowShown) voceliatest::ShowStartedBridge(desktop);
+        bridge.answersClose = c.answersClose;
+        bridge.running = !c.endedBefore;
+        form.show();
+        voceliatest::RemoveSuiteFile();
+        desktop.ClearLog();
+        desktop.moments.clear();
+
+        form.close();
+
+        std::vector<std::string> expected;
+        if (c.asked) expected.push_back(Message(bridge.window, 16));
+        if (c.ended) expected.push_back("TerminateProcess(" + std::to_string(process) + ")");
+        EXPECT_EQ(BridgeCalls(desktop), expected) << c.rule;
+        EXPECT_FALSE(bridge.running) << c.rule;
+        EXPECT_EQ(Suite("SINTETITZADOR", "Sintetitzador"), "Sapi5.1") << c.rule;
+        // The engine is written once the bridge, which also writes the suite file, is gone.
+        for (const SuiteDesktop::Moment& moment : desktop.moments) {
+            EXPECT_EQ(platform::FindProfileValue(moment.suite, "SINTETITZADOR", "Sintetitzador"),
+                      std::nullopt)
+                << c.rule << ": " << moment.call;
+        }
     }
 }
 
@@ -115,7 +163,7 @@ TEST_F(VoceliaLifecycleTest, StartUpRestoresTheEngineChosenAtTheLastClose) {
                         "SetForegroundWindow(" + std::to_string(bridge) + ")",
                         Message(bridge, 1025)};
         } else if (c.bridgeChosen) {
-            expected = {"WinExec(vocelia.exe BRUNVOL, 1)"};
+            expected = {"CreateProcessA(vocelia.exe BRUNVOL, 1)"};
         }
         EXPECT_EQ(BridgeCalls(desktop), expected) << c.rule;
         if (c.bridgeChosen && c.bridgeRunning) {

@@ -7,7 +7,7 @@ namespace {
 TEST(CommandLine, ParametersJoinIntoOneFileName) {
     struct Case {
         const char* name;
-        QStringList parameters;
+        std::vector<std::string> parameters;
         std::string expected;
     };
     const Case cases[] = {
@@ -20,6 +20,24 @@ TEST(CommandLine, ParametersJoinIntoOneFileName) {
         {"leading blanks stay", {" a"}, " a"},
     };
     for (const Case& c : cases) EXPECT_EQ(JoinParameters(c.parameters), c.expected) << c.name;
+}
+
+TEST(CommandLine, EveryWordAfterTheProgramNameIsAParameterByteForByte) {
+    struct Case {
+        const char* name;
+        std::vector<const char*> argv;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"only the program", {"orvalet"}, ""},
+        {"words that look like options", {"orvalet", "my", "-reverse", "file"}, "my -reverse file"},
+        {"a name that is not UTF-8", {"orvalet", "teclat \xE9s"}, "teclat \xE9s"},
+        {"a toolkit option alone", {"orvalet", "-style", "x"}, "-style x"},
+    };
+    for (const Case& c : cases) {
+        const auto parameters = ParametersOf(static_cast<int>(c.argv.size()), c.argv.data());
+        EXPECT_EQ(JoinParameters(parameters), c.expected) << c.name;
+    }
 }
 
 }  // namespace

@@ -21,9 +21,7 @@ const char* const kCastellano = "castellano.QuarnelTeclat";
 const char* const kKeyboardFiles[] = {kCatala, kCastellano};
 
 std::string ReadExample(const char* name) {
-    const std::filesystem::path folder =
-        std::filesystem::path(__FILE__).parent_path() / ".." / ".." / "keyboards";
-    std::ifstream file(folder / name, std::ios::binary);
+    std::ifstream file(std::filesystem::path(ORVALET_KEYBOARDS_DIR) / name, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 

@@ -1,30 +1,17 @@
 #include "upctv/tests/LibraryHandle.h"
 
 #include <dlfcn.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cstdlib>
-#include <thread>
+
+#include "upctv/tests/Waiting.h"
 
 namespace {
 
-std::filesystem::path FreshFolder() {
-    static std::atomic<int> counter = 0;
-    auto folder = std::filesystem::temp_directory_path() /
-                  ("upctv-test-" + std::to_string(getpid()) + "-" + std::to_string(++counter));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder;
-}
-
-void SetOrClear(const char* name, const char* value) {
-    if (value) {
-        setenv(name, value, 1);
-    } else {
-        unsetenv(name);
-    }
+std::filesystem::path WavFolderOfThisProcess() {
+    const char* folder = std::getenv("UPCTV_WAV_DIR");
+    return folder ? folder : "";
 }
 
 template <typename Function>
@@ -34,10 +21,7 @@ void Bind(Function& slot, const LibraryHandle& library, const char* name) {
 
 }  // namespace
 
-LibraryHandle::LibraryHandle(Environment environment) : wavFolder_(FreshFolder()) {
-    SetOrClear("UPCTV_AUDIO", environment.audio);
-    SetOrClear("PULSE_SERVER", environment.pulseServer);
-    setenv("UPCTV_WAV_DIR", wavFolder_.c_str(), 1);
+LibraryHandle::LibraryHandle() : wavFolder_(WavFolderOfThisProcess()) {
     handle_ = dlopen(UPCTV_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
     if (!handle_) return;
     Bind(about, *this, "upcTVAbout");
@@ -52,10 +36,7 @@ LibraryHandle::LibraryHandle(Environment environment) : wavFolder_(FreshFolder()
     Bind(status, *this, "upcTVStatus");
 }
 
-LibraryHandle::~LibraryHandle() {
-    Unload();
-    std::filesystem::remove_all(wavFolder_);
-}
+LibraryHandle::~LibraryHandle() { Unload(); }
 
 void* LibraryHandle::Symbol(const char* name) const {
     return handle_ ? dlsym(handle_, name) : nullptr;
@@ -67,21 +48,11 @@ void LibraryHandle::Unload() {
 }
 
 bool LibraryHandle::WaitUntilSilent(std::chrono::seconds deadline) const {
-    auto end = std::chrono::steady_clock::now() + deadline;
-    while (Speaking()) {
-        if (std::chrono::steady_clock::now() > end) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return true;
+    return WaitUntil([this] { return !Speaking(); }, deadline);
 }
 
 bool LibraryHandle::WaitForRecordings(std::size_t count, std::chrono::seconds deadline) const {
-    auto end = std::chrono::steady_clock::now() + deadline;
-    while (Recordings().size() < count) {
-        if (std::chrono::steady_clock::now() > end) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return true;
+    return WaitUntil([&] { return Recordings().size() >= count; }, deadline);
 }
 
 std::filesystem::path LibraryHandle::SpeakToEnd(const std::string& text1252) {
@@ -93,8 +64,9 @@ std::filesystem::path LibraryHandle::SpeakToEnd(const std::string& text1252) {
 
 std::vector<std::filesystem::path> LibraryHandle::Recordings() const {
     std::vector<std::filesystem::path> files;
-    for (const auto& entry : std::filesystem::directory_iterator(wavFolder_)) {
-        files.push_back(entry.path());
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(wavFolder_, error)) {
+        if (entry.path().extension() == ".wav") files.push_back(entry.path());
     }
     std::sort(files.begin(), files.end());
     return files;

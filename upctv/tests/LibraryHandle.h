@@ -5,19 +5,12 @@
 #include <string>
 #include <vector>
 
-// The library as the keyboard binds it: loaded with dlopen by path, its ten entry
-// points looked up by name, unloaded on destruction. Before loading, the audio is
-// switched to the silent sink (unless `audio` says otherwise) and every utterance
-// is recorded in a fresh WAV folder.
+// The library as the keyboard binds it: loaded with dlopen by path, its ten entry points
+// looked up by name, unloaded on destruction. Its recordings are in the folder named by
+// UPCTV_WAV_DIR, which InOwnProcess sets.
 class LibraryHandle {
   public:
-    struct Environment {
-        const char* audio = "none";
-        const char* pulseServer = nullptr;
-    };
-
-    LibraryHandle() : LibraryHandle(Environment{}) {}
-    explicit LibraryHandle(Environment environment);
+    LibraryHandle();
     ~LibraryHandle();
     LibraryHandle(const LibraryHandle&) = delete;
     LibraryHandle& operator=(const LibraryHandle&) = delete;
@@ -38,7 +31,7 @@ class LibraryHandle {
     int (*status)(int) = nullptr;
 
     bool Speaking() const { return status(0) != 0; }
-    // Polls the status every 10 ms; false when still speaking at the deadline.
+    // Polls the status; false when still speaking at the deadline.
     bool WaitUntilSilent(std::chrono::seconds deadline = std::chrono::seconds(30)) const;
     // Polls the WAV folder until it holds `count` recordings; false at the deadline.
     bool WaitForRecordings(std::size_t count,
@@ -47,6 +40,7 @@ class LibraryHandle {
     std::filesystem::path SpeakToEnd(const std::string& text1252);
 
     const std::filesystem::path& WavFolder() const { return wavFolder_; }
+    // The WAV files in the folder, oldest first.
     std::vector<std::filesystem::path> Recordings() const;
 
   private:

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QEventLoop>
+#include <QTimer>
 #include <string>
 #include <vector>
 
@@ -12,10 +14,19 @@ namespace {
 // A speech service that notes what it is asked and is told by the test what it does.
 class ScriptedSpeech : public Speech {
   public:
+    bool Connecting() const override { return connecting; }
     QString Problem() const override { return problem; }
     void Say(const QString& text) override { said.push_back(text.toStdString()); }
     void Stop() override { ++stops; }
 
+    // The service answers at last: able to speak, or not and why.
+    void Connect(const QString& why = {}) {
+        connecting = false;
+        problem = why;
+        if (onConnected) onConnected();
+    }
+
+    bool connecting = false;
     QString problem;
     std::vector<std::string> said;
     int stops = 0;
@@ -33,6 +44,14 @@ void Leave(const char* text) {
 }
 
 constexpr unsigned kRead = 1024;
+
+// Handles events for longer than a connection limit of kShortLimitMs.
+constexpr int kShortLimitMs = 10;
+void OutwaitTheLimit() {
+    QEventLoop loop;
+    QTimer::singleShot(10 * kShortLimitMs, &loop, &QEventLoop::quit);
+    loop.exec();
+}
 
 TEST(Bridge, StatusFollowsWhatTheServiceDoes) {
     struct Step {
@@ -91,6 +110,59 @@ TEST(Bridge, NothingToSayKeepsSilence) {
         EXPECT_EQ(Status(), c.said ? "1" : "0") << c.rule;
         EXPECT_EQ(!speech.said.empty(), c.said) << c.rule;
         if (c.said) EXPECT_EQ(speech.said[0], "a\xC3\xA0") << c.rule;
+    }
+}
+
+TEST(Bridge, ATextGivenWhileTheServiceConnectsIsSaidOnceItCan) {
+    struct Case {
+        const char* rule;
+        // "read <text>", "connected", "cannot speak", "limit", "speaking", "silent", "close"
+        std::vector<std::string> events;
+        std::string status;
+        std::vector<std::string> said;
+    };
+    const Case cases[] = {
+        {"kept while connecting: speaking is reported, nothing is said yet",
+         {"read bon dia"},
+         "1",
+         {}},
+        {"said once the service has answered", {"read bon dia", "connected"}, "1", {"bon dia"}},
+        {"only the latest text is kept", {"read u", "read dos", "connected"}, "1", {"dos"}},
+        {"silence once the kept text has been said",
+         {"read bon dia", "connected", "speaking", "silent"},
+         "0",
+         {"bon dia"}},
+        {"a service that answers it cannot speak drops the text",
+         {"read bon dia", "cannot speak"},
+         "0",
+         {}},
+        {"a service that never answers is given up", {"read bon dia", "limit"}, "0", {}},
+        {"a text given up is not said when the service answers late",
+         {"read bon dia", "limit", "connected"},
+         "0",
+         {}},
+        {"once the service is given up, a read is not kept", {"limit", "read bon dia"}, "0", {}},
+        {"closing drops the kept text", {"read bon dia", "close", "connected"}, "0", {}},
+    };
+    for (const Case& c : cases) {
+        ScriptedSpeech speech;
+        speech.connecting = true;
+        speech.problem = "connecting";
+        Bridge bridge(speech, kShortLimitMs);
+        for (const std::string& event : c.events) {
+            if (event.starts_with("read ")) {
+                Leave(event.substr(5).c_str());
+                bridge.Handle(kRead);
+            }
+            if (event == "connected") speech.Connect();
+            if (event == "cannot speak") speech.Connect("no voices");
+            if (event == "limit") OutwaitTheLimit();
+            if (event == "speaking") speech.onSpeaking();
+            if (event == "silent") speech.onSilent();
+            if (event == "close") bridge.Close();
+        }
+        EXPECT_EQ(Status(), c.status) << c.rule;
+        EXPECT_EQ(speech.said, c.said) << c.rule;
     }
 }
 
