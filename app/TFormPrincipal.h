@@ -197,8 +197,9 @@ class TFormPrincipal : public QMainWindow {
     void MenuPortuguesClick();
     // Applies the language stored in the settings file while the window is created.
     void AplicarLlenguaDesada(const std::string& storedValue);
-    // The interface language whose item is ticked.
-    lang::Llengua LlenguaMarcada() const;
+    // The language the captions are in: Catalan (the value 0) at start. Without the speech
+    // library a stored language changes the captions but not the ticked item.
+    lang::Llengua LlenguaDeLaInterficie{};
 
     // Runs the handler when the menu item is clicked; the handler decides the check mark.
     void OnClick(QAction* item, void (TFormPrincipal::*handler)());

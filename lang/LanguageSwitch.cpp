@@ -46,7 +46,8 @@ std::array<QAction*, lang::kElementsTraduits> ElementsTraduits(const TFormPrinci
             form.MenuSortir};
 }
 
-void PosarTextos(const TFormPrincipal& form, Llengua llengua) {
+void PosarTextos(TFormPrincipal& form, Llengua llengua) {
+    form.LlenguaDeLaInterficie = llengua;
     const auto elements = ElementsTraduits(form);
     for (size_t i = 0; i < elements.size(); ++i) {
         const char* text = lang::Text(static_cast<lang::Element>(i), llengua);
@@ -88,12 +89,4 @@ void TFormPrincipal::AplicarLlenguaDesada(const std::string& storedValue) {
     PosarTextos(*this, *llengua);
     // Without the library the check marks stay, so Catalan is what gets stored again.
     if (programa.upctv.Loaded()) (this->*kHandlers[static_cast<size_t>(*llengua)])();
-}
-
-Llengua TFormPrincipal::LlenguaMarcada() const {
-    const auto items = ElementsDeLlengua(*this);
-    for (size_t i = 0; i < items.size(); ++i) {
-        if (items[i]->isChecked()) return static_cast<Llengua>(i);
-    }
-    return Llengua::Catala;
 }

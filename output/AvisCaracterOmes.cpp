@@ -29,6 +29,6 @@ void TFormPrincipal::AvisarCaracterOmes() {
     caracterOmes_ = false;
     if (caracterOmesAvisat_) return;
     caracterOmesAvisat_ = true;
-    desktop.MessageBoxA(nullptr, kAvisos[static_cast<size_t>(LlenguaMarcada())], design::kCaption,
-                        platform::MB_ICONINFORMATION);
+    desktop.MessageBoxA(nullptr, kAvisos[static_cast<size_t>(LlenguaDeLaInterficie)],
+                        design::kCaption, platform::MB_ICONINFORMATION);
 }

@@ -252,6 +252,20 @@ TEST_P(SkippedCharacterNotice, SpeaksTheInterfaceLanguage) {
         (std::vector<FakeCall>{{"MessageBoxA", {GetParam().notice, kCaption, kInformationIcon}}}));
 }
 
+// Without the speech library a stored language changes the captions only; the notice
+// speaks the language the user reads.
+TEST_F(OtherLayout, TheNoticeSpeaksTheCaptionsLanguageWhenTheTickStaysOnCatalan) {
+    ASSERT_FALSE(programa.upctv.Loaded());
+    form.AplicarLlenguaDesada("Galego");
+    ASSERT_TRUE(form.PopupCatala->isChecked());
+    desktop.SetLayout(false, "\xD1\xF1");
+    ClickPath({"\xD1", "\xD1"});
+    ASSERT_EQ(Notices().size(), 1u);
+    EXPECT_EQ(Notices().front().args.front(),
+              "Alg\xFAns caracteres das teclas non se poden escribir coa distribuci\xF3n de "
+              "teclado activa e om\xEDtense.");
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Languages, SkippedCharacterNotice,
     ::testing::Values(
