@@ -21,6 +21,9 @@ class QSpinBox;
 class QToolButton;
 class QTreeWidgetItem;
 class TAboutBox;
+namespace lang {
+enum class Llengua;
+}
 namespace settings {
 struct OpcioDeMenu;
 }
@@ -140,6 +143,9 @@ class TFormPrincipal : public QMainWindow {
     void TreeClick();
     void EnviarTecla(uint8_t vk);
     void EnviarCaracter(char character);
+    // Tells the user, once a run, that the layout could not type a character of the key
+    // just typed.
+    void AvisarCaracterOmes();
     void ButtonShiftClick();
     void ButtonBloqMajusculesClick();
     void MenuEnviarLesTeclesALAplicacioActivaClick();
@@ -197,6 +203,9 @@ class TFormPrincipal : public QMainWindow {
     void MenuPortuguesClick();
     // Applies the language stored in the settings file while the window is created.
     void AplicarLlenguaDesada(const std::string& storedValue);
+    // The language the captions are in: Catalan (the value 0) at start. Without the speech
+    // library a stored language changes the captions but not the ticked item.
+    lang::Llengua LlenguaDeLaInterficie{};
 
     // Runs the handler when the menu item is clicked; the handler decides the check mark.
     void OnClick(QAction* item, void (TFormPrincipal::*handler)());
@@ -229,6 +238,11 @@ class TFormPrincipal : public QMainWindow {
     void ObrirTeclat(const std::string& fileName);
     void PortarPunterALaPregunta();
     std::optional<std::string> TriarFitxerDeTeclat();
+
+    // Key press dispatch: a character of the key being typed was skipped; the user has
+    // been told of one.
+    bool caracterOmes_ = false;
+    bool caracterOmesAvisat_ = false;
 
     bool tancada_ = false;
     // Scanning was on at the last close and start-up has not switched it on yet.

@@ -46,7 +46,8 @@ std::array<QAction*, lang::kElementsTraduits> ElementsTraduits(const TFormPrinci
             form.MenuSortir};
 }
 
-void PosarTextos(const TFormPrincipal& form, Llengua llengua) {
+void PosarTextos(TFormPrincipal& form, Llengua llengua) {
+    form.LlenguaDeLaInterficie = llengua;
     const auto elements = ElementsTraduits(form);
     for (size_t i = 0; i < elements.size(); ++i) {
         const char* text = lang::Text(static_cast<lang::Element>(i), llengua);

@@ -15,21 +15,27 @@ using platform::VK_SHIFT;
 
 namespace {
 
-// Shift goes down for the next letter when caps lock or the one-shot shift is on.
-void ShiftOn(TFormPrincipal& form) {
-    if (form.ButtonBloqMajuscules->isChecked() || form.ButtonShift->isChecked()) {
-        Premer(form.desktop, VK_SHIFT);
-    }
+// Caps lock or the one-shot shift asks for a capital.
+bool Majuscula(const TFormPrincipal& form) {
+    return form.ButtonBloqMajuscules->isChecked() || form.ButtonShift->isChecked();
 }
 
-// Shift comes up again; a one-shot shift is used up (its button rises without its handler).
+// A one-shot shift is used up by the character it shifted (its button rises without its
+// handler); caps lock stays.
+void GastarShift(TFormPrincipal& form) {
+    if (!form.ButtonBloqMajuscules->isChecked()) form.ButtonShift->setChecked(false);
+}
+
+// Shift goes down for the next letter when caps lock or the one-shot shift is on.
+void ShiftOn(TFormPrincipal& form) {
+    if (Majuscula(form)) Premer(form.desktop, VK_SHIFT);
+}
+
+// Shift comes up again, and a one-shot shift is used up.
 void ShiftOff(TFormPrincipal& form) {
-    if (form.ButtonBloqMajuscules->isChecked()) {
-        Alliberar(form.desktop, VK_SHIFT);
-    } else if (form.ButtonShift->isChecked()) {
-        Alliberar(form.desktop, VK_SHIFT);
-        form.ButtonShift->setChecked(false);
-    }
+    if (!Majuscula(form)) return;
+    Alliberar(form.desktop, VK_SHIFT);
+    GastarShift(form);
 }
 
 // The accent is a dead key typed before Shift, so that a capital comes out as accent, then
@@ -41,21 +47,16 @@ void TeclejarVocalAccentuada(TFormPrincipal& form, char accent, char vowel) {
     ShiftOff(form);
 }
 
-}  // namespace
-
-void TFormPrincipal::EnviarTecla(uint8_t vk) {
-    if (!output::PortarAlDavant(desktop, FinestraReceptora)) return;
-    Pulsar(desktop, vk);
-}
-
-void TFormPrincipal::EnviarCaracter(char character) {
+// The keystrokes of each class, laid out for the Spanish layout.
+void TeclejarAlTeclatEspanyol(TFormPrincipal& form, char character) {
+    platform::Desktop& desktop = form.desktop;
     using output::CharacterClass;
     switch (output::ClassOf(character)) {
         case CharacterClass::GraveVowel:
-            TeclejarVocalAccentuada(*this, output::kGraveAccent, character);
+            TeclejarVocalAccentuada(form, output::kGraveAccent, character);
             break;
         case CharacterClass::AcuteVowel:
-            TeclejarVocalAccentuada(*this, output::kAcuteAccent, character);
+            TeclejarVocalAccentuada(form, output::kAcuteAccent, character);
             break;
         case CharacterClass::AtSign:
             // AltGr, as Windows understands Alt with Control.
@@ -75,9 +76,38 @@ void TFormPrincipal::EnviarCaracter(char character) {
             Alliberar(desktop, VK_SHIFT);
             break;
         case CharacterClass::Other:
-            ShiftOn(*this);
+            ShiftOn(form);
             Pulsar(desktop, TeclaDe(desktop, character));
-            ShiftOff(*this);
+            ShiftOff(form);
             break;
+    }
+}
+
+// Any other layout types the character as written; the toggles give the case of the classes
+// that Shift reaches on the Spanish layout, and a one-shot shift is used up as there.
+// False when the desktop could not type it.
+bool TeclejarTalComEsEscriu(TFormPrincipal& form, char character) {
+    if (!output::UsesToggles(output::ClassOf(character))) {
+        return form.desktop.TypeCharacter(character);
+    }
+    const bool capital = Majuscula(form);
+    const bool typed = form.desktop.TypeCharacter(capital ? output::InCapitals(character)
+                                                          : output::InSmallLetters(character));
+    if (capital) GastarShift(form);
+    return typed;
+}
+
+}  // namespace
+
+void TFormPrincipal::EnviarTecla(uint8_t vk) {
+    if (!output::PortarAlDavant(desktop, FinestraReceptora)) return;
+    Pulsar(desktop, vk);
+}
+
+void TFormPrincipal::EnviarCaracter(char character) {
+    if (desktop.SpanishLayoutActive()) {
+        TeclejarAlTeclatEspanyol(*this, character);
+    } else if (!TeclejarTalComEsEscriu(*this, character)) {
+        caracterOmes_ = true;
     }
 }

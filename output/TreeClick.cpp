@@ -62,6 +62,7 @@ void TeclejarTecla(TFormPrincipal& form, const QTreeWidgetItem* key, bool receiv
         // and the user hears that it was not.
         form.desktop.MessageBeep(platform::MB_ICONEXCLAMATION);
     }
+    form.AvisarCaracterOmes();
     if (collapseAfter) form.Tree->CollapseAll();
     form.ReiniciarEscaneig();
 }

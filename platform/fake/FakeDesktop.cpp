@@ -102,6 +102,7 @@ std::vector<FakeCall> FakeDesktop::CallsNamed(const std::string& name) const {
 void FakeDesktop::ClearLog() {
     calls_.clear();
     keys_.clear();
+    typed_.clear();
 }
 
 HWND FakeDesktop::AddWindow(std::string title, std::string className, Rect rect) {
@@ -135,6 +136,11 @@ FakeDesktop::FakeTimer* FakeDesktop::NextDueTimer(uint64_t until) const {
         }
     }
     return next;
+}
+
+void FakeDesktop::SetLayout(bool spanish, std::string untypable) {
+    spanish_ = spanish;
+    untypable_ = std::move(untypable);
 }
 
 void FakeDesktop::Advance(uint32_t ms) {
@@ -340,6 +346,13 @@ void FakeDesktop::DeliverKeyToOwnWindow(uint8_t vk, bool up) {
 }
 
 int16_t FakeDesktop::VkKeyScanA(char character) { return SpanishVkKeyScan(character); }
+
+bool FakeDesktop::TypeCharacter(char character) {
+    Record("TypeCharacter", {std::string(1, character)});
+    if (untypable_.find(character) != std::string::npos) return false;
+    typed_.push_back(character);
+    return true;
+}
 
 bool FakeDesktop::SetCursorPos(int x, int y) {
     Record("SetCursorPos", {Num(x), Num(y)});

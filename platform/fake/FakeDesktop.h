@@ -64,6 +64,9 @@ class FakeDesktop : public Desktop {
     void QueueMessageBoxAnswer(int answer) { boxAnswers_.push_back(answer); }
     // Libraries: a Windows name mapped to the path of a real test library, or absent.
     void SetLibrary(const std::string& name, std::optional<std::string> path);
+    // The active layout: the Spanish one (at start) or another, on which TypeCharacter types
+    // every character but the untypable ones.
+    void SetLayout(bool spanish, std::string untypable = {});
     // Moves the clock forward, firing due timers in order and handling posted events.
     void Advance(uint32_t ms);
     // The programs started so far, by handle in the order they were started; scriptable.
@@ -73,6 +76,8 @@ class FakeDesktop : public Desktop {
     const std::vector<FakeCall>& Calls() const { return calls_; }
     std::vector<FakeCall> CallsNamed(const std::string& name) const;
     const std::vector<FakeKeyEvent>& Keys() const { return keys_; }
+    // The characters TypeCharacter has typed.
+    const std::string& Typed() const { return typed_; }
     void ClearLog();
     const FakeWindow* Window(HWND window) const;
     HWND Foreground() const { return foreground_; }
@@ -99,6 +104,8 @@ class FakeDesktop : public Desktop {
 
     void keybd_event(uint8_t vk, uint8_t scan, unsigned flags, uintptr_t extraInfo) override;
     int16_t VkKeyScanA(char character) override;
+    bool SpanishLayoutActive() override { return spanish_; }
+    bool TypeCharacter(char character) override;
 
     bool SetCursorPos(int x, int y) override;
 
@@ -132,6 +139,9 @@ class FakeDesktop : public Desktop {
 
     std::vector<FakeCall> calls_;
     std::vector<FakeKeyEvent> keys_;
+    std::string typed_;
+    bool spanish_ = true;
+    std::string untypable_;
     std::map<HWND, FakeWindow> windows_;
     std::vector<HWND> stacking_;  // topmost first
     // The program's own windows; a window destroyed meanwhile leaves a null pointer behind.

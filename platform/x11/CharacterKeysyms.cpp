@@ -5,6 +5,7 @@
 
 #include <X11/keysym.h>
 
+#include <QChar>
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -16,7 +17,8 @@ namespace platform::x11 {
 namespace {
 
 constexpr unsigned long kNoSymbol = 0;
-// Keysyms are Latin-1 code points below 0x100 and Unicode code points plus this above.
+// Keysyms are Latin-1 code points below kLatin1End and Unicode code points plus this above.
+constexpr char32_t kLatin1End = 0x100;
 constexpr unsigned long kUnicodeKeysyms = 0x01000000;
 
 // Older keysyms that layouts still use for the Windows-1252 characters beyond Latin-1.
@@ -73,9 +75,8 @@ unsigned long Lookup(const std::array<std::pair<char32_t, unsigned long>, N>& ta
     return kNoSymbol;
 }
 
-bool IsLatin1Printable(char32_t character) {
-    return (character >= 0x20 && character <= 0x7E) || (character >= 0xA0 && character <= 0xFF);
-}
+// Controls (C0, DEL, C1 and the five bytes Windows-1252 leaves unassigned) type nothing.
+bool IsControl(char32_t character) { return QChar::category(character) == QChar::Other_Control; }
 
 char32_t UnicodeOf(char character) {
     return ToQString(std::string_view(&character, 1)).front().unicode();
@@ -88,8 +89,8 @@ std::vector<unsigned long> KeysymsTyping(char cp1252) {
     if (const unsigned long control = Lookup(kControlKeysyms, character); control != kNoSymbol) {
         return {control};
     }
-    if (character < 0x20) return {};
-    if (IsLatin1Printable(character)) return {static_cast<unsigned long>(character)};
+    if (IsControl(character)) return {};
+    if (character < kLatin1End) return {static_cast<unsigned long>(character)};
     std::vector<unsigned long> keysyms{kUnicodeKeysyms + character};
     if (const unsigned long legacy = Lookup(kLegacyKeysyms, character); legacy != kNoSymbol) {
         keysyms.push_back(legacy);

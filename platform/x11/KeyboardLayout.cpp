@@ -1,12 +1,15 @@
 #include "platform/x11/KeyboardLayout.h"
 
+#include <X11/Xatom.h>
 #include <X11/keysym.h>
 
 #include <algorithm>
 #include <cstring>
 
+#include "platform/Constants.h"
 #include "platform/x11/CharacterKeysyms.h"
 #include "platform/x11/SpanishKeyPositions.h"
+#include "platform/x11/SpanishLayoutName.h"
 
 namespace platform::x11 {
 namespace {
@@ -110,8 +113,7 @@ int16_t KeyboardLayout::FindNamed(const std::vector<KeySym>& keysyms) const {
 
 int16_t KeyboardLayout::Find(const std::vector<KeySym>& keysyms) {
     if (keymap_ == nullptr || keysyms.empty()) return -1;
-    XkbStateRec state{};
-    XkbGetState(connection_.display(), XkbUseCoreKbd, &state);
+    const XkbStateRec state = State();
     for (const ShiftState& shiftState : kShiftStates) {
         if (shiftState.altGr && altGrMask_ == 0) continue;
         const unsigned modifiers =
@@ -119,16 +121,74 @@ int16_t KeyboardLayout::Find(const std::vector<KeySym>& keysyms) {
         for (const KeyPosition& position : kSpanishKeyPositions) {
             const KeyCode keycode = keycodes_[position.vk];
             if (keycode == 0) continue;
-            unsigned consumed = 0;
-            KeySym keysym = NoSymbol;
-            XkbTranslateKeyCode(keymap_, keycode, XkbBuildCoreState(modifiers, state.group),
-                                &consumed, &keysym);
+            const KeySym keysym = Translate(keycode, modifiers, state.group);
             if (std::find(keysyms.begin(), keysyms.end(), keysym) != keysyms.end()) {
                 return static_cast<int16_t>(position.vk | (shiftState.highByte << 8));
             }
         }
     }
     return -1;
+}
+
+bool KeyboardLayout::IsSpanish() {
+    const std::optional<std::string> names =
+        connection_.Property8(connection_.root(), "_XKB_RULES_NAMES", XA_STRING);
+    return names && NamesSpanishLayout(*names, State().group);
+}
+
+void KeyboardLayout::CatchUp() {
+    XSync(connection_.display(), False);
+    ReloadIfChanged();
+}
+
+std::optional<Keystroke> KeyboardLayout::KeystrokeTyping(const std::vector<KeySym>& keysyms) {
+    if (keymap_ == nullptr) return std::nullopt;
+    const XkbStateRec state = State();
+    for (const ShiftState& shiftState : kShiftStates) {
+        if (shiftState.altGr && (altGrMask_ == 0 || altGrKeycode_ == 0)) continue;
+        if (shiftState.shift && keycodes_[VK_SHIFT] == 0) continue;
+        Keystroke keystroke;
+        if (shiftState.shift) keystroke.held.push_back(keycodes_[VK_SHIFT]);
+        if (shiftState.altGr) keystroke.held.push_back(altGrKeycode_);
+        const unsigned modifiers = (shiftState.shift ? ShiftMask : 0) |
+                                   (shiftState.altGr ? altGrMask_ : 0) | state.locked_mods;
+        for (int keycode = keymap_->min_key_code; keycode <= keymap_->max_key_code; ++keycode) {
+            const KeySym keysym = Translate(static_cast<KeyCode>(keycode), modifiers, state.group);
+            if (keysym != NoSymbol &&
+                std::find(keysyms.begin(), keysyms.end(), keysym) != keysyms.end()) {
+                keystroke.keycode = static_cast<KeyCode>(keycode);
+                return keystroke;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<KeyCode> KeyboardLayout::EmptyKeycodes() const {
+    std::vector<KeyCode> empty;
+    if (keymap_ == nullptr) return empty;
+    for (int keycode = keymap_->max_key_code; keycode >= keymap_->min_key_code; --keycode) {
+        if (XkbKeyNumGroups(keymap_, keycode) == 0) empty.push_back(static_cast<KeyCode>(keycode));
+    }
+    return empty;
+}
+
+KeySym KeyboardLayout::KeysymOf(KeyCode keycode) const {
+    if (keymap_ == nullptr || XkbKeyNumGroups(keymap_, keycode) == 0) return NoSymbol;
+    return XkbKeySymEntry(keymap_, keycode, 0, 0);
+}
+
+KeySym KeyboardLayout::Translate(KeyCode keycode, unsigned modifiers, int group) const {
+    unsigned consumed = 0;
+    KeySym keysym = NoSymbol;
+    XkbTranslateKeyCode(keymap_, keycode, XkbBuildCoreState(modifiers, group), &consumed, &keysym);
+    return keysym;
+}
+
+XkbStateRec KeyboardLayout::State() const {
+    XkbStateRec state{};
+    XkbGetState(connection_.display(), XkbUseCoreKbd, &state);
+    return state;
 }
 
 }  // namespace platform::x11

@@ -4,11 +4,18 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "platform/x11/X11Connection.h"
 
 namespace platform::x11 {
+
+// A key that types a keysym, with the modifier keys to hold down around it in this order.
+struct Keystroke {
+    KeyCode keycode = 0;
+    std::vector<KeyCode> held;
+};
 
 // The keyboard layout active in the X server, seen through Windows virtual-key codes: each
 // code stands for the physical key the Windows Spanish layout gives it, so a code found for a
@@ -29,11 +36,26 @@ class KeyboardLayout {
     // Virtual key in the low byte and shift state in the high byte (1 Shift, 6 AltGr), or -1.
     int16_t VkKeyScan(char character);
 
+    // Whether the active group holds the Spanish (Spain) layout.
+    bool IsSpanish();
+    // Waits until the server has carried out every request sent so far, and reloads the
+    // keymap if they changed it.
+    void CatchUp();
+    // The key of the active group that types one of the keysyms, with Shift, AltGr or both,
+    // as the locked modifiers (Caps Lock) stand; the fewest modifiers first.
+    std::optional<Keystroke> KeystrokeTyping(const std::vector<KeySym>& keysyms);
+    // The keycodes that type nothing on this keymap, highest first.
+    std::vector<KeyCode> EmptyKeycodes() const;
+    // What a keycode types with no modifier in the first group, or NoSymbol.
+    KeySym KeysymOf(KeyCode keycode) const;
+
   private:
     void Reload();
     void ReloadIfChanged();
     int16_t FindNamed(const std::vector<KeySym>& keysyms) const;
     int16_t Find(const std::vector<KeySym>& keysyms);
+    KeySym Translate(KeyCode keycode, unsigned modifiers, int group) const;
+    XkbStateRec State() const;
 
     X11Connection& connection_;
     XkbDescPtr keymap_ = nullptr;

@@ -24,7 +24,7 @@ class X11Desktop final : public Desktop {
     X11Desktop()
         : windows_(connection_),
           layout_(connection_),
-          keyboard_(connection_, layout_),
+          keyboard_(connection_, layout_, *this),
           messages_(connection_),
           notifier_(ConnectionNumber(connection_.display()), QSocketNotifier::Read) {
         // Events the server sends while nothing waits for them are handled as they come.
@@ -77,6 +77,8 @@ class X11Desktop final : public Desktop {
         keyboard_.keybd_event(vk, flags);
     }
     int16_t VkKeyScanA(char character) override { return layout_.VkKeyScan(character); }
+    bool SpanishLayoutActive() override { return layout_.IsSpanish(); }
+    bool TypeCharacter(char character) override { return keyboard_.TypeCharacter(character); }
 
     bool SetCursorPos(int x, int y) override {
         XWarpPointer(connection_.display(), None, connection_.root(), 0, 0, 0, 0, x, y);
@@ -118,6 +120,8 @@ class X11Desktop final : public Desktop {
     }
 
   private:
+    // First, so that the parts built after it can make timers through this desktop.
+    x11::QtTime time_;
     x11::X11Connection connection_;
     x11::X11Windows windows_;
     x11::KeyboardLayout layout_;
@@ -127,7 +131,6 @@ class X11Desktop final : public Desktop {
     x11::QtClipboard clipboard_;
     x11::PosixModules modules_;
     x11::QtProcesses processes_;
-    x11::QtTime time_;
 };
 
 }  // namespace

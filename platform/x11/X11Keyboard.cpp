@@ -3,11 +3,12 @@
 #include <X11/extensions/XTest.h>
 
 #include "platform/Constants.h"
+#include "platform/x11/CharacterKeysyms.h"
 
 namespace platform::x11 {
 
-X11Keyboard::X11Keyboard(X11Connection& connection, KeyboardLayout& layout)
-    : connection_(connection), layout_(layout) {
+X11Keyboard::X11Keyboard(X11Connection& connection, KeyboardLayout& layout, Time& time)
+    : connection_(connection), layout_(layout), spares_(connection, layout, time) {
     int eventBase = 0;
     int errorBase = 0;
     int major = 0;
@@ -40,6 +41,35 @@ void X11Keyboard::keybd_event(uint8_t vk, unsigned flags) {
         Send(keycode, down);
     }
     XFlush(connection_.display());
+}
+
+bool X11Keyboard::TypeCharacter(char character) {
+    const std::vector<KeySym> keysyms = KeysymsTyping(character);
+    if (!available_ || keysyms.empty()) return false;
+    const std::optional<Keystroke> keystroke = KeystrokeTyping(keysyms);
+    if (!keystroke) return false;
+    Type(*keystroke);
+    XFlush(connection_.display());
+    return true;
+}
+
+// A keycode already lent to the character comes first: typing it again keeps the loan from
+// going back, or to another keysym, while a client may still be reading it.
+std::optional<Keystroke> X11Keyboard::KeystrokeTyping(const std::vector<KeySym>& keysyms) {
+    layout_.CatchUp();
+    if (const KeyCode lent = spares_.LentTo(keysyms); lent != 0) return Keystroke{lent, {}};
+    if (std::optional<Keystroke> own = layout_.KeystrokeTyping(keysyms)) return own;
+    if (const KeyCode lent = spares_.Lend(keysyms.front()); lent != 0) return Keystroke{lent, {}};
+    return std::nullopt;
+}
+
+void X11Keyboard::Type(const Keystroke& keystroke) {
+    for (KeyCode modifier : keystroke.held) Send(modifier, true);
+    Send(keystroke.keycode, true);
+    Send(keystroke.keycode, false);
+    for (auto modifier = keystroke.held.rbegin(); modifier != keystroke.held.rend(); ++modifier) {
+        Send(*modifier, false);
+    }
 }
 
 void X11Keyboard::HoldCtrlAlt(bool held) {

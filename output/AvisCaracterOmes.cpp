@@ -1,0 +1,34 @@
+#include <array>
+
+#include "app/DesignTexts.h"
+#include "app/TFormPrincipal.h"
+#include "lang/CaptionTable.h"
+#include "platform/Constants.h"
+
+namespace {
+
+// In the order of lang::Llengua (Windows-1252 bytes).
+constexpr std::array<const char*, lang::kLlengues> kAvisos = {
+    "Alguns car\xE0"
+    "cters de les tecles no es poden escriure amb la distribuci\xF3 de teclat activa i "
+    "s'ometen.",
+    "Algunos caracteres de las teclas no se pueden escribir con la distribuci\xF3n de teclado "
+    "activa y se omiten.",
+    "Teklen karaktere batzuk ezin dira idatzi teklatuaren diseinu aktiboarekin, eta saltatu "
+    "egiten dira.",
+    "Alg\xFAns caracteres das teclas non se poden escribir coa distribuci\xF3n de teclado activa "
+    "e om\xEDtense.",
+    "Alguns caracteres das teclas n\xE3o podem ser escritos com a disposi\xE7\xE3o de teclado "
+    "ativa e s\xE3o omitidos.",
+};
+
+}  // namespace
+
+void TFormPrincipal::AvisarCaracterOmes() {
+    if (!caracterOmes_) return;
+    caracterOmes_ = false;
+    if (caracterOmesAvisat_) return;
+    caracterOmesAvisat_ = true;
+    desktop.MessageBoxA(nullptr, kAvisos[static_cast<size_t>(LlenguaDeLaInterficie)],
+                        design::kCaption, platform::MB_ICONINFORMATION);
+}
