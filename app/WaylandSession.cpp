@@ -28,7 +28,8 @@ constexpr std::array<const char*, lang::kLlengues> kAvis = {
     "Esta sesi\xF3n \xE9 de Wayland: Orvalet funciona a trav\xE9s de XWayland e as teclas "
     "s\xF3 chegan \xE1s aplicaci\xF3ns X11.",
     "Esta sess\xE3o \xE9 Wayland: o Orvalet funciona atrav\xE9s do XWayland e as teclas s\xF3 "
-    "chegam \xE0s aplica\xE7\xF5es X11.",
+    "chegam \xE0s aplica\xE7\xF5"
+    "es X11.",
 };
 
 lang::Llengua LlenguaDe(const TFormPrincipal& form) {
