@@ -75,9 +75,16 @@ TFormPrincipal::TFormPrincipal(Programa& programa, QWidget* parent)
     Tree->setFocus();
 }
 
-// The tree goes node by node, so a keyboard thousands of levels deep cannot exhaust the
-// stack the way the view's own recursive deletion would.
-TFormPrincipal::~TFormPrincipal() { Tree->Clear(); }
+TFormPrincipal::~TFormPrincipal() {
+    // Hiding the window on its way out ends the fields' editing, when only the QWidget part
+    // of this form is left: nothing may hand the focus back then.
+    fieldFocus_.reset();
+    EditVelocitat->disconnect(this);
+    SpinEditTempsTimer->disconnect(this);
+    // The tree goes node by node, so a keyboard thousands of levels deep cannot exhaust the
+    // stack the way the view's own recursive deletion would.
+    Tree->Clear();
+}
 
 void TFormPrincipal::BuildToolBar() {
     ToolBar1 = new QWidget(this);
