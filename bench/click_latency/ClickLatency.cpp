@@ -1,9 +1,11 @@
-// Click latency: how long a left click on a key of the real keyboard takes, from the release
-// of the button, to arrive as a character in a text window. The text window belongs to this
-// bench and the click is sent with XTest on the bench's own connection, so both ends are
-// timestamped in-process on one clock. Before each click the text window gets the focus
-// back, as a user working in it would give it. Run it on a desktop, e.g. through
-// tests/e2e/desktop.sh.
+// Click latency: how long a left click on a key of the real keyboard takes, from the moment
+// the key acts (the release of the button for Orvalet, whose keys act on a click; the press
+// when a keyboard types on the press), to arrive as a character in a text window. The text
+// window belongs to this bench and the click is sent with XTest on the bench's own
+// connection, so both ends are timestamped in-process on one clock. Before each click the
+// text window gets the focus back, as a user working in it would give it. In the same run it
+// times the floor, a key sent with XTest straight to the text window, and Onboard when it is
+// installed. Run it on a desktop, e.g. through tests/e2e/desktop.sh.
 //
 // Usage: bench_click_latency ORVALET [PRESSES]   (default 100)
 
@@ -14,6 +16,7 @@
 #include <QFont>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
@@ -21,6 +24,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +33,7 @@
 // Last: Xlib's macros would clash with names in Qt's headers.
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
 
 namespace {
 
@@ -48,8 +53,13 @@ constexpr int kLeftButton = 1;
 constexpr int kRightButton = 3;
 constexpr const char* kReceiverTitle = "click latency receiver";
 constexpr const char* kKeyboardTitle = "Orvalet";
+constexpr const char* kOnboardTitle = "Onboard";
 // A settings file that already names the interface language: no first-run dialog.
 constexpr char kSettings[] = "[Quarnel Orvalet]\r\nLlengua=Catal\xE0\r\n";
+// Onboard on the lower part of the screen, away from the text window and from Orvalet.
+const QStringList kOnboardArguments{"-x", "0", "-y", "480", "-s", "700x240"};
+// Where Onboard's letter keys are sought: fractions of its window across and down.
+constexpr double kLetterRowsFrom = 0.3, kLetterRowsTo = 0.7, kSearchStep = 0.05;
 
 struct Point {
     int x = -1;
@@ -82,18 +92,21 @@ platform::HWND FindWindowTitled(platform::Desktop& desktop, const std::string& t
     return found;
 }
 
-// The real keyboard, with a settings folder of its own.
+// A keyboard program started for the run and stopped at its end, with a settings folder of
+// its own.
 class KeyboardProcess {
   public:
-    explicit KeyboardProcess(const QString& program) {
+    KeyboardProcess(const QString& program, const QStringList& arguments) {
         QFile file(config_.filePath("orvalet.ini"));
         if (file.open(QIODevice::WriteOnly)) file.write(kSettings);
         file.close();
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_CONFIG_HOME", config_.path());
+        // Onboard keeps its settings in GSettings: a run leaves nothing behind.
+        environment.insert("GSETTINGS_BACKEND", "memory");
         process_.setProcessEnvironment(environment);
         process_.setProcessChannelMode(QProcess::ForwardedChannels);
-        process_.start(program, {});
+        process_.start(program, arguments);
     }
     ~KeyboardProcess() {
         process_.terminate();
@@ -106,10 +119,10 @@ class KeyboardProcess {
     QProcess process_;
 };
 
-// Synthetic pointer input on a connection of the bench's own.
-class Mouse {
+// Synthetic pointer and key input on a connection of the bench's own.
+class Input {
   public:
-    explicit Mouse(Display* display) : display_(display) {}
+    explicit Input(Display* display) : display_(display) {}
 
     Point Where() const {
         Window root, child;
@@ -134,6 +147,10 @@ class Mouse {
         Release(button);
         desktop.WaitForMessages(kBetweenClicksMs);
     }
+    void Key(KeySym symbol, bool down) {
+        XTestFakeKeyEvent(display_, XKeysymToKeycode(display_, symbol), down, CurrentTime);
+        XFlush(display_);
+    }
 
   private:
     Display* display_;
@@ -154,51 +171,62 @@ int RowHeight() {
 
 // Scanning, switched on and off with the right button, puts the pointer on the first key at
 // (20, 4) of the tree's client area; from there the place of the key Y follows.
-bool FindKeyY(platform::Desktop& desktop, Mouse& mouse, platform::HWND keyboard, Point* keyY) {
+std::optional<Point> FindKeyY(platform::Desktop& desktop, Input& input, platform::HWND keyboard) {
     platform::Rect frame;
-    if (!desktop.GetWindowRect(keyboard, &frame)) return false;
+    if (!desktop.GetWindowRect(keyboard, &frame)) return std::nullopt;
     const Point onTree{(frame.left + frame.right) / 2, frame.bottom - 60};
-    mouse.Click(desktop, onTree, kRightButton);
+    input.Click(desktop, onTree, kRightButton);
     if (!WaitUntil(
-            desktop, [&] { return !(mouse.Where() == onTree); }, kSetUpLimitMs)) {
-        return false;
+            desktop, [&] { return !(input.Where() == onTree); }, kSetUpLimitMs)) {
+        return std::nullopt;
     }
-    const Point firstKey = mouse.Where();
-    mouse.Click(desktop, firstKey, kRightButton);
+    const Point firstKey = input.Where();
+    input.Click(desktop, firstKey, kRightButton);
     const int rowHeight = RowHeight();
-    *keyY = {firstKey.x - 20 + 40, firstKey.y - 4 + kYRow * rowHeight + rowHeight / 2};
-    return true;
+    return Point{firstKey.x - 20 + 40, firstKey.y - 4 + kYRow * rowHeight + rowHeight / 2};
 }
 
-enum class Outcome { Arrived, Lost, BeforeRelease };
+// One press and release of a key, by whatever means: the press, then the release.
+struct Press {
+    std::function<void()> down;
+    std::function<void()> up;
+};
 
-// Gives the text window the focus and waits until the keyboard's caption shows it, as when
-// the user has been working in it; then clicks the key and times the release to the text.
-Outcome TimeOneClick(platform::Desktop& desktop, Mouse& mouse, QPlainTextEdit& editor,
-                     platform::HWND keyboard, Point key, double* ms) {
+enum class Outcome { Arrived, Lost };
+
+// Gives the text window the focus, waits until the keyboard is ready for it, then presses
+// and releases after a person's hold. The time runs from the release, or from the press when
+// the character came during the hold.
+Outcome TimeOne(platform::Desktop& desktop, QPlainTextEdit& editor, const Press& press,
+                const std::function<void()>& ready, double* ms) {
     desktop.BringWindowToTop(desktop.HandleOf(&editor));
-    WaitUntil(
-        desktop, [&] { return TitleOf(desktop, keyboard) == kReceiverTitle; }, kArrivalLimitMs);
-    const QString before = editor.toPlainText();
-    mouse.MoveAndPress(key, kLeftButton);
-    desktop.WaitForMessages(kHoldMs);
-    if (editor.toPlainText() != before) {
-        mouse.Release(kLeftButton);
-        return Outcome::BeforeRelease;
-    }
+    ready();
     QEventLoop loop;
     QElapsedTimer clock;
     *ms = -1;
     const auto changed = QObject::connect(&editor, &QPlainTextEdit::textChanged, [&] {
-        *ms = clock.nsecsElapsed() / 1e6;
+        if (*ms < 0) *ms = clock.nsecsElapsed() / 1e6;
         loop.quit();
     });
-    QTimer::singleShot(kArrivalLimitMs, &loop, &QEventLoop::quit);
     clock.start();
-    mouse.Release(kLeftButton);
+    press.down();
+    QTimer::singleShot(kHoldMs, &loop, &QEventLoop::quit);
     loop.exec();
+    const double heldMs = clock.nsecsElapsed() / 1e6;
+    const bool onThePress = *ms >= 0;
+    press.up();
+    if (!onThePress) {
+        QTimer::singleShot(kArrivalLimitMs, &loop, &QEventLoop::quit);
+        loop.exec();
+        if (*ms >= 0) *ms -= heldMs;
+    }
     QObject::disconnect(changed);
     desktop.WaitForMessages(kBetweenClicksMs);
+    // Keep the text short so the editor's own work stays the same for every press.
+    if (editor.document()->characterCount() > 100) {
+        const QSignalBlocker quiet(&editor);
+        editor.clear();
+    }
     return *ms < 0 ? Outcome::Lost : Outcome::Arrived;
 }
 
@@ -206,9 +234,101 @@ double Percentile(const std::vector<double>& sorted, double fraction) {
     return sorted[static_cast<size_t>(fraction * static_cast<double>(sorted.size() - 1))];
 }
 
-int Fail(const char* why) {
-    std::fprintf(stderr, "bench_click_latency: %s\n", why);
-    return 1;
+// Times a number of presses after a warm-up and prints the figures; returns how many were
+// lost.
+int Measure(const char* what, int presses, platform::Desktop& desktop, QPlainTextEdit& editor,
+            const Press& press, const std::function<void()>& ready) {
+    std::vector<double> times;
+    int lost = 0;
+    for (int i = 0; i < kWarmUp + presses; ++i) {
+        double ms = -1;
+        const Outcome outcome = TimeOne(desktop, editor, press, ready, &ms);
+        if (i < kWarmUp) continue;
+        if (outcome == Outcome::Arrived) times.push_back(ms);
+        if (outcome == Outcome::Lost) ++lost;
+    }
+    std::printf("%s, %zu presses (%d lost):\n", what, times.size(), lost);
+    if (times.empty()) return lost;
+    std::sort(times.begin(), times.end());
+    std::printf("  median %.3f ms, p10 %.3f ms, p90 %.3f ms, min %.3f ms, max %.3f ms\n",
+                Percentile(times, 0.5), Percentile(times, 0.1), Percentile(times, 0.9),
+                times.front(), times.back());
+    return lost;
+}
+
+Press Click(Input& input, Point at) {
+    return {[&input, at] { input.MoveAndPress(at, kLeftButton); },
+            [&input] { input.Release(kLeftButton); }};
+}
+
+// A point on Onboard's window where a click types a single letter into the editor.
+std::optional<Point> FindOnboardLetter(platform::Desktop& desktop, Input& input,
+                                       QPlainTextEdit& editor, platform::HWND onboard) {
+    platform::Rect frame;
+    if (!desktop.GetWindowRect(onboard, &frame)) return std::nullopt;
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    for (double down = kLetterRowsFrom; down <= kLetterRowsTo; down += kSearchStep) {
+        for (double across = kSearchStep; across < 1; across += kSearchStep) {
+            const Point at{frame.left + static_cast<int>(across * width),
+                           frame.top + static_cast<int>(down * height)};
+            desktop.BringWindowToTop(desktop.HandleOf(&editor));
+            editor.clear();
+            input.Click(desktop, at, kLeftButton);
+            const QString typed = editor.toPlainText();
+            if (typed.size() == 1 && typed.front().isLetter()) return at;
+        }
+    }
+    return std::nullopt;
+}
+
+int MeasureOnboard(int presses, platform::Desktop& desktop, Input& input, QPlainTextEdit& editor) {
+    const QString program = QStandardPaths::findExecutable(QStringLiteral("onboard"));
+    if (program.isEmpty()) {
+        std::printf("Onboard: not installed (Debian package onboard), not measured\n");
+        return 0;
+    }
+    KeyboardProcess onboard(program, kOnboardArguments);
+    platform::HWND window = 0;
+    if (!WaitUntil(
+            desktop, [&] { return (window = FindWindowTitled(desktop, kOnboardTitle)) != 0; },
+            kSetUpLimitMs)) {
+        std::printf("Onboard: its window did not appear, not measured\n");
+        return 0;
+    }
+    desktop.WaitForMessages(1000);
+    const std::optional<Point> letter = FindOnboardLetter(desktop, input, editor, window);
+    if (!letter) {
+        std::printf("Onboard: no letter key found on its window, not measured\n");
+        return 0;
+    }
+    editor.clear();
+    return Measure("Onboard: click on a letter key to character", presses, desktop, editor,
+                   Click(input, *letter), [] {});
+}
+
+int MeasureOrvalet(const char* program, int presses, platform::Desktop& desktop, Input& input,
+                   QPlainTextEdit& editor) {
+    KeyboardProcess process(QString::fromLocal8Bit(program), {});
+    platform::HWND keyboard = 0;
+    if (!WaitUntil(
+            desktop, [&] { return (keyboard = FindWindowTitled(desktop, kKeyboardTitle)) != 0; },
+            kSetUpLimitMs)) {
+        std::fprintf(stderr, "bench_click_latency: the keyboard's window did not appear\n");
+        return 1;
+    }
+    desktop.WaitForMessages(1000);
+    const std::optional<Point> keyY = FindKeyY(desktop, input, keyboard);
+    if (!keyY) {
+        std::fprintf(stderr, "bench_click_latency: the keyboard's tree was not found\n");
+        return 1;
+    }
+    // As when the user has been working in the text window: the caption shows it.
+    const auto tracking = [&] {
+        WaitUntil(
+            desktop, [&] { return TitleOf(desktop, keyboard) == kReceiverTitle; }, kArrivalLimitMs);
+    };
+    return Measure("Orvalet: click release on a key to character", presses, desktop, editor,
+                   Click(input, *keyY), tracking);
 }
 
 }  // namespace
@@ -222,47 +342,24 @@ int main(int argc, char** argv) {
     const int presses = argc > 2 ? std::max(1, atoi(argv[2])) : kDefaultPresses;
     auto desktop = platform::CreateX11Desktop();
     std::unique_ptr<Display, int (*)(Display*)> display(XOpenDisplay(nullptr), XCloseDisplay);
-    if (!display) return Fail("no X display");
-    Mouse mouse(display.get());
+    if (!display) {
+        std::fprintf(stderr, "bench_click_latency: no X display\n");
+        return 1;
+    }
+    Input input(display.get());
 
     QPlainTextEdit editor;
     editor.setWindowTitle(QString::fromLatin1(kReceiverTitle));
     editor.resize(400, 200);
     editor.move(0, 0);
     editor.show();
-    KeyboardProcess process(QString::fromLocal8Bit(argv[1]));
-    platform::HWND keyboard = 0;
-    if (!WaitUntil(
-            *desktop, [&] { return (keyboard = FindWindowTitled(*desktop, kKeyboardTitle)) != 0; },
-            kSetUpLimitMs)) {
-        return Fail("the keyboard's window did not appear");
-    }
-    desktop->WaitForMessages(1000);
-    Point keyY;
-    if (!FindKeyY(*desktop, mouse, keyboard, &keyY))
-        return Fail("the keyboard's tree was not found");
+    WaitUntil(
+        *desktop, [&] { return desktop->BringWindowToTop(desktop->HandleOf(&editor)); },
+        kSetUpLimitMs);
 
-    std::vector<double> times;
-    int lost = 0, early = 0;
-    for (int press = 0; press < kWarmUp + presses; ++press) {
-        double ms = -1;
-        const Outcome outcome = TimeOneClick(*desktop, mouse, editor, keyboard, keyY, &ms);
-        if (press < kWarmUp) continue;
-        if (outcome == Outcome::Arrived) times.push_back(ms);
-        if (outcome == Outcome::Lost) ++lost;
-        if (outcome == Outcome::BeforeRelease) ++early;
-        // Keep the text short so the editor's own work stays the same for every press.
-        if (editor.document()->characterCount() > 100) {
-            const QSignalBlocker quiet(&editor);
-            editor.clear();
-        }
-    }
-    if (times.empty()) return Fail("no click arrived as a character");
-    std::sort(times.begin(), times.end());
-    std::printf("click release on a key to character, %zu presses (%d lost, %d before release):\n",
-                times.size(), lost, early);
-    std::printf("  median %.3f ms, p10 %.3f ms, p90 %.3f ms, min %.3f ms, max %.3f ms\n",
-                Percentile(times, 0.5), Percentile(times, 0.1), Percentile(times, 0.9),
-                times.front(), times.back());
-    return lost == 0 && early == 0 ? 0 : 1;
+    const Press key{[&] { input.Key(XK_y, true); }, [&] { input.Key(XK_y, false); }};
+    Measure("floor: a key sent straight to the text window", presses, *desktop, editor, key, [] {});
+    const int orvaletLost = MeasureOrvalet(argv[1], presses, *desktop, input, editor);
+    MeasureOnboard(presses, *desktop, input, editor);
+    return orvaletLost == 0 ? 0 : 1;
 }
