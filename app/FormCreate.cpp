@@ -10,7 +10,7 @@
 
 void TFormPrincipal::FormCreate() {
     FinestraReceptora = 0;
-    LecturaPausada = false;
+    programa.LecturaPausada = false;
     escaneigPerRestaurar_ = EscaneigAutomaticDesat();
     PlaceAtTopRight();
     FitHeightToScreen();

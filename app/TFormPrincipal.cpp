@@ -81,6 +81,7 @@ TFormPrincipal::~TFormPrincipal() {
     fieldFocus_.reset();
     EditVelocitat->disconnect(this);
     SpinEditTempsTimer->disconnect(this);
+    programa.vocelia.SetKeyboardWindow({});
     // The tree goes node by node, so a keyboard thousands of levels deep cannot exhaust the
     // stack the way the view's own recursive deletion would.
     Tree->Clear();

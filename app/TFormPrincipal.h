@@ -13,6 +13,7 @@
 #include "app/Programa.h"
 #include "app/SettingsFont.h"
 #include "app/Timer.h"
+#include "scan/ScanState.h"
 
 class QAction;
 class QLineEdit;
@@ -96,13 +97,9 @@ class TFormPrincipal : public QMainWindow {
 
     // --- state -------------------------------------------------------------------------
     platform::HWND FinestraReceptora = 0;
-    bool LecturaPausada = false;
     bool TeclesDeControl = true;
-    int XEscaneig = 20;
-    std::string TextEscaneigAnterior;
-    QTreeWidgetItem* GrupDuesVegades = nullptr;
-    int FillsGrup = 0;
-    int SaltsGrup = 0;
+    // Scanning's bookkeeping between steps; the dispatch tells it what a press did.
+    scan::ScanState<QTreeWidgetItem*> EstatEscaneig;
 
     // --- start-up, shutdown and the small commands -----------------------------------------
     void FormCreate();
@@ -170,7 +167,6 @@ class TFormPrincipal : public QMainWindow {
     void PopupHomeClick();
     void MenuUPCTVClick();
     void EditVelocitatChange();
-    void EnviarAVocelia(const std::string& text);
     void ObrirVocelia();
     void MenuSapi51Click();
     void MenuIdiomaSapi51Click();
@@ -270,17 +266,11 @@ class TFormPrincipal : public QMainWindow {
     void WireVocelia();
     void WireLanguages();
 
-    // The bridge program: looks its window up into FinestraVocelia, or starts it.
-    bool BuscarVocelia();
-    void ArrencarVocelia();
-
     // Speech: the toolbar layouts of the reading states and the steps of the read button.
     void DisposicioRepos();
     void DisposicioLectura();
     void DisposicioPausa();
     std::string HintLectura() const;
-    bool MotorDisponible() const;
-    bool MotorOcupat() const;
     void AplicarVelocitat();
     void PortarFinestraReceptora();
     void CopiarTextReceptor();

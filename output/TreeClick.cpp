@@ -6,25 +6,18 @@
 #include "output/ReceivingWindow.h"
 #include "output/SelectedNode.h"
 #include "platform/Constants.h"
-#include "scan/ScanDesign.h"
 
 namespace {
 
 void ObrirOTancarGrup(TFormPrincipal& form, QTreeWidgetItem* group) {
-    const bool counting = form.MenuPassarDuesVegades->isChecked();
+    const bool passTwice = form.MenuPassarDuesVegades->isChecked();
     if (group->isExpanded()) {
         form.Tree->CollapseAll();
-        form.XEscaneig = scan::kColumnaInicial;
-        if (counting) form.FillsGrup = form.SaltsGrup = 0;
+        form.EstatEscaneig.GroupsClosed(passTwice);
         return;
     }
     group->setExpanded(true);
-    form.XEscaneig += form.Tree->indentation();
-    if (counting) {
-        form.FillsGrup = group->childCount();
-        form.SaltsGrup = -1;
-        form.GrupDuesVegades = group;
-    }
+    form.EstatEscaneig.GroupOpened(group, group->childCount(), form.Tree->indentation(), passTwice);
 }
 
 // Enter and Backspace go through the character path, the other special keys as one
@@ -47,7 +40,7 @@ void TeclejarTecla(TFormPrincipal& form, const QTreeWidgetItem* key, bool receiv
     // Special, digit and operator keys leave their group open, so several can follow.
     bool collapseAfter = true;
     if (keys::IsSpaceName(text)) {
-        typed = " ";
+        typed.assign(1, ' ');
     } else if ((special = keys::FindSpecialKey(text))) {
         typed.clear();
         collapseAfter = false;
@@ -72,7 +65,7 @@ void TeclejarTecla(TFormPrincipal& form, const QTreeWidgetItem* key, bool receiv
 void TFormPrincipal::TreeClick() {
     // The node chosen by this click, held apart from the selection: another click handled
     // while the receiving window is brought back must not change what this one types.
-    QTreeWidgetItem* selected = output::NodeSeleccionat(*Tree);
+    QTreeWidgetItem* selected = output::SelectedNode(*Tree);
     const QPersistentModelIndex chosen(Tree->indexFromItem(selected));
     const bool aKey = selected && selected->childCount() == 0;
     TimerCercaHandleFinestra.SetEnabled(false);
@@ -81,7 +74,7 @@ void TFormPrincipal::TreeClick() {
     // Only a key needs the receiving window: it waits for a slow window manager.
     const bool receiverInFront = aKey ? output::EsperarAlDavant(desktop, FinestraReceptora)
                                       : output::PortarAlDavant(desktop, FinestraReceptora);
-    TextEscaneigAnterior.clear();
+    EstatEscaneig.Pressed();
     if (QTreeWidgetItem* node = Tree->itemFromIndex(chosen)) {
         if (node->childCount() > 0) {
             ObrirOTancarGrup(*this, node);

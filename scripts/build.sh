@@ -3,5 +3,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$root/build}"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+# ORVALET_WERROR=ON in the environment makes every warning an error, as CI builds.
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DORVALET_WERROR="${ORVALET_WERROR:-OFF}" "$@" >/dev/null
 ninja -C "$build" -j"$(nproc)" ${NINJA_TARGETS:-}
