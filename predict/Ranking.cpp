@@ -10,7 +10,7 @@ namespace {
 // grows with the words learned, half way at kLearnedHalfWay words, and comes
 // near kLearnedMostShare, above the lexicon's, so that a word or pair the user
 // keeps writing comes first within a session. On held-out manuals a slower,
-// lower share saves a point more (the lexicon comes from such text); the
+// lower share saves under a point more (the lexicon comes from such text); the
 // share is for users whose words the lexicon lacks.
 constexpr double kLearnedHalfWay = 100.0;
 constexpr double kLearnedMostShare = 0.8;
