@@ -53,8 +53,11 @@ Sessio SessioDe(const char* waylandDisplay, const char* sessionType, const char*
 
 Sessio ChooseSession(const char* waylandDisplay, const char* sessionType, const char* x11Display,
                      bool protocolsOffered) {
-    const bool x11Session = Donat(sessionType) && std::string_view(sessionType) == "x11";
-    if (Donat(waylandDisplay) && protocolsOffered && !x11Session) return Sessio::Wayland;
+    // An X11 session's own display comes first, whatever Wayland display runs inside it.
+    if (Donat(sessionType) && std::string_view(sessionType) == "x11" && Donat(x11Display)) {
+        return Sessio::X11;
+    }
+    if (Donat(waylandDisplay) && protocolsOffered) return Sessio::Wayland;
     return SessioDe(waylandDisplay, sessionType, x11Display);
 }
 

@@ -37,8 +37,9 @@ constexpr int kSetUpLimitMs = 10000;
 constexpr int kBetweenClicksMs = 500;
 // A person holds the button down about this long; the key acts on the release.
 constexpr int kHoldMs = 60;
-// Long enough for the restart that puts the pointer on the first key.
-constexpr int kScanStartMs = 1000;
+// Long enough for the restart that puts the pointer on the first key, and well within the
+// first step of 1.2 seconds, which would move it on.
+constexpr int kScanStartMs = 500;
 // The key Y, counted from the top of the tree with every group closed.
 constexpr int kYRow = 32;
 constexpr int kLeftButton = 1;

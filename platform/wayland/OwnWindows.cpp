@@ -16,12 +16,18 @@ namespace platform::wayland {
 namespace {
 
 // The application id the toolkit gives the program's windows: the name of its desktop entry
-// when it has one, else the program file's name.
+// when it has one, else the program file's name after the organization's reversed domain.
 std::string ApplicationId() {
     QString id = QGuiApplication::desktopFileName();
-    if (id.isEmpty()) id = QFileInfo(QCoreApplication::applicationFilePath()).baseName();
-    if (id.endsWith(QLatin1String(".desktop"))) id.chop(static_cast<int>(qstrlen(".desktop")));
-    return id.toStdString();
+    if (!id.isEmpty()) {
+        if (id.endsWith(QLatin1String(".desktop"))) id.chop(static_cast<int>(qstrlen(".desktop")));
+        return id.toStdString();
+    }
+    for (const QString& part :
+         QCoreApplication::organizationDomain().split(QLatin1Char('.'), Qt::SkipEmptyParts)) {
+        id.prepend(QLatin1Char('.')).prepend(part);
+    }
+    return (id + QFileInfo(QCoreApplication::applicationFilePath()).baseName()).toStdString();
 }
 
 }  // namespace

@@ -71,6 +71,9 @@ class WaylandDesktop final : public Desktop {
 
     HWND GetForegroundWindow() override { return toplevels_.Active(); }
     bool BringWindowToTop(HWND window) override {
+        // A click on the keyboard may have taken the activation a moment ago, and the toolkit
+        // may have heard of the click before this connection heard of the activation.
+        connection_->Roundtrip();
         if (toplevels_.Find(window) == nullptr) return false;
         if (toplevels_.Active() == window) return true;
         toplevels_.Activate(window);

@@ -64,8 +64,9 @@ class WaylandTypingFixture : public ::testing::Test {
         EXPECT_TRUE(receiver.WaitForText(text)) << "got " << receiver.Text().toStdString();
     }
 
-    // Long enough for the restart that puts the pointer on the first key.
-    static constexpr int kScanStartMs = 1000;
+    // Long enough for the restart that puts the pointer on the first key, and well within the
+    // first step of 1.2 seconds, which would move it on.
+    static constexpr int kScanStartMs = 500;
 
     WaylandInput input;
     Receiver receiver{QStringLiteral("typing receiver")};
