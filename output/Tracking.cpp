@@ -3,6 +3,7 @@
 
 #include "about/TAboutBox.h"
 #include "app/TFormPrincipal.h"
+#include "output/WindowPlacementNotice.h"
 #include "platform/Constants.h"
 #include "platform/Cp1252.h"
 
@@ -27,6 +28,10 @@ void TFormPrincipal::TimerCercaHandleFinestraTimer() {
 }
 
 void TFormPrincipal::MenuAjustarlagrandriadelafinestrareceptoraClick() {
+    if (!desktop.CanPlaceWindows()) {
+        output::TellTheDesktopPlacesWindows(desktop, LlenguaDeLaInterficie);
+        return;
+    }
     // With no receiving window there is nothing to fit.
     if (FinestraReceptora == 0) return;
     const platform::Rect keyboard = LlocActual();

@@ -7,7 +7,6 @@
 #include "app/TFormPrincipal.h"
 #include "keys/KeyKind.h"
 #include "output/SelectedNode.h"
-#include "platform/ScreenPixels.h"
 #include "scan/RowProbe.h"
 #include "scan/ScanDesign.h"
 
@@ -15,7 +14,7 @@ namespace scan {
 namespace {
 
 void MourePunter(TFormPrincipal& form, int x, int y) {
-    const platform::Point screen = platform::ToScreenPixels(form.Tree->viewport(), QPoint(x, y));
+    const platform::Point screen = form.desktop.ClientToScreen(form.Tree->viewport(), {x, y});
     form.desktop.SetCursorPos(screen.x, screen.y);
 }
 
