@@ -51,10 +51,30 @@ Sessio SessioDe(const char* waylandDisplay, const char* sessionType, const char*
     return wayland ? Sessio::AmbXWayland : Sessio::X11;
 }
 
-Sessio TriarPlataforma() {
-    const Sessio sessio = SessioDe(std::getenv("WAYLAND_DISPLAY"), std::getenv("XDG_SESSION_TYPE"),
-                                   std::getenv("DISPLAY"));
+Sessio ChooseSession(const char* waylandDisplay, const char* sessionType, const char* x11Display,
+                     bool protocolsOffered) {
+    // An X11 session's own display comes first, whatever Wayland display runs inside it.
+    if (Donat(sessionType) && std::string_view(sessionType) == "x11" && Donat(x11Display)) {
+        return Sessio::X11;
+    }
+    if (Donat(waylandDisplay) && protocolsOffered) return Sessio::Wayland;
+    return SessioDe(waylandDisplay, sessionType, x11Display);
+}
+
+Sessio TriarPlataforma(const std::optional<std::vector<std::string>>& missingProtocols) {
+    const bool offered = missingProtocols && missingProtocols->empty();
+    const Sessio sessio =
+        ChooseSession(std::getenv("WAYLAND_DISPLAY"), std::getenv("XDG_SESSION_TYPE"),
+                      std::getenv("DISPLAY"), offered);
+    if (sessio != Sessio::Wayland && missingProtocols && !missingProtocols->empty()) {
+        std::fprintf(stderr, "Orvalet: the Wayland compositor does not offer %s\n",
+                     missingProtocols->front().c_str());
+    }
     switch (sessio) {
+        case Sessio::Wayland:
+            // The keyboard's own windows must be the compositor's clients, as its keys are.
+            qputenv("QT_QPA_PLATFORM", "wayland");
+            break;
         case Sessio::AmbXWayland:
             // The keys are X11 events: the toolkit must open its window there too.
             qputenv("QT_QPA_PLATFORM", "xcb");

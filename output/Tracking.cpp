@@ -3,6 +3,7 @@
 
 #include "about/TAboutBox.h"
 #include "app/TFormPrincipal.h"
+#include "output/WindowPlacementNotice.h"
 #include "platform/Constants.h"
 #include "platform/Cp1252.h"
 
@@ -17,6 +18,7 @@ void TFormPrincipal::TimerCercaHandleFinestraTimer() {
     const platform::HWND foreground = desktop.GetForegroundWindow();
     if (foreground == desktop.HandleOf(this)) return;
     if (AboutBox && foreground == desktop.HandleOf(AboutBox)) return;
+    if (foreground != FinestraReceptora) SeguirAltraFinestra();
     FinestraReceptora = foreground;
     if (foreground != 0) desktop.BringWindowToTop(foreground);
     std::array<char, kTitleBuffer> title{};
@@ -26,6 +28,10 @@ void TFormPrincipal::TimerCercaHandleFinestraTimer() {
 }
 
 void TFormPrincipal::MenuAjustarlagrandriadelafinestrareceptoraClick() {
+    if (!desktop.CanPlaceWindows()) {
+        output::TellTheDesktopPlacesWindows(desktop, LlenguaDeLaInterficie);
+        return;
+    }
     // With no receiving window there is nothing to fit.
     if (FinestraReceptora == 0) return;
     const platform::Rect keyboard = LlocActual();

@@ -37,6 +37,9 @@ class Windows {
     // Moves and sizes a window; flags are SWP_* values.
     virtual bool SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, int cy,
                               unsigned flags) = 0;
+    // Whether SetWindowPos can move and size another program's window: a Wayland compositor
+    // places windows itself.
+    virtual bool CanPlaceWindows() { return true; }
     // SM_* screen and work-area metrics in pixels.
     virtual int GetSystemMetrics(int index) = 0;
     // Delivers a message to another program's window and waits (bounded) until it is handled.

@@ -4,13 +4,18 @@ set -euo pipefail
 
 packages=(
     # build
-    cmake ninja-build g++ pkg-config clang libfuzzer-14-dev libclang-rt-14-dev
+    cmake ninja-build g++ pkg-config clang clang-format libfuzzer-14-dev libclang-rt-14-dev
     qt6-base-dev libx11-dev libxtst-dev libxext-dev libgtest-dev libgmock-dev
+    # the Wayland backend: the client library, wayland-scanner, xdg-output's XML, Qt's Wayland
+    # platform and xkbcommon, which checks the keyboard's own keymap
+    libwayland-dev libwayland-bin wayland-protocols qt6-wayland libxkbcommon-dev
     # speech library and bridge
     libespeak-ng-dev espeak-ng libpcaudio-dev
     qt6-speech-dev qt6-speech-speechd-plugin qt6-declarative-dev speech-dispatcher-espeak-ng
     # a desktop for the end-to-end tests and for machines without a display
     xvfb openbox x11-xkb-utils x11-utils xdotool imagemagick fonts-dejavu-core
+    # a wlroots compositor for the Wayland end-to-end tests
+    sway
     pulseaudio pulseaudio-utils dbus-x11 at-spi2-core python3-pyatspi
     # installing and checking the desktop files
     desktop-file-utils appstream shared-mime-info xdg-utils libglib2.0-bin

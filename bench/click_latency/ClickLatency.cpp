@@ -12,27 +12,23 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFile>
-#include <QFont>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTimer>
-#include <QTreeWidget>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "platform/x11/X11Desktop.h"
+#include "tests/support/OrvaletProcess.h"
+#include "tests/support/PointerClicks.h"
+#include "tests/support/TestDesktop.h"
+#include "tests/support/XTestInput.h"
 
-// Last: Xlib's macros would clash with names in Qt's headers.
-#include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
+// Last: the keysym names are macros.
 #include <X11/keysym.h>
 
 namespace {
@@ -42,7 +38,6 @@ constexpr int kDefaultPresses = 100;
 constexpr int kWarmUp = 5;
 constexpr int kArrivalLimitMs = 2000;
 constexpr int kSetUpLimitMs = 10000;
-constexpr int kPollMs = 5;
 // Longer than the double-click interval, so that every click is a single click.
 constexpr int kBetweenClicksMs = 500;
 // A person holds the button down about this long; the key acts on the release.
@@ -52,137 +47,58 @@ constexpr int kYRow = 32;
 constexpr int kLeftButton = 1;
 constexpr int kRightButton = 3;
 constexpr const char* kReceiverTitle = "click latency receiver";
-constexpr const char* kKeyboardTitle = "Orvalet";
 constexpr const char* kOnboardTitle = "Onboard";
-// A settings file that already names the interface language: no first-run dialog.
-constexpr char kSettings[] = "[Quarnel Orvalet]\r\nLlengua=Catal\xE0\r\n";
 // Onboard on the lower part of the screen, away from the text window and from Orvalet.
 const QStringList kOnboardArguments{"-x", "0", "-y", "480", "-s", "700x240"};
 // Where Onboard's letter keys are sought: fractions of its window across and down.
 constexpr double kLetterRowsFrom = 0.3, kLetterRowsTo = 0.7, kSearchStep = 0.05;
 
-struct Point {
-    int x = -1;
-    int y = -1;
-    bool operator==(const Point&) const = default;
-};
+using e2e::Point;
+using e2e::TheDesktop;
+using e2e::XTestInput;
 
-bool WaitUntil(platform::Desktop& desktop, const std::function<bool()>& condition, int limitMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > limitMs) return false;
-        desktop.WaitForMessages(kPollMs);
-    }
-    return true;
-}
-
-std::string TitleOf(platform::Desktop& desktop, platform::HWND window) {
-    char title[256] = {};
-    desktop.GetWindowTextA(window, title, sizeof title);
-    return title;
-}
-
-platform::HWND FindWindowTitled(platform::Desktop& desktop, const std::string& title) {
-    platform::HWND found = 0;
-    desktop.EnumWindows([&](platform::HWND window) {
-        if (TitleOf(desktop, window) == title) found = window;
-        return found == 0;
-    });
-    return found;
-}
-
-// A keyboard program started for the run and stopped at its end, with a settings folder of
-// its own.
-class KeyboardProcess {
+// Onboard started for the run and stopped at its end; it keeps its settings in GSettings,
+// so a run leaves nothing behind.
+class OnboardProcess {
   public:
-    KeyboardProcess(const QString& program, const QStringList& arguments) {
-        QFile file(config_.filePath("orvalet.ini"));
-        if (file.open(QIODevice::WriteOnly)) file.write(kSettings);
-        file.close();
+    explicit OnboardProcess(const QString& program) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_CONFIG_HOME", config_.path());
-        // Onboard keeps its settings in GSettings: a run leaves nothing behind.
         environment.insert("GSETTINGS_BACKEND", "memory");
         process_.setProcessEnvironment(environment);
         process_.setProcessChannelMode(QProcess::ForwardedChannels);
-        process_.start(program, arguments);
+        process_.start(program, kOnboardArguments);
     }
-    ~KeyboardProcess() {
+    ~OnboardProcess() {
         process_.terminate();
         if (!process_.waitForFinished(3000)) process_.kill();
         process_.waitForFinished(3000);
     }
 
   private:
-    QTemporaryDir config_;
     QProcess process_;
 };
 
-// Synthetic pointer and key input on a connection of the bench's own.
-class Input {
-  public:
-    explicit Input(Display* display) : display_(display) {}
-
-    Point Where() const {
-        Window root, child;
-        int x, y, winX, winY;
-        unsigned mask;
-        XQueryPointer(display_, DefaultRootWindow(display_), &root, &child, &x, &y, &winX, &winY,
-                      &mask);
-        return {x, y};
-    }
-    void MoveAndPress(Point at, int button) {
-        XTestFakeMotionEvent(display_, -1, at.x, at.y, CurrentTime);
-        XTestFakeButtonEvent(display_, button, True, CurrentTime);
-        XFlush(display_);
-    }
-    void Release(int button) {
-        XTestFakeButtonEvent(display_, button, False, CurrentTime);
-        XFlush(display_);
-    }
-    void Click(platform::Desktop& desktop, Point at, int button) {
-        MoveAndPress(at, button);
-        desktop.WaitForMessages(kHoldMs);
-        Release(button);
-        desktop.WaitForMessages(kBetweenClicksMs);
-    }
-    void Key(KeySym symbol, bool down) {
-        XTestFakeKeyEvent(display_, XKeysymToKeycode(display_, symbol), down, CurrentTime);
-        XFlush(display_);
-    }
-
-  private:
-    Display* display_;
-};
-
-// The height of a row of the keyboard's tree: the same toolkit, style and design font
-// (11 pixels, bold) give the same rows in this process.
-int RowHeight() {
-    QTreeWidget tree;
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    font.setBold(true);
-    tree.setFont(font);
-    tree.setUniformRowHeights(true);
-    tree.addTopLevelItem(new QTreeWidgetItem(QStringList{QStringLiteral("B")}));
-    return tree.sizeHintForRow(0);
+// A person's click: pressed, held, released, then a pause.
+void PersonClick(XTestInput& input, Point at, int button) {
+    input.MoveAndPress(at, button);
+    TheDesktop().WaitForMessages(kHoldMs);
+    input.Release(button);
+    TheDesktop().WaitForMessages(kBetweenClicksMs);
 }
 
 // Scanning, switched on and off with the right button, puts the pointer on the first key at
 // (20, 4) of the tree's client area; from there the place of the key Y follows.
-std::optional<Point> FindKeyY(platform::Desktop& desktop, Input& input, platform::HWND keyboard) {
+std::optional<Point> FindKeyY(XTestInput& input, platform::HWND keyboard) {
     platform::Rect frame;
-    if (!desktop.GetWindowRect(keyboard, &frame)) return std::nullopt;
+    if (!TheDesktop().GetWindowRect(keyboard, &frame)) return std::nullopt;
     const Point onTree{(frame.left + frame.right) / 2, frame.bottom - 60};
-    input.Click(desktop, onTree, kRightButton);
-    if (!WaitUntil(
-            desktop, [&] { return !(input.Where() == onTree); }, kSetUpLimitMs)) {
+    PersonClick(input, onTree, kRightButton);
+    if (!e2e::WaitFor([&] { return !(input.Where() == onTree); }, kSetUpLimitMs)) {
         return std::nullopt;
     }
     const Point firstKey = input.Where();
-    input.Click(desktop, firstKey, kRightButton);
-    const int rowHeight = RowHeight();
+    PersonClick(input, firstKey, kRightButton);
+    const int rowHeight = e2e::RowHeight();
     return Point{firstKey.x - 20 + 40, firstKey.y - 4 + kYRow * rowHeight + rowHeight / 2};
 }
 
@@ -197,8 +113,9 @@ enum class Outcome { Arrived, Lost };
 // Gives the text window the focus, waits until the keyboard is ready for it, then presses
 // and releases after a person's hold. The time runs from the release, or from the press when
 // the character came during the hold.
-Outcome TimeOne(platform::Desktop& desktop, QPlainTextEdit& editor, const Press& press,
-                const std::function<void()>& ready, double* ms) {
+Outcome TimeOne(QPlainTextEdit& editor, const Press& press, const std::function<void()>& ready,
+                double* ms) {
+    platform::Desktop& desktop = TheDesktop();
     desktop.BringWindowToTop(desktop.HandleOf(&editor));
     ready();
     QEventLoop loop;
@@ -236,13 +153,13 @@ double Percentile(const std::vector<double>& sorted, double fraction) {
 
 // Times a number of presses after a warm-up and prints the figures; returns how many were
 // lost.
-int Measure(const char* what, int presses, platform::Desktop& desktop, QPlainTextEdit& editor,
-            const Press& press, const std::function<void()>& ready) {
+int Measure(const char* what, int presses, QPlainTextEdit& editor, const Press& press,
+            const std::function<void()>& ready) {
     std::vector<double> times;
     int lost = 0;
     for (int i = 0; i < kWarmUp + presses; ++i) {
         double ms = -1;
-        const Outcome outcome = TimeOne(desktop, editor, press, ready, &ms);
+        const Outcome outcome = TimeOne(editor, press, ready, &ms);
         if (i < kWarmUp) continue;
         if (outcome == Outcome::Arrived) times.push_back(ms);
         if (outcome == Outcome::Lost) ++lost;
@@ -256,14 +173,15 @@ int Measure(const char* what, int presses, platform::Desktop& desktop, QPlainTex
     return lost;
 }
 
-Press Click(Input& input, Point at) {
+Press Click(XTestInput& input, Point at) {
     return {[&input, at] { input.MoveAndPress(at, kLeftButton); },
             [&input] { input.Release(kLeftButton); }};
 }
 
 // A point on Onboard's window where a click types a single letter into the editor.
-std::optional<Point> FindOnboardLetter(platform::Desktop& desktop, Input& input,
-                                       QPlainTextEdit& editor, platform::HWND onboard) {
+std::optional<Point> FindOnboardLetter(XTestInput& input, QPlainTextEdit& editor,
+                                       platform::HWND onboard) {
+    platform::Desktop& desktop = TheDesktop();
     platform::Rect frame;
     if (!desktop.GetWindowRect(onboard, &frame)) return std::nullopt;
     const int width = frame.right - frame.left, height = frame.bottom - frame.top;
@@ -273,7 +191,7 @@ std::optional<Point> FindOnboardLetter(platform::Desktop& desktop, Input& input,
                            frame.top + static_cast<int>(down * height)};
             desktop.BringWindowToTop(desktop.HandleOf(&editor));
             editor.clear();
-            input.Click(desktop, at, kLeftButton);
+            PersonClick(input, at, kLeftButton);
             const QString typed = editor.toPlainText();
             if (typed.size() == 1 && typed.front().isLetter()) return at;
         }
@@ -281,53 +199,48 @@ std::optional<Point> FindOnboardLetter(platform::Desktop& desktop, Input& input,
     return std::nullopt;
 }
 
-int MeasureOnboard(int presses, platform::Desktop& desktop, Input& input, QPlainTextEdit& editor) {
+int MeasureOnboard(int presses, XTestInput& input, QPlainTextEdit& editor) {
     const QString program = QStandardPaths::findExecutable(QStringLiteral("onboard"));
     if (program.isEmpty()) {
         std::printf("Onboard: not installed (Debian package onboard), not measured\n");
         return 0;
     }
-    KeyboardProcess onboard(program, kOnboardArguments);
+    OnboardProcess onboard(program);
     platform::HWND window = 0;
-    if (!WaitUntil(
-            desktop, [&] { return (window = FindWindowTitled(desktop, kOnboardTitle)) != 0; },
-            kSetUpLimitMs)) {
+    if (!e2e::WaitFor([&] { return (window = e2e::FindWindowTitled(kOnboardTitle)) != 0; },
+                      kSetUpLimitMs)) {
         std::printf("Onboard: its window did not appear, not measured\n");
         return 0;
     }
-    desktop.WaitForMessages(1000);
-    const std::optional<Point> letter = FindOnboardLetter(desktop, input, editor, window);
+    TheDesktop().WaitForMessages(1000);
+    const std::optional<Point> letter = FindOnboardLetter(input, editor, window);
     if (!letter) {
         std::printf("Onboard: no letter key found on its window, not measured\n");
         return 0;
     }
     editor.clear();
-    return Measure("Onboard: click on a letter key to character", presses, desktop, editor,
+    return Measure("Onboard: click on a letter key to character", presses, editor,
                    Click(input, *letter), [] {});
 }
 
-int MeasureOrvalet(const char* program, int presses, platform::Desktop& desktop, Input& input,
-                   QPlainTextEdit& editor) {
-    KeyboardProcess process(QString::fromLocal8Bit(program), {});
-    platform::HWND keyboard = 0;
-    if (!WaitUntil(
-            desktop, [&] { return (keyboard = FindWindowTitled(desktop, kKeyboardTitle)) != 0; },
-            kSetUpLimitMs)) {
+int MeasureOrvalet(int presses, XTestInput& input, QPlainTextEdit& editor) {
+    e2e::OrvaletProcess keyboard;
+    if (!keyboard.WaitForMainWindow()) {
         std::fprintf(stderr, "bench_click_latency: the keyboard's window did not appear\n");
         return 1;
     }
-    desktop.WaitForMessages(1000);
-    const std::optional<Point> keyY = FindKeyY(desktop, input, keyboard);
+    TheDesktop().WaitForMessages(1000);
+    const std::optional<Point> keyY = FindKeyY(input, keyboard.window());
     if (!keyY) {
         std::fprintf(stderr, "bench_click_latency: the keyboard's tree was not found\n");
         return 1;
     }
     // As when the user has been working in the text window: the caption shows it.
     const auto tracking = [&] {
-        WaitUntil(
-            desktop, [&] { return TitleOf(desktop, keyboard) == kReceiverTitle; }, kArrivalLimitMs);
+        e2e::WaitFor([&] { return e2e::TitleOf(keyboard.window()) == kReceiverTitle; },
+                     kArrivalLimitMs);
     };
-    return Measure("Orvalet: click release on a key to character", presses, desktop, editor,
+    return Measure("Orvalet: click release on a key to character", presses, editor,
                    Click(input, *keyY), tracking);
 }
 
@@ -340,26 +253,25 @@ int main(int argc, char** argv) {
         return 2;
     }
     const int presses = argc > 2 ? std::max(1, atoi(argv[2])) : kDefaultPresses;
-    auto desktop = platform::CreateX11Desktop();
-    std::unique_ptr<Display, int (*)(Display*)> display(XOpenDisplay(nullptr), XCloseDisplay);
-    if (!display) {
+    e2e::OrvaletProcess::SetProgram(QString::fromLocal8Bit(argv[1]));
+    XTestInput input;
+    if (!input.Connected()) {
         std::fprintf(stderr, "bench_click_latency: no X display\n");
         return 1;
     }
-    Input input(display.get());
 
     QPlainTextEdit editor;
     editor.setWindowTitle(QString::fromLatin1(kReceiverTitle));
     editor.resize(400, 200);
     editor.move(0, 0);
     editor.show();
-    WaitUntil(
-        *desktop, [&] { return desktop->BringWindowToTop(desktop->HandleOf(&editor)); },
-        kSetUpLimitMs);
+    e2e::WaitFor([&] { return TheDesktop().BringWindowToTop(TheDesktop().HandleOf(&editor)); },
+                 kSetUpLimitMs);
 
     const Press key{[&] { input.Key(XK_y, true); }, [&] { input.Key(XK_y, false); }};
-    Measure("floor: a key sent straight to the text window", presses, *desktop, editor, key, [] {});
-    const int orvaletLost = MeasureOrvalet(argv[1], presses, *desktop, input, editor);
-    MeasureOnboard(presses, *desktop, input, editor);
+    Measure("floor: a key sent straight to the text window", presses, editor, key, [] {});
+    const int orvaletLost = MeasureOrvalet(presses, input, editor);
+    MeasureOnboard(presses, input, editor);
+    e2e::EndTheDesktop();
     return orvaletLost == 0 ? 0 : 1;
 }

@@ -15,6 +15,8 @@ fi
 
 export LANG=C.UTF-8
 unset LC_ALL
+# The keyboard and the tests choose the X11 desktop here, whatever session they are run from.
+unset WAYLAND_DISPLAY SWAYSOCK
 started=()
 workdir=$(mktemp -d)
 

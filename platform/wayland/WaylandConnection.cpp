@@ -1,0 +1,165 @@
+#include "platform/wayland/WaylandConnection.h"
+
+#include <poll.h>
+#include <wayland-client.h>
+
+#include <algorithm>
+#include <string_view>
+
+#include "virtual-keyboard-unstable-v1-client-protocol.h"
+#include "wlr-foreign-toplevel-management-unstable-v1-client-protocol.h"
+#include "wlr-virtual-pointer-unstable-v1-client-protocol.h"
+#include "xdg-output-unstable-v1-client-protocol.h"
+
+namespace platform::wayland {
+namespace {
+
+// The highest versions whose requests and events this backend knows.
+constexpr uint32_t kSeatVersion = 1;
+constexpr uint32_t kToplevelVersion = 3;
+constexpr uint32_t kOutputManagerVersion = 2;
+
+template <typename Proxy>
+Proxy* Bind(wl_registry* registry, const std::optional<Global>& global,
+            const wl_interface* interface, uint32_t highest) {
+    if (!global) return nullptr;
+    return static_cast<Proxy*>(
+        wl_registry_bind(registry, global->name, interface, std::min(global->version, highest)));
+}
+
+}  // namespace
+
+std::unique_ptr<WaylandConnection> WaylandConnection::Open() {
+    wl_display* display = wl_display_connect(nullptr);
+    if (display == nullptr) return nullptr;
+    std::unique_ptr<WaylandConnection> connection(new WaylandConnection(display));
+    if (!connection->Roundtrip()) return nullptr;
+    return connection;
+}
+
+WaylandConnection::WaylandConnection(wl_display* display)
+    : display_(display), registry_(wl_display_get_registry(display)) {
+    static const wl_registry_listener listener = {
+        .global = &WaylandConnection::OnGlobal,
+        .global_remove = &WaylandConnection::OnGlobalRemove,
+    };
+    wl_registry_add_listener(registry_, &listener, this);
+}
+
+WaylandConnection::~WaylandConnection() {
+    if (toplevelManager_ != nullptr) zwlr_foreign_toplevel_manager_v1_destroy(toplevelManager_);
+    if (keyboardManager_ != nullptr) zwp_virtual_keyboard_manager_v1_destroy(keyboardManager_);
+    if (pointerManager_ != nullptr) zwlr_virtual_pointer_manager_v1_destroy(pointerManager_);
+    if (outputManager_ != nullptr) zxdg_output_manager_v1_destroy(outputManager_);
+    if (seat_ != nullptr) wl_seat_destroy(seat_);
+    wl_registry_destroy(registry_);
+    wl_display_flush(display_);
+    wl_display_disconnect(display_);
+}
+
+void WaylandConnection::OnGlobal(void* data, wl_registry* /*registry*/, uint32_t name,
+                                 const char* interface, uint32_t version) {
+    static_cast<WaylandConnection*>(data)->Offered(name, interface, version);
+}
+
+void WaylandConnection::OnGlobalRemove(void* data, wl_registry* /*registry*/, uint32_t name) {
+    auto* self = static_cast<WaylandConnection*>(data);
+    const auto removed =
+        std::remove_if(self->outputs_.begin(), self->outputs_.end(),
+                       [name](const Global& output) { return output.name == name; });
+    if (removed == self->outputs_.end()) return;
+    self->outputs_.erase(removed, self->outputs_.end());
+    if (self->outputRemoved_) self->outputRemoved_(name);
+}
+
+void WaylandConnection::Offered(uint32_t name, const char* interface, uint32_t version) {
+    const Global global{name, version};
+    const std::string_view offered(interface);
+    if (offered == wl_seat_interface.name && !seatGlobal_) {
+        seatGlobal_ = global;
+    } else if (offered == zwlr_foreign_toplevel_manager_v1_interface.name) {
+        toplevelGlobal_ = global;
+    } else if (offered == zwp_virtual_keyboard_manager_v1_interface.name) {
+        keyboardGlobal_ = global;
+    } else if (offered == zwlr_virtual_pointer_manager_v1_interface.name) {
+        pointerGlobal_ = global;
+    } else if (offered == zxdg_output_manager_v1_interface.name) {
+        outputManagerGlobal_ = global;
+    } else if (offered == wl_output_interface.name) {
+        outputs_.push_back(global);
+        if (outputAdded_) outputAdded_(global);
+    }
+}
+
+std::vector<std::string> WaylandConnection::MissingProtocols() const {
+    std::vector<std::string> missing;
+    if (!seatGlobal_) missing.emplace_back(wl_seat_interface.name);
+    if (!toplevelGlobal_) missing.emplace_back(zwlr_foreign_toplevel_manager_v1_interface.name);
+    if (!keyboardGlobal_) missing.emplace_back(zwp_virtual_keyboard_manager_v1_interface.name);
+    if (!pointerGlobal_) missing.emplace_back(zwlr_virtual_pointer_manager_v1_interface.name);
+    return missing;
+}
+
+void WaylandConnection::BindGlobals() {
+    seat_ = Bind<wl_seat>(registry_, seatGlobal_, &wl_seat_interface, kSeatVersion);
+    toplevelManager_ = Bind<zwlr_foreign_toplevel_manager_v1>(
+        registry_, toplevelGlobal_, &zwlr_foreign_toplevel_manager_v1_interface, kToplevelVersion);
+    keyboardManager_ = Bind<zwp_virtual_keyboard_manager_v1>(
+        registry_, keyboardGlobal_, &zwp_virtual_keyboard_manager_v1_interface, 1);
+    pointerManager_ = Bind<zwlr_virtual_pointer_manager_v1>(
+        registry_, pointerGlobal_, &zwlr_virtual_pointer_manager_v1_interface, 1);
+    outputManager_ = Bind<zxdg_output_manager_v1>(
+        registry_, outputManagerGlobal_, &zxdg_output_manager_v1_interface, kOutputManagerVersion);
+}
+
+void WaylandConnection::WatchOutputs(std::function<void(Global)> added,
+                                     std::function<void(uint32_t)> removed) {
+    outputAdded_ = std::move(added);
+    outputRemoved_ = std::move(removed);
+    if (!outputAdded_) return;
+    for (const Global& output : outputs_) outputAdded_(output);
+}
+
+int WaylandConnection::fd() const { return wl_display_get_fd(display_); }
+
+void WaylandConnection::Dispatch() {
+    while (wl_display_prepare_read(display_) != 0) wl_display_dispatch_pending(display_);
+    wl_display_flush(display_);
+    pollfd readable{wl_display_get_fd(display_), POLLIN, 0};
+    if (poll(&readable, 1, 0) > 0) {
+        wl_display_read_events(display_);
+    } else {
+        wl_display_cancel_read(display_);
+    }
+    wl_display_dispatch_pending(display_);
+}
+
+void WaylandConnection::Flush() { wl_display_flush(display_); }
+
+bool WaylandConnection::Roundtrip() { return wl_display_roundtrip(display_) != -1; }
+
+bool WaylandConnection::WaitUntil(const std::function<bool()>& condition,
+                                  std::chrono::milliseconds limit) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + limit;
+    for (;;) {
+        wl_display_dispatch_pending(display_);
+        if (condition()) return true;
+        if (!Alive()) return false;
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        if (left.count() <= 0) return false;
+        while (wl_display_prepare_read(display_) != 0) wl_display_dispatch_pending(display_);
+        wl_display_flush(display_);
+        pollfd readable{wl_display_get_fd(display_), POLLIN, 0};
+        if (poll(&readable, 1, static_cast<int>(left.count())) > 0) {
+            wl_display_read_events(display_);
+        } else {
+            wl_display_cancel_read(display_);
+        }
+    }
+}
+
+bool WaylandConnection::Alive() const { return wl_display_get_error(display_) == 0; }
+
+}  // namespace platform::wayland

@@ -1,0 +1,50 @@
+#include "tests/support/OrvaletProcess.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include "tests/support/TestDesktop.h"
+
+namespace e2e {
+namespace {
+
+QString& Program() {
+    static QString program;
+    return program;
+}
+
+}  // namespace
+
+void OrvaletProcess::SetProgram(const QString& program) { Program() = program; }
+
+OrvaletProcess::OrvaletProcess(const QStringList& arguments, const QByteArray& settings,
+                               const QStringList& environment) {
+    QFile file(config_.filePath("orvalet.ini"));
+    if (file.open(QIODevice::WriteOnly)) file.write(settings);
+    file.close();
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    variables.insert("XDG_CONFIG_HOME", config_.path());
+    for (const QString& entry : environment)
+        variables.insert(entry.section('=', 0, 0), entry.section('=', 1));
+    process_.setProcessEnvironment(variables);
+    process_.setProcessChannelMode(QProcess::ForwardedChannels);
+    const QString program =
+        Program().isEmpty() ? QCoreApplication::applicationDirPath() + "/orvalet" : Program();
+    process_.start(program, arguments);
+}
+
+OrvaletProcess::~OrvaletProcess() {
+    if (process_.state() != QProcess::NotRunning) {
+        process_.kill();
+        process_.waitForFinished(3000);
+    }
+}
+
+bool OrvaletProcess::WaitForMainWindow() {
+    return WaitFor([&] {
+        window_ = FindWindowTitled("Orvalet");
+        return window_ != 0;
+    });
+}
+
+}  // namespace e2e
