@@ -5,8 +5,8 @@
 namespace platform::x11 {
 namespace {
 
-// Focus changes, title changes and the window's end.
-constexpr long kFollowedEvents = FocusChangeMask | PropertyChangeMask | StructureNotifyMask;
+// Focus changes and the window's end.
+constexpr long kFollowedEvents = FocusChangeMask | StructureNotifyMask;
 
 // Whether the focus is inside the followed window after a focus event on it: it stays inside
 // while it moves between the window and its children. A grab leaves the focus where it was,
@@ -20,10 +20,7 @@ bool InsideAfter(const XFocusChangeEvent& event, bool inside) {
 }  // namespace
 
 ActiveWindow::ActiveWindow(X11Connection& connection)
-    : connection_(connection),
-      activeAtom_(connection.atom("_NET_ACTIVE_WINDOW")),
-      nameAtom_(XA_WM_NAME),
-      netNameAtom_(connection.atom("_NET_WM_NAME")) {
+    : connection_(connection), activeAtom_(connection.atom("_NET_ACTIVE_WINDOW")) {
     connection_.SelectEvents(connection_.root(), PropertyChangeMask);
     connection_.AddEventHandler([this](const XEvent& event) { OnEvent(event); });
 }
@@ -43,13 +40,6 @@ bool ActiveWindow::HoldsFocus(Window window) {
     return window != 0 && window == active_ && focusInside_;
 }
 
-std::string ActiveWindow::Title(Window window, const std::function<std::string(Window)>& read) {
-    Refresh();
-    if (window == 0 || window != active_) return read(window);
-    if (!title_) title_ = read(window);
-    return *title_;
-}
-
 void ActiveWindow::Refresh() {
     connection_.DispatchPending();
     if (!stale_) return;
@@ -62,7 +52,6 @@ void ActiveWindow::Refresh() {
 void ActiveWindow::Follow(Window window) {
     if (active_ != 0) connection_.UnselectEvents(active_, kFollowedEvents);
     active_ = window;
-    title_.reset();
     focusInside_ = false;
     if (window == 0) return;
     // Selected before the focus is asked for, so that no change after the answer goes unseen.
@@ -95,10 +84,6 @@ void ActiveWindow::OnEvent(const XEvent& event) {
         case PropertyNotify: {
             const XPropertyEvent& change = event.xproperty;
             if (change.window == connection_.root() && change.atom == activeAtom_) stale_ = true;
-            if (active_ != 0 && change.window == active_ &&
-                (change.atom == nameAtom_ || change.atom == netNameAtom_)) {
-                title_.reset();
-            }
             break;
         }
         case FocusIn:
@@ -113,7 +98,6 @@ void ActiveWindow::OnEvent(const XEvent& event) {
             if (active_ != 0 && event.xdestroywindow.window == active_) {
                 active_ = 0;
                 focusInside_ = false;
-                title_.reset();
                 stale_ = true;
             }
             break;

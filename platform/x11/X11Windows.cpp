@@ -125,8 +125,7 @@ bool X11Windows::IsAbove(Window window) {
 }
 
 int X11Windows::GetWindowTextA(HWND window, char* buffer, int size) {
-    const std::string utf8 = active_.Title(window, [this](Window any) { return Title(any); });
-    return CopyToBuffer(Cp1252FromUtf8(utf8), buffer, size);
+    return CopyToBuffer(Cp1252FromUtf8(Title(window)), buffer, size);
 }
 
 std::string X11Windows::Title(Window window) {
