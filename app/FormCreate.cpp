@@ -17,7 +17,7 @@ void TFormPrincipal::FormCreate() {
     TeclesDeControl = true;
     CarregarConfiguracio();
     BuildKeyboard();
-    TimerEscaneig.SetInterval(SpinEditTempsTimer->value() * design::kScanStepUnitMs);
+    ApplyScanInterval(SpinEditTempsTimer->value() * design::kScanStepUnitMs);
 }
 
 void TFormPrincipal::PlaceAtTopRight() {

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     # build
     cmake ninja-build g++ pkg-config clang clang-format libfuzzer-14-dev libclang-rt-14-dev
-    qt6-base-dev libx11-dev libxtst-dev libxext-dev libgtest-dev libgmock-dev
+    qt6-base-dev libx11-dev libxtst-dev libxext-dev libxi-dev libgtest-dev libgmock-dev
     # speech library and bridge
     libespeak-ng-dev espeak-ng libpcaudio-dev
     qt6-speech-dev qt6-speech-speechd-plugin qt6-declarative-dev speech-dispatcher-espeak-ng

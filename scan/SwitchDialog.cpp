@@ -1,0 +1,65 @@
+#include "scan/SwitchDialog.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/DesignTexts.h"
+#include "platform/Cp1252.h"
+#include "platform/SwitchKeys.h"
+
+namespace {
+
+constexpr int kRetryMs = 200;
+
+}  // namespace
+
+SwitchDialog::SwitchDialog(platform::SwitchKeys& keys, const QString& prompt, const QString& cancel,
+                           QWidget* parent)
+    : QDialog(parent), keys_(keys) {
+    setWindowTitle(platform::ToQString(design::kCaption));
+    auto* layout = new QVBoxLayout(this);
+    auto* label = new QLabel(prompt, this);
+    QFont large = label->font();
+    large.setPointSize(large.pointSize() * 2);
+    label->setFont(large);
+    layout->addWidget(label);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(cancel, QDialogButtonBox::RejectRole);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    retry_.setInterval(kRetryMs);
+    connect(&retry_, &QTimer::timeout, this, &SwitchDialog::TryToCatch);
+}
+
+SwitchDialog::~SwitchDialog() { keys_.StopCatchingKey(); }
+
+std::optional<std::string> SwitchDialog::Ask() {
+    key_.reset();
+    exec();
+    return key_;
+}
+
+void SwitchDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    TryToCatch();
+}
+
+void SwitchDialog::TryToCatch() {
+    const bool catching = keys_.CatchNextKey([this](const std::string& name) {
+        key_ = name;
+        accept();
+    });
+    if (catching) {
+        retry_.stop();
+    } else {
+        retry_.start();
+    }
+}
+
+void SwitchDialog::done(int result) {
+    retry_.stop();
+    keys_.StopCatchingKey();
+    QDialog::done(result);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDialog>
+#include <QTimer>
+#include <optional>
+#include <string>
+
+namespace platform {
+class SwitchKeys;
+}
+
+// The small "press your switch now" dialog: the first key pressed anywhere becomes the
+// switch; the cancel button, clicked with the mouse, leaves the switch as it was.
+class SwitchDialog : public QDialog {
+    Q_OBJECT
+  public:
+    SwitchDialog(platform::SwitchKeys& keys, const QString& prompt, const QString& cancel,
+                 QWidget* parent = nullptr);
+    ~SwitchDialog() override;
+
+    // Shows the dialog until a key is pressed or the user cancels: the key's name, or nothing.
+    std::optional<std::string> Ask();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void done(int result) override;
+
+  private:
+    void TryToCatch();
+
+    platform::SwitchKeys& keys_;
+    std::optional<std::string> key_;
+    // While another program holds the keyboard (a menu still closing), catching is tried again.
+    QTimer retry_;
+};
