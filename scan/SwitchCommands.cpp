@@ -9,7 +9,7 @@
 #include "platform/Constants.h"
 #include "platform/Cp1252.h"
 #include "scan/StepTime.h"
-#include "scan/SwitchDialog.h"
+#include "scan/SwitchKeyDialog.h"
 
 using lang::SwitchText;
 
@@ -37,7 +37,7 @@ void TFormPrincipal::WireSwitches() {
 
 std::optional<std::string> TFormPrincipal::AskForSwitchKey(bool moving) {
     const SwitchText prompt = moving ? SwitchText::PressMoveSwitch : SwitchText::PressSwitch;
-    ::SwitchDialog dialog(
+    SwitchKeyDialog dialog(
         desktop, platform::ToQString(lang::Text(prompt, LlenguaDeLaInterficie)),
         platform::ToQString(lang::Text(SwitchText::Cancel, LlenguaDeLaInterficie)), this);
     return dialog.Ask();

@@ -4,6 +4,7 @@
 #include <X11/extensions/XInput2.h>
 
 #include <array>
+#include <utility>
 
 #include "platform/x11/X11Connection.h"
 
@@ -133,8 +134,9 @@ void X11SwitchKeys::OnKeyPress(const XEvent& event) {
     if (onCaught_) {
         const KeySym keysym = XkbKeycodeToKeysym(display, static_cast<KeyCode>(key.keycode), 0, 0);
         const char* name = XKeysymToString(keysym);
-        auto onCaught = std::move(onCaught_);
-        StopCatchingKey();
+        const auto onCaught = std::exchange(onCaught_, nullptr);
+        XUngrabKeyboard(display, key.time);
+        XFlush(display);
         if (name != nullptr) Later([onCaught, caught = std::string(name)] { onCaught(caught); });
         return;
     }

@@ -11,12 +11,12 @@ class SwitchKeys;
 
 // The small "press your switch now" dialog: the first key pressed anywhere becomes the
 // switch; the cancel button, clicked with the mouse, leaves the switch as it was.
-class SwitchDialog : public QDialog {
+class SwitchKeyDialog : public QDialog {
     Q_OBJECT
   public:
-    SwitchDialog(platform::SwitchKeys& keys, const QString& prompt, const QString& cancel,
-                 QWidget* parent = nullptr);
-    ~SwitchDialog() override;
+    SwitchKeyDialog(platform::SwitchKeys& keys, const QString& prompt, const QString& cancel,
+                    QWidget* parent = nullptr);
+    ~SwitchKeyDialog() override;
 
     // Shows the dialog until a key is pressed or the user cancels: the key's name, or nothing.
     std::optional<std::string> Ask();

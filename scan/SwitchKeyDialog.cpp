@@ -1,4 +1,4 @@
-#include "scan/SwitchDialog.h"
+#include "scan/SwitchKeyDialog.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -15,8 +15,8 @@ constexpr int kRetryMs = 200;
 
 }  // namespace
 
-SwitchDialog::SwitchDialog(platform::SwitchKeys& keys, const QString& prompt, const QString& cancel,
-                           QWidget* parent)
+SwitchKeyDialog::SwitchKeyDialog(platform::SwitchKeys& keys, const QString& prompt,
+                                 const QString& cancel, QWidget* parent)
     : QDialog(parent), keys_(keys) {
     setWindowTitle(platform::ToQString(design::kCaption));
     auto* layout = new QVBoxLayout(this);
@@ -30,23 +30,23 @@ SwitchDialog::SwitchDialog(platform::SwitchKeys& keys, const QString& prompt, co
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     retry_.setInterval(kRetryMs);
-    connect(&retry_, &QTimer::timeout, this, &SwitchDialog::TryToCatch);
+    connect(&retry_, &QTimer::timeout, this, &SwitchKeyDialog::TryToCatch);
 }
 
-SwitchDialog::~SwitchDialog() { keys_.StopCatchingKey(); }
+SwitchKeyDialog::~SwitchKeyDialog() { keys_.StopCatchingKey(); }
 
-std::optional<std::string> SwitchDialog::Ask() {
+std::optional<std::string> SwitchKeyDialog::Ask() {
     key_.reset();
     exec();
     return key_;
 }
 
-void SwitchDialog::showEvent(QShowEvent* event) {
+void SwitchKeyDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     TryToCatch();
 }
 
-void SwitchDialog::TryToCatch() {
+void SwitchKeyDialog::TryToCatch() {
     const bool catching = keys_.CatchNextKey([this](const std::string& name) {
         key_ = name;
         accept();
@@ -58,7 +58,7 @@ void SwitchDialog::TryToCatch() {
     }
 }
 
-void SwitchDialog::done(int result) {
+void SwitchKeyDialog::done(int result) {
     retry_.stop();
     keys_.StopCatchingKey();
     QDialog::done(result);
