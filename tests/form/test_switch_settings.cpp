@@ -8,6 +8,10 @@ namespace {
 
 using scan::ScanMode;
 
+// The switches of a row: a choosing key and automatic scanning.
+const scan::Switches kMouse{"", ScanMode::Automatic, "", 0};
+const scan::Switches kSpace{"space", ScanMode::Automatic, "", 0};
+
 std::string SwitchFile(std::initializer_list<const char*> switchLines) {
     std::string file = Lines({"[Quarnel Orvalet]", "Llengua=Catal\xE0", "[Commutador]"});
     for (const char* line : switchLines) (file += line) += "\r\n";
@@ -31,8 +35,8 @@ TEST_F(SwitchSettings, StoredSwitchesLoadByTheirRulesAndAMissingKeyIsToldOnce) {
         const char* told;
     };
     const Case cases[] = {
-        {"no section: the mouse button and automatic scanning", {}, {}, nullptr},
-        {"a key the keyboard has", {"Commutador=space"}, {"space"}, nullptr},
+        {"no section: the mouse button and automatic scanning", {}, kMouse, nullptr},
+        {"a key the keyboard has", {"Commutador=space"}, kSpace, nullptr},
         {"a key of another device: the mouse button",
          {"Commutador=XF86Launch5"},
          {},
@@ -43,16 +47,16 @@ TEST_F(SwitchSettings, StoredSwitchesLoadByTheirRulesAndAMissingKeyIsToldOnce) {
          nullptr},
         {"two switches with a moving key of another device: automatic",
          {"Commutador=space", "Escaneig=DosCommutadors", "Avancar=F13"},
-         {"space"},
+         kSpace,
          "F13"},
         {"two switches without a moving key: automatic, nothing to tell",
          {"Escaneig=DosCommutadors"},
-         {},
+         kMouse,
          nullptr},
-        {"one key for both: automatic",
+        {"one key for both: automatic, and told",
          {"Commutador=space", "Escaneig=DosCommutadors", "Avancar=space"},
-         {"space"},
-         nullptr},
+         kSpace,
+         "space"},
         {"a mode that is not one: automatic", {"Escaneig=dos", "Avancar=Return"}, {}, nullptr},
         {"a pause that is not offered: never",
          {"Escaneig=DosCommutadors", "Avancar=Return", "Avancar sol=7"},

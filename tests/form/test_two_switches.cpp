@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QSpinBox>
 
 #include "DispatchKeys.h"
 #include "SwitchesFixture.h"
