@@ -107,10 +107,12 @@ class TwoKeySwitches : public Switches {
         : Switches(
               "[Commutador]\r\nCommutador=space\r\nEscaneig=DosCommutadors\r\nAvancar=Return\r\n") {
     }
-    // One press of the moving switch, and the highlight's move it makes.
+    // One press of the moving switch, and the highlight's move it makes. The step is made
+    // before xdotool has ended, so the pointer is read before the press.
     bool Move() {
+        const Point before = PointerNow();
         PressKey("Return");
-        return WaitForMoves(1);
+        return WaitLong([&] { return !(PointerNow() == before); });
     }
 };
 
