@@ -38,7 +38,7 @@ void TFormPrincipal::WireSwitches() {
 std::optional<std::string> TFormPrincipal::AskForSwitchKey(bool moving) {
     const SwitchText prompt = moving ? SwitchText::PressMoveSwitch : SwitchText::PressSwitch;
     SwitchKeyDialog dialog(
-        desktop, platform::ToQString(lang::Text(prompt, LlenguaDeLaInterficie)),
+        desktop, desktop, platform::ToQString(lang::Text(prompt, LlenguaDeLaInterficie)),
         platform::ToQString(lang::Text(SwitchText::Cancel, LlenguaDeLaInterficie)), this);
     return dialog.Ask();
 }

@@ -8,6 +8,7 @@
 #include "app/DesignTexts.h"
 #include "platform/Cp1252.h"
 #include "platform/SwitchKeys.h"
+#include "platform/Time.h"
 
 namespace {
 
@@ -15,9 +16,9 @@ constexpr int kRetryMs = 200;
 
 }  // namespace
 
-SwitchKeyDialog::SwitchKeyDialog(platform::SwitchKeys& keys, const QString& prompt,
-                                 const QString& cancel, QWidget* parent)
-    : QDialog(parent), keys_(keys) {
+SwitchKeyDialog::SwitchKeyDialog(platform::SwitchKeys& keys, platform::Time& time,
+                                 const QString& prompt, const QString& cancel, QWidget* parent)
+    : QDialog(parent), keys_(keys), retry_(time.CreateTimer([this] { TryToCatch(); })) {
     setWindowTitle(platform::ToQString(design::kCaption));
     auto* layout = new QVBoxLayout(this);
     auto* label = new QLabel(prompt, this);
@@ -29,8 +30,6 @@ SwitchKeyDialog::SwitchKeyDialog(platform::SwitchKeys& keys, const QString& prom
     buttons->addButton(cancel, QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    retry_.setInterval(kRetryMs);
-    connect(&retry_, &QTimer::timeout, this, &SwitchKeyDialog::TryToCatch);
 }
 
 SwitchKeyDialog::~SwitchKeyDialog() { keys_.StopCatchingKey(); }
@@ -52,14 +51,14 @@ void SwitchKeyDialog::TryToCatch() {
         accept();
     });
     if (catching) {
-        retry_.stop();
+        retry_->stop();
     } else {
-        retry_.start();
+        retry_->start(kRetryMs);
     }
 }
 
 void SwitchKeyDialog::done(int result) {
-    retry_.stop();
+    retry_->stop();
     keys_.StopCatchingKey();
     QDialog::done(result);
 }

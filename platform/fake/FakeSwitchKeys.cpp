@@ -40,6 +40,7 @@ void FakeSwitchKeys::Ungrab() {
 }
 
 bool FakeSwitchKeys::CatchNextKey(std::function<void(const std::string&)> onKey) {
+    if (keyboardTaken_) return false;
     onCaught_ = std::move(onKey);
     return true;
 }

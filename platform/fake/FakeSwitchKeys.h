@@ -19,6 +19,8 @@ class FakeSwitchKeys {
     void SetKeyboard(std::set<std::string> names) { keyboard_ = std::move(names); }
     // Another program holds these keys: grabbing them fails.
     void SetHeldElsewhere(std::set<std::string> names) { heldElsewhere_ = std::move(names); }
+    // Another program holds the whole keyboard (a menu still closing): no key can be caught.
+    void SetKeyboardTaken(bool taken) { keyboardTaken_ = taken; }
     // The key goes down; down again while held is the key's own repeat.
     void Down(const std::string& name);
     void Up(const std::string& name);
@@ -41,6 +43,7 @@ class FakeSwitchKeys {
   private:
     std::set<std::string> keyboard_;
     std::set<std::string> heldElsewhere_;
+    bool keyboardTaken_ = false;
     std::vector<std::string> grabbed_;
     std::map<std::string, SwitchHold> holds_;
     std::function<void(const std::string&)> onPress_;
