@@ -108,6 +108,31 @@ TEST_F(SwitchSettings, TheSwitchesComeBackAfterARestart) {
     again.Close();
 }
 
+TEST_F(SwitchSettings, AKeyOfAnotherDeviceIsToldAtOneStartOnly) {
+    struct Case {
+        const char* name;
+        std::initializer_list<const char*> lines;
+        scan::Switches kept;
+    };
+    const Case cases[] = {
+        {"the choosing key", {"Commutador=XF86Launch5"}, kMouse},
+        {"the moving key",
+         {"Commutador=space", "Escaneig=DosCommutadors", "Avancar=F13", "Avancar sol=10"},
+         {"space", ScanMode::Automatic, "", 10}},
+    };
+    for (const Case& c : cases) {
+        WriteFile(SettingsPath(), SwitchFile(c.lines));
+        for (int start = 1; start <= 2; ++start) {
+            ProgramRun run;
+            Start(run);
+            EXPECT_EQ(run.form().CurrentSwitches, c.kept) << c.name << ", start " << start;
+            EXPECT_EQ(run.desktop.CallsNamed("MessageBoxA").size(), start == 1 ? 1u : 0u)
+                << c.name << ", start " << start;
+            run.Close();
+        }
+    }
+}
+
 TEST_F(SwitchSettings, BackToTheMouseButtonLeavesNoSwitchSection) {
     WriteFile(SettingsPath(), SwitchFile({"Commutador=space"}));
     ProgramRun run;
