@@ -3,5 +3,6 @@
 void TFormPrincipal::FormClose() {
     DesarConfiguracio();
     ReleaseSwitchKeys();
+    Prediccions.Save();
     TancarVocelia();
 }

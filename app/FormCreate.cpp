@@ -17,6 +17,7 @@ void TFormPrincipal::FormCreate() {
     TeclesDeControl = true;
     CarregarConfiguracio();
     BuildKeyboard();
+    if (MenuPrediccioDeParaules->isChecked()) EngegarPrediccio();
     ApplyScanInterval(SpinEditTempsTimer->value() * design::kScanStepUnitMs);
 }
 
@@ -90,6 +91,7 @@ void TFormPrincipal::AfegirTeclesEspecials() {
     keys::AfegirTeclesEspecials(special, PopupCatala->isChecked() ? keys::KeyLanguage::Catalan
                                                                   : keys::KeyLanguage::Castilian);
     Tree->InsertAtTop(special);
+    RefrescarPrediccions();
 }
 
 void TFormPrincipal::showEvent(QShowEvent* event) {

@@ -25,6 +25,7 @@ bool TFormPrincipal::CarregarTeclat(const std::string& fileName) {
     EstatEscaneig.ForgetGroup();
     Tree->SetKeyboard(*keyboard);
     keys::ClearKeyForest(*keyboard);
+    RefrescarPrediccions();
     return true;
 }
 

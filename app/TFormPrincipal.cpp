@@ -70,6 +70,7 @@ TFormPrincipal::TFormPrincipal(Programa& programa, QWidget* parent)
     WireSpeech();
     WireVocelia();
     WireLanguages();
+    WirePrediction();
     FontDialog = [this](const TriaDeFont& initial) { return TriarFontIColor(this, initial); };
     OpenFileDialog = [this] { return TriarFitxerDeTeclat(); };
     Tree->setFocus();

@@ -14,6 +14,7 @@
 #include "app/Programa.h"
 #include "app/SettingsFont.h"
 #include "app/Timer.h"
+#include "output/PredictionGroup.h"
 #include "scan/ScanState.h"
 #include "scan/Switches.h"
 
@@ -72,6 +73,8 @@ class TFormPrincipal : public QMainWindow {
     QAction* MenuPassarDuesVegades;
     QAction* MenuLlegirlateclaEnEscaneigAutomatic;
     QAction* MenuLlegirElQueSEscriu;
+    QAction* MenuPrediccioDeParaules;
+    QAction* MenuEsborrarLesParaulesApreses;
     QAction* MenuLlegeixLoDeLaCarpetaSensePosarHiRes;
     QAction* MenuLlegeixLoSeleccionat;
     QAction* MenuSeleccionaTotTeclesEstandar;
@@ -148,6 +151,21 @@ class TFormPrincipal : public QMainWindow {
     void ButtonShiftClick();
     void ButtonBloqMajusculesClick();
     void MenuEnviarLesTeclesALAplicacioActivaClick();
+
+    // --- word prediction ------------------------------------------------------------------
+    // Off until the user ticks it: a group of predicted words at the top of the tree.
+    output::PredictionGroup Prediccions;
+    void MenuPrediccioDeParaulesClick();
+    void MenuEsborrarLesParaulesApresesClick();
+    // Loads the model of the interface language and shows the group; says once a run when
+    // the lexicon is missing or what was learned was damaged.
+    void EngegarPrediccio();
+    // Refills the group for the word being typed, at the tree's top.
+    void RefrescarPrediccions();
+    // After a change of the interface language: its lexicon and the group's label.
+    void SeguirLlenguaAmbPrediccio();
+    // Another receiving window: the word being typed there is not known.
+    void SeguirAltraFinestra();
 
     // --- receiving window -------------------------------------------------------------------
     void TimerCercaHandleFinestraTimer();
@@ -307,6 +325,8 @@ class TFormPrincipal : public QMainWindow {
     void WireSpeech();
     void WireVocelia();
     void WireLanguages();
+    void WirePrediction();
+    bool prediccioAvisada_ = false;
 
     // Speech: the toolbar layouts of the reading states and the steps of the read button.
     void DisposicioRepos();

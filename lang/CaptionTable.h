@@ -20,6 +20,8 @@ enum class Element {
     MenuActivarLEscaneigAutomatic,
     MenuLlegirlateclaEnEscaneigAutomatic,
     MenuLlegirElQueSEscriu,
+    MenuPrediccioDeParaules,
+    MenuEsborrarLesParaulesApreses,
     MenuLlegeixLoDeLaCarpetaSensePosarHiRes,
     MenuLlegeixLoSeleccionat,
     MenuSeleccionaTotTeclesEstandar,
@@ -32,13 +34,13 @@ enum class Element {
     MenuParlantDe,
     MenuSortir,
 };
-inline constexpr int kElementsTraduits = 19;
+inline constexpr int kElementsTraduits = 21;
 
 // The caption of an item in a language, in Windows-1252.
 const char* Text(Element element, Llengua llengua);
 
-// The captions of the switches' menu items, dialog and notices, which go beyond the design's
-// nineteen items; "%1" stands for a number or a key's name.
+// The captions of the switches' menu items, dialog and notices, kept apart from the menu items
+// above; "%1" stands for a number or a key's name.
 enum class SwitchText {
     SwitchMenu,
     SwitchMouse,

@@ -18,6 +18,9 @@ namespace e2e {
 class TypingFixture : public ::testing::Test {
   protected:
     explicit TypingFixture(const QStringList& arguments = {}) : keyboard(arguments) {}
+    // The keyboard started with a settings file and environment entries of the test's own.
+    TypingFixture(const QByteArray& settings, const QStringList& environment)
+        : keyboard({}, settings, environment) {}
 
     void SetUp() override {
         ASSERT_NE(receiver.window(), 0u);
