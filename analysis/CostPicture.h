@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+#include "analysis/ScannedKeyboard.h"
+
+namespace analysis {
+
+// Draws the keyboard as automatic scanning offers it, one row per top-level node with the
+// children of its group beside it, each coloured by the scan actions that choosing it takes,
+// from green (few) to red (many), and writes the picture as a PNG. False when the file cannot
+// be written. Needs a QGuiApplication.
+bool DrawCostPicture(const QString& fileName, const QString& title,
+                     const ScannedKeyboard& keyboard);
+
+}  // namespace analysis
