@@ -16,7 +16,7 @@ struct KeyCost {
 };
 
 // The cost of every node, by FlatKeyboard number, for a user who never misses: from the
-// first key highlighted after a restart, wait until the next node of the path is
+// first key highlighted after a key is typed, wait until the next node of the path is
 // highlighted, press it, and so on down to the node. Nothing for a node the scan never
 // highlights on that way, such as a key after a neighbour with the same text.
 std::vector<std::optional<KeyCost>> CostsFromRestart(const FlatKeyboard& keyboard, bool passTwice);

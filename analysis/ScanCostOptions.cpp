@@ -15,7 +15,7 @@ const char* const kDescription =
 
 // Enough for the words of everyday writing; a keyboard the size of a dictionary saves a
 // little more but cannot be learnt.
-constexpr int kDefaultMostKeys = 1000;
+constexpr int kDefaultMostKeys = 1500;
 
 }  // namespace
 

@@ -3,7 +3,6 @@
 #include <QFile>
 #include <algorithm>
 #include <iomanip>
-#include <memory>
 #include <vector>
 
 #include "analysis/CostPicture.h"

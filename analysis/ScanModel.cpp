@@ -18,12 +18,14 @@ void ScanModel::Restart() {
         FillsGrup = SaltsGrup = 0;
     }
     highlighted_ = keyboard_->First();
+    hidden_ = false;
     TextEscaneigAnterior = {};
 }
 
 ScanModel::StepResult ScanModel::Step() {
     if (highlighted_ != kNone) {
-        highlighted_ = IsVisible(highlighted_) ? NextVisible(highlighted_) : NextFromHidden();
+        highlighted_ = hidden_ ? NextFromHidden() : NextVisible(highlighted_);
+        hidden_ = false;
     }
     if (passTwice_ && FillsGrup > 0 && ++SaltsGrup == FillsGrup) {
         highlighted_ = GrupDuesVegades;
@@ -51,6 +53,7 @@ ScanModel::PressResult ScanModel::Press() {
     }
     if (IsOpen(highlighted_)) {
         CloseAll();
+        hidden_ = keyboard_->At(highlighted_).parent != kNone;
         if (passTwice_) FillsGrup = SaltsGrup = 0;
         return PressResult::Closed;
     }
@@ -61,14 +64,6 @@ ScanModel::PressResult ScanModel::Press() {
         GrupDuesVegades = highlighted_;
     }
     return PressResult::Opened;
-}
-
-bool ScanModel::IsVisible(int node) const {
-    for (int parent = keyboard_->At(node).parent; parent != kNone;
-         parent = keyboard_->At(parent).parent) {
-        if (!IsOpen(parent)) return false;
-    }
-    return true;
 }
 
 int ScanModel::NextVisible(int node) const {

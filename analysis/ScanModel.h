@@ -34,7 +34,6 @@ class ScanModel {
     bool IsOpen(int node) const;
 
   private:
-    bool IsVisible(int node) const;
     int NextVisible(int node) const;
     // The node a Down arrow moves to from a highlight inside a closed group: the view counts
     // such a highlight as its first row.
@@ -48,6 +47,8 @@ class ScanModel {
     bool passTwice_;
     std::vector<int> openGroups_;  // a handful: one per level opened
     int highlighted_ = FlatKeyboard::kNone;
+    // Closing every group from a press on an open group inside another hides the highlight.
+    bool hidden_ = false;
     std::string_view TextEscaneigAnterior;
     int FillsGrup = 0;
     int SaltsGrup = 0;
