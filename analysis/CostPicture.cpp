@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 #include "platform/Cp1252.h"
 
@@ -27,6 +29,8 @@ constexpr int kDearHue = 0;
 constexpr int kSaturation = 150;
 constexpr int kValue = 245;
 const QColor kUnreachable(200, 200, 200);
+constexpr int kScaleSteps = 64;
+constexpr int kGreys = 32;
 const QColor kInk(20, 20, 20);
 const QColor kBackground(Qt::white);
 
@@ -42,33 +46,6 @@ struct Scale {
     }
 };
 
-// The first level and the children of its groups: the nodes the picture shows.
-std::vector<int> Shown(const FlatKeyboard& keyboard) {
-    std::vector<int> shown;
-    for (int top = keyboard.First(); top != FlatKeyboard::kNone;
-         top = keyboard.At(top).nextSibling) {
-        shown.push_back(top);
-        for (int child = keyboard.At(top).firstChild; child != FlatKeyboard::kNone;
-             child = keyboard.At(child).nextSibling) {
-            shown.push_back(child);
-        }
-    }
-    return shown;
-}
-
-Scale ScaleOf(const ScannedKeyboard& keyboard) {
-    Scale scale{0, 0};
-    bool first = true;
-    for (int node : Shown(keyboard.Flat())) {
-        const auto& cost = keyboard.Costs()[static_cast<size_t>(node)];
-        if (!cost) continue;
-        scale.fewest = first ? cost->Actions() : std::min(scale.fewest, cost->Actions());
-        scale.most = first ? cost->Actions() : std::max(scale.most, cost->Actions());
-        first = false;
-    }
-    return scale;
-}
-
 class Painter {
   public:
     Painter(QImage& image, const Scale& scale) : painter_(&image), scale_(scale) {
@@ -79,10 +56,11 @@ class Painter {
         group_.setBold(true);
     }
 
-    void Title(const QString& title, int width) {
+    void Title(int x, int y, const QString& title) {
         painter_.setFont(group_);
         painter_.setPen(kInk);
-        painter_.drawText(QRect(kMargin, 0, width, kTitleHeight), Qt::AlignVCenter, title);
+        painter_.drawText(QRect(x, y, painter_.device()->width() - x, kTitleHeight),
+                          Qt::AlignVCenter, title);
     }
 
     // A node's cell: its text, and in a corner the actions that choosing it takes.
@@ -143,47 +121,128 @@ int ChildCount(const FlatKeyboard& keyboard, int node) {
     return count;
 }
 
+// The nodes of a list, each drawn as a row with its children beside it.
+std::vector<int> Siblings(const FlatKeyboard& keyboard, int first) {
+    std::vector<int> list;
+    for (int node = first; node != FlatKeyboard::kNone; node = keyboard.At(node).nextSibling) {
+        list.push_back(node);
+    }
+    return list;
+}
+
+// The range of the actions of the rows drawn and of their children.
+Scale ScaleOf(const ScannedKeyboard& keyboard, const std::vector<std::vector<int>>& grids) {
+    std::optional<Scale> scale;
+    auto widen = [&](int node) {
+        const auto& cost = keyboard.Costs()[static_cast<size_t>(node)];
+        if (!cost) return;
+        if (!scale) scale = Scale{cost->Actions(), cost->Actions()};
+        scale->fewest = std::min(scale->fewest, cost->Actions());
+        scale->most = std::max(scale->most, cost->Actions());
+    };
+    for (const std::vector<int>& rows : grids) {
+        for (int row : rows) {
+            widen(row);
+            for (int child : Siblings(keyboard.Flat(), keyboard.Flat().At(row).firstChild)) {
+                widen(child);
+            }
+        }
+    }
+    return scale.value_or(Scale{0, 0});
+}
+
+// The first top-level group that holds groups: the most used keys lie a level further in.
+std::optional<int> FirstGroupOfGroups(const FlatKeyboard& keyboard) {
+    for (int top : Siblings(keyboard, keyboard.First())) {
+        for (int child : Siblings(keyboard, keyboard.At(top).firstChild)) {
+            if (keyboard.IsGroup(child)) return top;
+        }
+    }
+    return std::nullopt;
+}
+
+int GridHeight(const std::vector<int>& rows) {
+    return static_cast<int>(rows.size()) * (kRowHeight + kGap);
+}
+
+int GridWidth(const FlatKeyboard& keyboard, const std::vector<int>& rows) {
+    int widest = 0;
+    for (int row : rows) {
+        widest = std::max(widest, std::min(ChildCount(keyboard, row), kMostChildrenShown + 1));
+    }
+    return kTopWidth + widest * (kChildWidth + kGap);
+}
+
+// Draws the rows from `top` down; returns where the next drawing begins.
+int DrawGrid(Painter& painter, const ScannedKeyboard& keyboard, const std::vector<int>& rows,
+             int top) {
+    const FlatKeyboard& flat = keyboard.Flat();
+    int y = top;
+    for (int row : rows) {
+        painter.Cell(QRect(kMargin, y, kTopWidth, kRowHeight), keyboard, row);
+        int x = kMargin + kTopWidth + kGap;
+        const int children = ChildCount(flat, row);
+        int column = 0;
+        for (int child : Siblings(flat, flat.At(row).firstChild)) {
+            const QRect cell(x, y, kChildWidth, kRowHeight);
+            if (column++ == kMostChildrenShown && children > kMostChildrenShown + 1) {
+                painter.More(cell, children - kMostChildrenShown);
+                break;
+            }
+            painter.Cell(cell, keyboard, child);
+            x += kChildWidth + kGap;
+        }
+        y += kRowHeight + kGap;
+    }
+    return y;
+}
+
+// The colours the picture is drawn with, and greys for the edges of the letters: a palette
+// keeps the file small.
+QList<QRgb> Palette(const Scale& scale) {
+    QList<QRgb> colours{kBackground.rgb(), kInk.rgb(), kUnreachable.rgb()};
+    for (int step = 0; step < kScaleSteps; ++step) {
+        colours.append(
+            scale.ColourOf(scale.fewest + (scale.most - scale.fewest) * step / (kScaleSteps - 1))
+                .rgb());
+    }
+    for (int grey = 0; grey < kGreys; ++grey) {
+        const int level = grey * 255 / (kGreys - 1);
+        colours.append(qRgb(level, level, level));
+    }
+    return colours;
+}
+
 }  // namespace
 
 bool DrawCostPicture(const QString& fileName, const QString& title,
                      const ScannedKeyboard& keyboard) {
     const FlatKeyboard& flat = keyboard.Flat();
-    int rows = 0;
-    int widest = 0;
-    for (int top = flat.First(); top != FlatKeyboard::kNone; top = flat.At(top).nextSibling) {
-        ++rows;
-        widest = std::max(widest, std::min(ChildCount(flat, top), kMostChildrenShown + 1));
-    }
-    const int width = 2 * kMargin + kTopWidth + widest * (kChildWidth + kGap);
-    const int gridTop = kTitleHeight;
-    const int height = gridTop + rows * (kRowHeight + kGap) + kLegendHeight + kMargin;
-    QImage image(std::max(width, kMargin * 2 + kTopWidth * 2), height, QImage::Format_RGB32);
+    const std::vector<int> topLevel = Siblings(flat, flat.First());
+    const std::optional<int> inner = FirstGroupOfGroups(flat);
+    const std::vector<int> innerRows =
+        inner ? Siblings(flat, flat.At(*inner).firstChild) : std::vector<int>();
+    const int width = 2 * kMargin + std::max(GridWidth(flat, topLevel), GridWidth(flat, innerRows));
+    int height = kTitleHeight + GridHeight(topLevel) + kLegendHeight + kMargin;
+    if (inner) height += kTitleHeight + GridHeight(innerRows);
+    QImage image(width, height, QImage::Format_RGB32);
     image.fill(kBackground);
-    const Scale scale = ScaleOf(keyboard);
     {
+        const Scale scale = ScaleOf(keyboard, {topLevel, innerRows});
         Painter painter(image, scale);
-        painter.Title(title, image.width() - 2 * kMargin);
-        int y = gridTop;
-        for (int top = flat.First(); top != FlatKeyboard::kNone; top = flat.At(top).nextSibling) {
-            painter.Cell(QRect(kMargin, y, kTopWidth, kRowHeight), keyboard, top);
-            int x = kMargin + kTopWidth + kGap;
-            int column = 0;
-            const int children = ChildCount(flat, top);
-            for (int child = flat.At(top).firstChild; child != FlatKeyboard::kNone;
-                 child = flat.At(child).nextSibling, ++column) {
-                const QRect cell(x, y, kChildWidth, kRowHeight);
-                if (column == kMostChildrenShown && children > kMostChildrenShown + 1) {
-                    painter.More(cell, children - kMostChildrenShown);
-                    break;
-                }
-                painter.Cell(cell, keyboard, child);
-                x += kChildWidth + kGap;
-            }
-            y += kRowHeight + kGap;
+        painter.Title(kMargin, 0, title);
+        int y = DrawGrid(painter, keyboard, topLevel, kTitleHeight);
+        if (inner) {
+            painter.Title(kMargin, y,
+                          QString("Inside %1:").arg(platform::ToQString(flat.TextOf(*inner))));
+            y = DrawGrid(painter, keyboard, innerRows, y + kTitleHeight);
         }
         painter.Legend(y, image.width() - 2 * kMargin);
     }
-    return image.save(fileName, "PNG");
+    return image
+        .convertToFormat(QImage::Format_Indexed8, Palette(ScaleOf(keyboard, {topLevel, innerRows})),
+                         Qt::ThresholdDither)
+        .save(fileName, "PNG");
 }
 
 }  // namespace analysis
