@@ -51,7 +51,4 @@ inline constexpr const char* kHintNoLibrary =
     ". No es pot fer servir perqu\xE8 no hi ha instal.lada la upctv.dll";
 inline constexpr const char* kSpeedDefault = "100";
 
-// The bridge program's window title.
-inline constexpr const char* kVoceliaTitle = "Vocelia - Projecte Brunvol 2005";
-
 }  // namespace design

@@ -2,5 +2,6 @@
 
 void TFormPrincipal::FormClose() {
     DesarConfiguracio();
+    Prediccions.Save();
     TancarVocelia();
 }

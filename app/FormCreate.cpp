@@ -10,13 +10,14 @@
 
 void TFormPrincipal::FormCreate() {
     FinestraReceptora = 0;
-    LecturaPausada = false;
+    programa.LecturaPausada = false;
     escaneigPerRestaurar_ = EscaneigAutomaticDesat();
     PlaceAtTopRight();
     FitHeightToScreen();
     TeclesDeControl = true;
     CarregarConfiguracio();
     BuildKeyboard();
+    if (MenuPrediccioDeParaules->isChecked()) EngegarPrediccio();
     TimerEscaneig.SetInterval(SpinEditTempsTimer->value() * design::kScanStepUnitMs);
 }
 
@@ -90,6 +91,7 @@ void TFormPrincipal::AfegirTeclesEspecials() {
     keys::AfegirTeclesEspecials(special, PopupCatala->isChecked() ? keys::KeyLanguage::Catalan
                                                                   : keys::KeyLanguage::Castilian);
     Tree->InsertAtTop(special);
+    RefrescarPrediccions();
 }
 
 void TFormPrincipal::showEvent(QShowEvent* event) {

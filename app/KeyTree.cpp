@@ -8,20 +8,13 @@
 
 namespace {
 
-QTreeWidgetItem* NewItem(const std::string& text) {
-    auto* item = new QTreeWidgetItem;
-    item->setText(0, platform::ToQString(text));
-    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    return item;
-}
-
 // Builds the items of a forest without recursion, so that a keyboard file thousands
 // of levels deep cannot exhaust the stack.
 QList<QTreeWidgetItem*> BuildItems(const keys::KeyForest& keyboard) {
     QList<QTreeWidgetItem*> top;
     std::vector<std::pair<const keys::KeyNode*, QTreeWidgetItem*>> pending;
     for (const keys::KeyNode& node : keyboard) {
-        QTreeWidgetItem* item = NewItem(node.text);
+        QTreeWidgetItem* item = KeyTree::NewNode(node.text);
         top.append(item);
         pending.emplace_back(&node, item);
     }
@@ -29,7 +22,7 @@ QList<QTreeWidgetItem*> BuildItems(const keys::KeyForest& keyboard) {
         auto [node, item] = pending.back();
         pending.pop_back();
         for (const keys::KeyNode& child : node->children) {
-            QTreeWidgetItem* childItem = NewItem(child.text);
+            QTreeWidgetItem* childItem = KeyTree::NewNode(child.text);
             item->addChild(childItem);
             pending.emplace_back(&child, childItem);
         }
@@ -52,6 +45,13 @@ void DeleteSubtree(QTreeWidgetItem* root) {
 }
 
 }  // namespace
+
+QTreeWidgetItem* KeyTree::NewNode(const std::string& text) {
+    auto* item = new QTreeWidgetItem;
+    item->setText(0, platform::ToQString(text));
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    return item;
+}
 
 KeyTree::KeyTree(QWidget* parent) : QTreeWidget(parent) {
     setHeaderHidden(true);

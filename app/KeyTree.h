@@ -27,6 +27,8 @@ class KeyTree : public QTreeWidget {
 
     // The node's text as Windows-1252 bytes.
     static std::string TextOf(const QTreeWidgetItem* node);
+    // A new node with that text, selectable like every key.
+    static QTreeWidgetItem* NewNode(const std::string& text);
     // Number of nodes in the tree.
     int CountNodes() const;
     // The tree's content as key nodes, for comparisons.

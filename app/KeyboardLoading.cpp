@@ -22,9 +22,10 @@ bool TFormPrincipal::CarregarTeclat(const std::string& fileName) {
     // Read whole before anything changes, so a file that fails keeps the keyboard shown.
     std::optional<keys::KeyForest> keyboard = keys::ReadKeyboardFile(fileName);
     if (!keyboard) return false;
-    GrupDuesVegades = nullptr;  // its node is about to go
+    EstatEscaneig.ForgetGroup();
     Tree->SetKeyboard(*keyboard);
     keys::ClearKeyForest(*keyboard);
+    RefrescarPrediccions();
     return true;
 }
 

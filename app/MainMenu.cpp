@@ -48,6 +48,11 @@ void TFormPrincipal::BuildMenu() {
         AddItem(MenuOpcions, Design(Element::MenuLlegirlateclaEnEscaneigAutomatic), Unticked);
     MenuLlegirElQueSEscriu =
         AddItem(MenuOpcions, Design(Element::MenuLlegirElQueSEscriu), Unticked);
+    MenuPrediccioDeParaules =
+        AddItem(MenuOpcions, Design(Element::MenuPrediccioDeParaules), Unticked);
+    MenuEsborrarLesParaulesApreses =
+        AddItem(MenuOpcions, Design(Element::MenuEsborrarLesParaulesApreses));
+    MenuEsborrarLesParaulesApreses->setEnabled(false);
     MenuOpcions->addSeparator();  // N3
     MenuLlegeixLoDeLaCarpetaSensePosarHiRes = AddItem(
         MenuOpcions, Design(Element::MenuLlegeixLoDeLaCarpetaSensePosarHiRes), Unticked, "Ctrl+P");

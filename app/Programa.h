@@ -3,8 +3,10 @@
 #include <string>
 
 #include "platform/Desktop.h"
+#include "speech/BridgeEngine.h"
+#include "speech/LibraryEngine.h"
+#include "speech/StartedBridges.h"
 #include "speech/UpcTV.h"
-#include "speech/VoceliesArrencades.h"
 
 // The program-wide state that lives from start-up to exit.
 struct Programa {
@@ -17,10 +19,17 @@ struct Programa {
     std::string FitxerLiniaOrdres;
     // False on a first run: the settings file names no interface language.
     bool LlenguaTriada = false;
-    // The bridge program's window, as last looked up.
-    platform::HWND FinestraVocelia = 0;
     // The bridge programs this keyboard started.
-    speech::VoceliesArrencades vocelies{desktop};
+    speech::StartedBridges startedBridges{desktop};
+
+    // The two speech engines and the one that speaks: the library unless the bridge is
+    // chosen.
+    speech::LibraryEngine motorUpcTV{upctv};
+    speech::BridgeEngine vocelia{desktop, startedBridges, motorUpcTV};
+    speech::SpeechEngine* motor = &motorUpcTV;
     // A reading is in progress.
     bool LecturaEnCurs = false;
+    // The reading was paused with the pause button; a Stop leaves it set, so that the read
+    // button resumes.
+    bool LecturaPausada = false;
 };

@@ -19,6 +19,8 @@ const OpcioDeMenu kOpcions[] = {
      ClicaAmbSi, &F::MenuLlegirlateclaEnEscaneigAutomaticClick},
     {"MenuLlegirElQueSEscriu", &F::MenuLlegirElQueSEscriu, kNo, ClicaAmbSi,
      &F::MenuLlegirElQueSEscriuClick},
+    // Ticked only: the model is loaded once the keyboard is built.
+    {"MenuPrediccioDeParaules", &F::MenuPrediccioDeParaules, kNo, MarcaSiEsSi, nullptr},
     {"MenuLlegeixLoDeLaCarpetaSensePosarHiRes", &F::MenuLlegeixLoDeLaCarpetaSensePosarHiRes, kNo,
      ClicaAmbSi, &F::MenuLlegeixLoDeLaCarpetaSensePosarHiResClick},
     {"MenuLlegeixLoSeleccionat", &F::MenuLlegeixLoSeleccionat, kNo, ClicaAmbSi,

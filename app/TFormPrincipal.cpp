@@ -70,6 +70,7 @@ TFormPrincipal::TFormPrincipal(Programa& programa, QWidget* parent)
     WireSpeech();
     WireVocelia();
     WireLanguages();
+    WirePrediction();
     FontDialog = [this](const TriaDeFont& initial) { return TriarFontIColor(this, initial); };
     OpenFileDialog = [this] { return TriarFitxerDeTeclat(); };
     Tree->setFocus();
@@ -81,6 +82,7 @@ TFormPrincipal::~TFormPrincipal() {
     fieldFocus_.reset();
     EditVelocitat->disconnect(this);
     SpinEditTempsTimer->disconnect(this);
+    programa.vocelia.SetKeyboardWindow({});
     // The tree goes node by node, so a keyboard thousands of levels deep cannot exhaust the
     // stack the way the view's own recursive deletion would.
     Tree->Clear();

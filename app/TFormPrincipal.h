@@ -13,6 +13,8 @@
 #include "app/Programa.h"
 #include "app/SettingsFont.h"
 #include "app/Timer.h"
+#include "output/PredictionGroup.h"
+#include "scan/ScanState.h"
 
 class QAction;
 class QLineEdit;
@@ -69,6 +71,8 @@ class TFormPrincipal : public QMainWindow {
     QAction* MenuPassarDuesVegades;
     QAction* MenuLlegirlateclaEnEscaneigAutomatic;
     QAction* MenuLlegirElQueSEscriu;
+    QAction* MenuPrediccioDeParaules;
+    QAction* MenuEsborrarLesParaulesApreses;
     QAction* MenuLlegeixLoDeLaCarpetaSensePosarHiRes;
     QAction* MenuLlegeixLoSeleccionat;
     QAction* MenuSeleccionaTotTeclesEstandar;
@@ -96,13 +100,9 @@ class TFormPrincipal : public QMainWindow {
 
     // --- state -------------------------------------------------------------------------
     platform::HWND FinestraReceptora = 0;
-    bool LecturaPausada = false;
     bool TeclesDeControl = true;
-    int XEscaneig = 20;
-    std::string TextEscaneigAnterior;
-    QTreeWidgetItem* GrupDuesVegades = nullptr;
-    int FillsGrup = 0;
-    int SaltsGrup = 0;
+    // Scanning's bookkeeping between steps; the dispatch tells it what a press did.
+    scan::ScanState<QTreeWidgetItem*> EstatEscaneig;
 
     // --- start-up, shutdown and the small commands -----------------------------------------
     void FormCreate();
@@ -150,6 +150,21 @@ class TFormPrincipal : public QMainWindow {
     void ButtonBloqMajusculesClick();
     void MenuEnviarLesTeclesALAplicacioActivaClick();
 
+    // --- word prediction ------------------------------------------------------------------
+    // Off until the user ticks it: a group of predicted words at the top of the tree.
+    output::PredictionGroup Prediccions;
+    void MenuPrediccioDeParaulesClick();
+    void MenuEsborrarLesParaulesApresesClick();
+    // Loads the model of the interface language and shows the group; says once a run when
+    // the lexicon is missing or what was learned was damaged.
+    void EngegarPrediccio();
+    // Refills the group for the word being typed, at the tree's top.
+    void RefrescarPrediccions();
+    // After a change of the interface language: its lexicon and the group's label.
+    void SeguirLlenguaAmbPrediccio();
+    // Another receiving window: the word being typed there is not known.
+    void SeguirAltraFinestra();
+
     // --- receiving window -------------------------------------------------------------------
     void TimerCercaHandleFinestraTimer();
     void MenuAjustarlagrandriadelafinestrareceptoraClick();
@@ -170,7 +185,6 @@ class TFormPrincipal : public QMainWindow {
     void PopupHomeClick();
     void MenuUPCTVClick();
     void EditVelocitatChange();
-    void EnviarAVocelia(const std::string& text);
     void ObrirVocelia();
     void MenuSapi51Click();
     void MenuIdiomaSapi51Click();
@@ -269,18 +283,14 @@ class TFormPrincipal : public QMainWindow {
     void WireSpeech();
     void WireVocelia();
     void WireLanguages();
-
-    // The bridge program: looks its window up into FinestraVocelia, or starts it.
-    bool BuscarVocelia();
-    void ArrencarVocelia();
+    void WirePrediction();
+    bool prediccioAvisada_ = false;
 
     // Speech: the toolbar layouts of the reading states and the steps of the read button.
     void DisposicioRepos();
     void DisposicioLectura();
     void DisposicioPausa();
     std::string HintLectura() const;
-    bool MotorDisponible() const;
-    bool MotorOcupat() const;
     void AplicarVelocitat();
     void PortarFinestraReceptora();
     void CopiarTextReceptor();

@@ -20,6 +20,8 @@ enum class Element {
     MenuActivarLEscaneigAutomatic,
     MenuLlegirlateclaEnEscaneigAutomatic,
     MenuLlegirElQueSEscriu,
+    MenuPrediccioDeParaules,
+    MenuEsborrarLesParaulesApreses,
     MenuLlegeixLoDeLaCarpetaSensePosarHiRes,
     MenuLlegeixLoSeleccionat,
     MenuSeleccionaTotTeclesEstandar,
@@ -32,7 +34,7 @@ enum class Element {
     MenuParlantDe,
     MenuSortir,
 };
-inline constexpr int kElementsTraduits = 19;
+inline constexpr int kElementsTraduits = 21;
 
 // The caption of an item in a language, in Windows-1252.
 const char* Text(Element element, Llengua llengua);

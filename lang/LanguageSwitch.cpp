@@ -33,6 +33,8 @@ std::array<QAction*, lang::kElementsTraduits> ElementsTraduits(const TFormPrinci
             form.MenuActivarLEscaneigAutomatic,
             form.MenuLlegirlateclaEnEscaneigAutomatic,
             form.MenuLlegirElQueSEscriu,
+            form.MenuPrediccioDeParaules,
+            form.MenuEsborrarLesParaulesApreses,
             form.MenuLlegeixLoDeLaCarpetaSensePosarHiRes,
             form.MenuLlegeixLoSeleccionat,
             form.MenuSeleccionaTotTeclesEstandar,
@@ -67,6 +69,7 @@ void CanviarLlengua(TFormPrincipal& form, Llengua llengua) {
     MarcarLlengua(form, llengua);
     form.AplicarVeu();
     PosarTextos(form, llengua);
+    form.SeguirLlenguaAmbPrediccio();
 }
 
 }  // namespace

@@ -7,17 +7,17 @@
 
 namespace output {
 
-QTreeWidgetItem* NodeSeleccionat(const QTreeWidget& tree) {
+QTreeWidgetItem* SelectedNode(const QTreeWidget& tree) {
     const QList<QTreeWidgetItem*> selected = tree.selectedItems();
     return selected.isEmpty() ? nullptr : selected.first();
 }
 
-std::string TextSeleccionat(const QTreeWidget& tree) {
-    const QTreeWidgetItem* node = NodeSeleccionat(tree);
+std::string SelectedText(const QTreeWidget& tree) {
+    const QTreeWidgetItem* node = SelectedNode(tree);
     return node ? KeyTree::TextOf(node) : std::string();
 }
 
-bool EsDelArbre(const QTreeWidget& tree, const QTreeWidgetItem* node) {
+bool IsInTree(const QTreeWidget& tree, const QTreeWidgetItem* node) {
     if (!node) return false;
     for (QTreeWidgetItemIterator it(const_cast<QTreeWidget*>(&tree)); *it; ++it) {
         if (*it == node) return true;

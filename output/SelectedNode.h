@@ -8,12 +8,12 @@ class QTreeWidgetItem;
 namespace output {
 
 // The tree's selected node, or nullptr before any node has been selected.
-QTreeWidgetItem* NodeSeleccionat(const QTreeWidget& tree);
+QTreeWidgetItem* SelectedNode(const QTreeWidget& tree);
 
 // The selected node's text as Windows-1252 bytes; empty when nothing is selected.
-std::string TextSeleccionat(const QTreeWidget& tree);
+std::string SelectedText(const QTreeWidget& tree);
 
 // Whether the node is still one of the tree's nodes; a keyboard load replaces them all.
-bool EsDelArbre(const QTreeWidget& tree, const QTreeWidgetItem* node);
+bool IsInTree(const QTreeWidget& tree, const QTreeWidgetItem* node);
 
 }  // namespace output

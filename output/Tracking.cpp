@@ -17,6 +17,7 @@ void TFormPrincipal::TimerCercaHandleFinestraTimer() {
     const platform::HWND foreground = desktop.GetForegroundWindow();
     if (foreground == desktop.HandleOf(this)) return;
     if (AboutBox && foreground == desktop.HandleOf(AboutBox)) return;
+    if (foreground != FinestraReceptora) SeguirAltraFinestra();
     FinestraReceptora = foreground;
     if (foreground != 0) desktop.BringWindowToTop(foreground);
     std::array<char, kTitleBuffer> title{};

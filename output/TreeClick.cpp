@@ -6,25 +6,19 @@
 #include "output/ReceivingWindow.h"
 #include "output/SelectedNode.h"
 #include "platform/Constants.h"
-#include "scan/ScanDesign.h"
+#include "predict/Letters.h"
 
 namespace {
 
 void ObrirOTancarGrup(TFormPrincipal& form, QTreeWidgetItem* group) {
-    const bool counting = form.MenuPassarDuesVegades->isChecked();
+    const bool passTwice = form.MenuPassarDuesVegades->isChecked();
     if (group->isExpanded()) {
         form.Tree->CollapseAll();
-        form.XEscaneig = scan::kColumnaInicial;
-        if (counting) form.FillsGrup = form.SaltsGrup = 0;
+        form.EstatEscaneig.GroupsClosed(passTwice);
         return;
     }
     group->setExpanded(true);
-    form.XEscaneig += form.Tree->indentation();
-    if (counting) {
-        form.FillsGrup = group->childCount();
-        form.SaltsGrup = -1;
-        form.GrupDuesVegades = group;
-    }
+    form.EstatEscaneig.GroupOpened(group, group->childCount(), form.Tree->indentation(), passTwice);
 }
 
 // Enter and Backspace go through the character path, the other special keys as one
@@ -37,33 +31,56 @@ void EnviarTeclaEspecial(TFormPrincipal& form, const keys::SpecialKey& key) {
     }
 }
 
+// What a key types: its characters, or a special key sent on its own; and whether its group
+// closes after it.
+struct Tecleig {
+    std::string typed;
+    const keys::SpecialKey* special = nullptr;
+    bool collapseAfter = true;
+};
+
+Tecleig QueTeclejar(TFormPrincipal& form, const QTreeWidgetItem* key, const std::string& text) {
+    // A predicted word types the rest of itself, whatever its letters would name.
+    if (form.Prediccions.IsPrediction(key)) {
+        const char middleDot =
+            form.desktop.SpanishLayoutActive() ? predict::kFullStop : predict::kMiddleDot;
+        return {form.Prediccions.CompletionFor(key, middleDot).value_or("")};
+    }
+    if (keys::IsSpaceName(text)) return {" "};
+    // Special, digit and operator keys leave their group open, so several can follow.
+    if (const keys::SpecialKey* special = keys::FindSpecialKey(text)) return {"", special, false};
+    if (keys::IsDigitOrOperator(text)) return {text, nullptr, false};
+    return {text};
+}
+
+// Word prediction follows what was typed: the characters, or a caret that moved.
+void SeguirElText(TFormPrincipal& form, const Tecleig& tecleig) {
+    if (!tecleig.special) {
+        form.Prediccions.Typed(tecleig.typed);
+    } else if (tecleig.special->send == keys::SpecialSend::Character) {
+        form.Prediccions.Typed(std::string(1, static_cast<char>(tecleig.special->code)));
+    } else {
+        form.Prediccions.CaretMoved();
+    }
+}
+
 void TeclejarTecla(TFormPrincipal& form, const QTreeWidgetItem* key, bool receiverInFront) {
     const std::string text = keys::LowerAscii(KeyTree::TextOf(key));
     if (form.MenuLlegirElQueSEscriu->isChecked()) form.LlegirTecla(text);
     const bool sending = form.MenuEnviarLesTeclesALAplicacioActiva->isChecked();
-    const bool canSend = sending && receiverInFront;
-    std::string typed = text;
-    const keys::SpecialKey* special = nullptr;
-    // Special, digit and operator keys leave their group open, so several can follow.
-    bool collapseAfter = true;
-    if (keys::IsSpaceName(text)) {
-        typed = " ";
-    } else if ((special = keys::FindSpecialKey(text))) {
-        typed.clear();
-        collapseAfter = false;
-    } else if (keys::IsDigitOrOperator(text)) {
-        collapseAfter = false;
-    }
-    if (canSend) {
-        if (special) EnviarTeclaEspecial(form, *special);
-        for (char character : typed) form.EnviarCaracter(character);
-    } else if (sending && (special || !typed.empty())) {
+    const Tecleig tecleig = QueTeclejar(form, key, text);
+    if (sending && receiverInFront) {
+        if (tecleig.special) EnviarTeclaEspecial(form, *tecleig.special);
+        for (char character : tecleig.typed) form.EnviarCaracter(character);
+        SeguirElText(form, tecleig);
+    } else if (sending && (tecleig.special || !tecleig.typed.empty())) {
         // Typed into whatever window has the focus, the key would do harm: it is not sent,
         // and the user hears that it was not.
         form.desktop.MessageBeep(platform::MB_ICONEXCLAMATION);
     }
     form.AvisarCaracterOmes();
-    if (collapseAfter) form.Tree->CollapseAll();
+    if (tecleig.collapseAfter) form.Tree->CollapseAll();
+    form.RefrescarPrediccions();
     form.ReiniciarEscaneig();
 }
 
@@ -72,7 +89,7 @@ void TeclejarTecla(TFormPrincipal& form, const QTreeWidgetItem* key, bool receiv
 void TFormPrincipal::TreeClick() {
     // The node chosen by this click, held apart from the selection: another click handled
     // while the receiving window is brought back must not change what this one types.
-    QTreeWidgetItem* selected = output::NodeSeleccionat(*Tree);
+    QTreeWidgetItem* selected = output::SelectedNode(*Tree);
     const QPersistentModelIndex chosen(Tree->indexFromItem(selected));
     const bool aKey = selected && selected->childCount() == 0;
     TimerCercaHandleFinestra.SetEnabled(false);
@@ -81,7 +98,7 @@ void TFormPrincipal::TreeClick() {
     // Only a key needs the receiving window: it waits for a slow window manager.
     const bool receiverInFront = aKey ? output::EsperarAlDavant(desktop, FinestraReceptora)
                                       : output::PortarAlDavant(desktop, FinestraReceptora);
-    TextEscaneigAnterior.clear();
+    EstatEscaneig.Pressed();
     if (QTreeWidgetItem* node = Tree->itemFromIndex(chosen)) {
         if (node->childCount() > 0) {
             ObrirOTancarGrup(*this, node);

@@ -35,13 +35,13 @@ void RessaltarFilaActual(TFormPrincipal& form) {
 }
 
 void PosarPunterALaFila(TFormPrincipal& form) {
-    const QTreeWidgetItem* highlighted = output::NodeSeleccionat(*form.Tree);
+    const QTreeWidgetItem* highlighted = output::SelectedNode(*form.Tree);
     if (!highlighted) return;
     const int points = PuntsDeLaFont(form.Tree->font());
     for (int y : AlcadesDeSondeig(points, form.Tree->viewport()->height())) {
         // A hit test by row: the column does not matter.
         if (form.Tree->itemAt(0, y) == highlighted) {
-            MourePunter(form, form.XEscaneig, y);
+            MourePunter(form, form.EstatEscaneig.Column(), y);
             return;
         }
     }
@@ -52,23 +52,23 @@ void PosarPunterAlPrincipi(TFormPrincipal& form) {
 }
 
 bool RetornarAlGrup(TFormPrincipal& form) {
-    if (!form.MenuPassarDuesVegades->isChecked() || form.FillsGrup <= 0) return false;
-    if (++form.SaltsGrup != form.FillsGrup) return false;
-    if (output::EsDelArbre(*form.Tree, form.GrupDuesVegades)) {
-        form.Tree->setCurrentItem(form.GrupDuesVegades);
-        KeyTree::CollapseWithDescendants(form.GrupDuesVegades);
+    if (!form.EstatEscaneig.CountStep(form.MenuPassarDuesVegades->isChecked(),
+                                      form.Tree->indentation())) {
+        return false;
+    }
+    QTreeWidgetItem* group = form.EstatEscaneig.CountedGroup();
+    if (output::IsInTree(*form.Tree, group)) {
+        form.Tree->setCurrentItem(group);
+        KeyTree::CollapseWithDescendants(group);
     }
     form.TimerEscaneig.SetEnabled(false);
-    form.XEscaneig -= form.Tree->indentation();
-    form.FillsGrup = form.SaltsGrup = 0;
-    form.TextEscaneigAnterior.clear();
     return true;
 }
 
 bool LlegirTeclaRessaltada(TFormPrincipal& form) {
-    if (!output::NodeSeleccionat(*form.Tree)) return false;
-    if (!form.LlegirTecla(keys::LowerAscii(output::TextSeleccionat(*form.Tree)))) return false;
-    form.TextEscaneigAnterior = output::TextSeleccionat(*form.Tree);
+    if (!output::SelectedNode(*form.Tree)) return false;
+    if (!form.LlegirTecla(keys::LowerAscii(output::SelectedText(*form.Tree)))) return false;
+    form.EstatEscaneig.Remember(output::SelectedText(*form.Tree));
     form.TimerCercaHandleFinestra.SetEnabled(true);
     TornarALaFinestraReceptora(form);
     // The key stays highlighted while it is spoken; clicks and commands are handled meanwhile.

@@ -26,13 +26,13 @@ void TFormPrincipal::TimerEscaneigTimer() {
         return;
     }
     // A highlight that did not move has reached the end of the list.
-    if (output::TextSeleccionat(*Tree) == TextEscaneigAnterior) {
+    if (EstatEscaneig.EndOfList(output::SelectedText(*Tree))) {
         ReiniciarEscaneig();
     } else if (MenuLlegirlateclaEnEscaneigAutomatic->isChecked() &&
                scan::LlegirTeclaRessaltada(*this)) {
         return;
     }
-    TextEscaneigAnterior = output::TextSeleccionat(*Tree);
+    EstatEscaneig.Remember(output::SelectedText(*Tree));
     TimerCercaHandleFinestra.SetEnabled(true);
     scan::TornarALaFinestraReceptora(*this);
 }

@@ -3,5 +3,9 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$root/build}"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+# In the environment, ORVALET_WERROR=ON makes every warning an error and ORVALET_LINE_TABLES=ON
+# keeps only line tables as debug information, as CI builds.
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DORVALET_WERROR="${ORVALET_WERROR:-OFF}" -DORVALET_LINE_TABLES="${ORVALET_LINE_TABLES:-OFF}" \
+    "$@" >/dev/null
 ninja -C "$build" -j"$(nproc)" ${NINJA_TARGETS:-}

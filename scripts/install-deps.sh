@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     # build
-    cmake ninja-build g++ pkg-config clang libfuzzer-14-dev libclang-rt-14-dev
+    cmake ninja-build g++ pkg-config clang clang-format libfuzzer-14-dev libclang-rt-14-dev
     qt6-base-dev libx11-dev libxtst-dev libxext-dev libgtest-dev libgmock-dev
     # speech library and bridge
     libespeak-ng-dev espeak-ng libpcaudio-dev

@@ -41,7 +41,7 @@ void TFormPrincipal::RecarregarUpcTV() {
                             platform::MB_OK | platform::MB_ICONINFORMATION);
         DesactivarControlsDeLectura();
         // Nothing can go on or be resumed in a library that is gone.
-        LecturaPausada = false;
+        programa.LecturaPausada = false;
         ButtonPararClick();
         return;
     }
@@ -76,6 +76,7 @@ void TFormPrincipal::PopupHomeClick() {
 void TFormPrincipal::MenuUPCTVClick() {
     if (MenuUPCTV->isChecked()) return;
     MenuUPCTV->setChecked(true);
+    programa.motor = &programa.motorUpcTV;
     // The voices stay out of reach while there is no library to speak them.
     PopupVeuDe->setEnabled(programa.upctv.Loaded());
     MenuSapi51->setChecked(false);

@@ -37,15 +37,15 @@ void TFormPrincipal::ButtonLecturaClick() {
     TimerCercaHandleFinestra.SetEnabled(false);
     DisposicioLectura();
     PortarFinestraReceptora();
-    if (LecturaPausada) {
-        programa.upctv.Resume();
+    if (programa.LecturaPausada) {
+        programa.motor->Resume();
         // The poll may have stopped during the pause; it has to see this reading end.
         programa.LecturaEnCurs = true;
         TimerStatusUpcTV.SetEnabled(true);
     } else {
         IniciarLectura();
     }
-    LecturaPausada = false;
+    programa.LecturaPausada = false;
     TimerCercaHandleFinestra.SetEnabled(true);
 }
 
@@ -112,6 +112,6 @@ void TFormPrincipal::ArrencadaFallida() {
 
 void TFormPrincipal::ButtonPausaClick() {
     DisposicioPausa();
-    LecturaPausada = true;
-    programa.upctv.Pause();
+    programa.LecturaPausada = true;
+    programa.motor->Pause();
 }

@@ -32,9 +32,4 @@ inline constexpr const char* kMissatgeSenseSo =
     "altre aplicaci\xF3 que la fa servir. Si \xE9s aix\xED pareu aquesta aplicaci\xF3 i "
     "torneu-ho a provar.";
 
-// The suite settings file through which the bridge program reports whether it speaks.
-inline constexpr const char* kFitxerSuite = "projectebrunvol.ini";
-inline constexpr const char* kSeccioVocelia = "VOCELIA";
-inline constexpr const char* kClauStatus = "STATUS";
-
 }  // namespace speech

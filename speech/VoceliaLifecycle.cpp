@@ -2,8 +2,8 @@
 
 #include "app/DesignTexts.h"
 #include "app/TFormPrincipal.h"
-#include "speech/VoceliaDesign.h"
-#include "speech/VoceliaSuite.h"
+#include "speech/protocol/VoceliaDesign.h"
+#include "speech/protocol/VoceliaSuite.h"
 
 using namespace speech;
 
@@ -18,17 +18,18 @@ void TFormPrincipal::RestaurarSintetitzador() {
     if (LlegirSintetitzador() != kMotorSapi51 || !MenuSapi51->isEnabled()) return;
     MenuSapi51Click();
     Espera(design::kStartupWaitMs);
-    if (!Tancada() && BuscarVocelia()) desktop.SendMessageA(programa.FinestraVocelia, kMissatgeArrencada, 0, 0);
+    if (!Tancada() && programa.vocelia.BuscarVocelia())
+        desktop.SendMessageA(programa.vocelia.FinestraVocelia(), kMissatgeArrencada, 0, 0);
 }
 
 void TFormPrincipal::TancarVocelia() {
     EscriureVocelia(kClauOrvaletTancat, kValorFals);
     EscriureVocelia(kClauProgramaExecutantSe, kValorFals);
     // Whichever engine is chosen, a running bridge must not outlive the keyboard.
-    const bool demanat = BuscarVocelia();
-    if (demanat) desktop.SendMessageA(programa.FinestraVocelia, platform::WM_CLOSE, 0, 0);
+    const bool demanat = programa.vocelia.BuscarVocelia();
+    if (demanat) desktop.SendMessageA(programa.vocelia.FinestraVocelia(), platform::WM_CLOSE, 0, 0);
     // One it started and that does not go when asked, or whose window was never found, is
     // ended; the suite file is written once the bridge is done with it.
-    programa.vocelies.Acabar(demanat ? kEsperaTancamentMs : 0);
-    EscriureSintetitzador(MenuSapi51->isChecked() ? kMotorSapi51 : kMotorUPCTV);
+    programa.startedBridges.End(demanat ? kEsperaTancamentMs : 0);
+    EscriureSintetitzador(programa.motor->Name());
 }

@@ -2,10 +2,11 @@
 #include <QMenu>
 
 #include "app/TFormPrincipal.h"
-#include "speech/VoceliaDesign.h"
-#include "speech/VoceliaSuite.h"
+#include "speech/protocol/VoceliaDesign.h"
+#include "speech/protocol/VoceliaSuite.h"
 
 void TFormPrincipal::WireVocelia() {
+    programa.vocelia.SetKeyboardWindow([this] { return desktop.HandleOf(this); });
     OnClick(MenuSapi51, &TFormPrincipal::MenuSapi51Click);
     OnClick(MenuIdiomaSapi51, &TFormPrincipal::MenuIdiomaSapi51Click);
 }
@@ -15,6 +16,7 @@ void TFormPrincipal::MenuSapi51Click() {
         MenuUPCTV->setChecked(false);
         PopupVeuDe->setEnabled(false);
         MenuSapi51->setChecked(true);
+        programa.motor = &programa.vocelia;
         MenuIdiomaSapi51->setEnabled(true);
         speech::EscriureVocelia(speech::kClauNombreSintetitzadors, speech::kCapSintetitzador);
     }

@@ -4,8 +4,8 @@
 #include <utility>
 
 #include "platform/Cp1252.h"
-#include "speech/VoceliaDesign.h"
-#include "speech/VoceliaSuite.h"
+#include "speech/protocol/VoceliaDesign.h"
+#include "speech/protocol/VoceliaSuite.h"
 #include "vocelia/Speech.h"
 #include "vocelia/VoceliaTexts.h"
 

@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-#include "app/DesignTexts.h"
 #include "platform/Cp1252.h"
+#include "speech/protocol/VoceliaDesign.h"
 #include "vocelia/QtSpeech.h"
 #include "vocelia/VoceliaTexts.h"
 
@@ -19,7 +19,7 @@ VoceliaWindow::VoceliaWindow(QtSpeech& speech)
       notice_(new QLabel(this)),
       text_(new QLineEdit(this)),
       saved_(LlegirEleccio()) {
-    setWindowTitle(platform::ToQString(design::kVoceliaTitle));
+    setWindowTitle(platform::ToQString(speech::kVoceliaTitle));
     text_->setReadOnly(true);
     notice_->setWordWrap(true);
     auto* layout = new QFormLayout(this);

@@ -1,7 +1,7 @@
 #include "vocelia/VoiceChoice.h"
 
 #include "platform/Cp1252.h"
-#include "speech/VoceliaSuite.h"
+#include "speech/protocol/VoceliaSuite.h"
 
 namespace {
 

@@ -1,34 +1,35 @@
-// Click latency: how long a left click on a key of the real keyboard takes, from the release
-// of the button, to arrive as a character in a text window. The text window belongs to this
-// bench and the click is sent with XTest on the bench's own connection, so both ends are
-// timestamped in-process on one clock. Before each click the text window gets the focus
-// back, as a user working in it would give it. Run it on a desktop, e.g. through
-// tests/e2e/desktop.sh.
+// Click latency: how long a left click on a key of the real keyboard takes, from the moment
+// the key acts (the release of the button for Orvalet, whose keys act on a click; the press
+// when a keyboard types on the press), to arrive as a character in a text window. The text
+// window belongs to this bench and the click is sent with XTest on the bench's own
+// connection, so both ends are timestamped in-process on one clock. Before each click the
+// text window gets the focus back, as a user working in it would give it. In the same run it
+// times the floor, a key sent with XTest straight to the text window, and Onboard when it is
+// installed. Run it on a desktop, e.g. through tests/e2e/desktop.sh.
 //
 // Usage: bench_click_latency ORVALET [PRESSES]   (default 100)
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFile>
-#include <QFont>
 #include <QPlainTextEdit>
 #include <QProcess>
-#include <QTemporaryDir>
+#include <QStandardPaths>
 #include <QTimer>
-#include <QTreeWidget>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "platform/x11/X11Desktop.h"
+#include "tests/support/OrvaletProcess.h"
+#include "tests/support/PointerClicks.h"
+#include "tests/support/TestDesktop.h"
+#include "tests/support/XTestInput.h"
 
-// Last: Xlib's macros would clash with names in Qt's headers.
-#include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
+// Last: the keysym names are macros.
+#include <X11/keysym.h>
 
 namespace {
 
@@ -37,7 +38,6 @@ constexpr int kDefaultPresses = 100;
 constexpr int kWarmUp = 5;
 constexpr int kArrivalLimitMs = 2000;
 constexpr int kSetUpLimitMs = 10000;
-constexpr int kPollMs = 5;
 // Longer than the double-click interval, so that every click is a single click.
 constexpr int kBetweenClicksMs = 500;
 // A person holds the button down about this long; the key acts on the release.
@@ -47,158 +47,103 @@ constexpr int kYRow = 32;
 constexpr int kLeftButton = 1;
 constexpr int kRightButton = 3;
 constexpr const char* kReceiverTitle = "click latency receiver";
-constexpr const char* kKeyboardTitle = "Orvalet";
-// A settings file that already names the interface language: no first-run dialog.
-constexpr char kSettings[] = "[Quarnel Orvalet]\r\nLlengua=Catal\xE0\r\n";
+constexpr const char* kOnboardTitle = "Onboard";
+// Onboard on the lower part of the screen, away from the text window and from Orvalet.
+const QStringList kOnboardArguments{"-x", "0", "-y", "480", "-s", "700x240"};
+// Where Onboard's letter keys are sought: fractions of its window across and down.
+constexpr double kLetterRowsFrom = 0.3, kLetterRowsTo = 0.7, kSearchStep = 0.05;
 
-struct Point {
-    int x = -1;
-    int y = -1;
-    bool operator==(const Point&) const = default;
-};
+using e2e::Point;
+using e2e::TheDesktop;
+using e2e::XTestInput;
 
-bool WaitUntil(platform::Desktop& desktop, const std::function<bool()>& condition, int limitMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > limitMs) return false;
-        desktop.WaitForMessages(kPollMs);
-    }
-    return true;
-}
-
-std::string TitleOf(platform::Desktop& desktop, platform::HWND window) {
-    char title[256] = {};
-    desktop.GetWindowTextA(window, title, sizeof title);
-    return title;
-}
-
-platform::HWND FindWindowTitled(platform::Desktop& desktop, const std::string& title) {
-    platform::HWND found = 0;
-    desktop.EnumWindows([&](platform::HWND window) {
-        if (TitleOf(desktop, window) == title) found = window;
-        return found == 0;
-    });
-    return found;
-}
-
-// The real keyboard, with a settings folder of its own.
-class KeyboardProcess {
+// Onboard started for the run and stopped at its end; it keeps its settings in GSettings,
+// so a run leaves nothing behind.
+class OnboardProcess {
   public:
-    explicit KeyboardProcess(const QString& program) {
-        QFile file(config_.filePath("orvalet.ini"));
-        if (file.open(QIODevice::WriteOnly)) file.write(kSettings);
-        file.close();
+    explicit OnboardProcess(const QString& program) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_CONFIG_HOME", config_.path());
+        environment.insert("GSETTINGS_BACKEND", "memory");
         process_.setProcessEnvironment(environment);
         process_.setProcessChannelMode(QProcess::ForwardedChannels);
-        process_.start(program, {});
+        process_.start(program, kOnboardArguments);
     }
-    ~KeyboardProcess() {
+    ~OnboardProcess() {
         process_.terminate();
         if (!process_.waitForFinished(3000)) process_.kill();
         process_.waitForFinished(3000);
     }
 
   private:
-    QTemporaryDir config_;
     QProcess process_;
 };
 
-// Synthetic pointer input on a connection of the bench's own.
-class Mouse {
-  public:
-    explicit Mouse(Display* display) : display_(display) {}
-
-    Point Where() const {
-        Window root, child;
-        int x, y, winX, winY;
-        unsigned mask;
-        XQueryPointer(display_, DefaultRootWindow(display_), &root, &child, &x, &y, &winX, &winY,
-                      &mask);
-        return {x, y};
-    }
-    void MoveAndPress(Point at, int button) {
-        XTestFakeMotionEvent(display_, -1, at.x, at.y, CurrentTime);
-        XTestFakeButtonEvent(display_, button, True, CurrentTime);
-        XFlush(display_);
-    }
-    void Release(int button) {
-        XTestFakeButtonEvent(display_, button, False, CurrentTime);
-        XFlush(display_);
-    }
-    void Click(platform::Desktop& desktop, Point at, int button) {
-        MoveAndPress(at, button);
-        desktop.WaitForMessages(kHoldMs);
-        Release(button);
-        desktop.WaitForMessages(kBetweenClicksMs);
-    }
-
-  private:
-    Display* display_;
-};
-
-// The height of a row of the keyboard's tree: the same toolkit, style and design font
-// (11 pixels, bold) give the same rows in this process.
-int RowHeight() {
-    QTreeWidget tree;
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    font.setBold(true);
-    tree.setFont(font);
-    tree.setUniformRowHeights(true);
-    tree.addTopLevelItem(new QTreeWidgetItem(QStringList{QStringLiteral("B")}));
-    return tree.sizeHintForRow(0);
+// A person's click: pressed, held, released, then a pause.
+void PersonClick(XTestInput& input, Point at, int button) {
+    input.MoveAndPress(at, button);
+    TheDesktop().WaitForMessages(kHoldMs);
+    input.Release(button);
+    TheDesktop().WaitForMessages(kBetweenClicksMs);
 }
 
 // Scanning, switched on and off with the right button, puts the pointer on the first key at
 // (20, 4) of the tree's client area; from there the place of the key Y follows.
-bool FindKeyY(platform::Desktop& desktop, Mouse& mouse, platform::HWND keyboard, Point* keyY) {
+std::optional<Point> FindKeyY(XTestInput& input, platform::HWND keyboard) {
     platform::Rect frame;
-    if (!desktop.GetWindowRect(keyboard, &frame)) return false;
+    if (!TheDesktop().GetWindowRect(keyboard, &frame)) return std::nullopt;
     const Point onTree{(frame.left + frame.right) / 2, frame.bottom - 60};
-    mouse.Click(desktop, onTree, kRightButton);
-    if (!WaitUntil(
-            desktop, [&] { return !(mouse.Where() == onTree); }, kSetUpLimitMs)) {
-        return false;
+    PersonClick(input, onTree, kRightButton);
+    if (!e2e::WaitFor([&] { return !(input.Where() == onTree); }, kSetUpLimitMs)) {
+        return std::nullopt;
     }
-    const Point firstKey = mouse.Where();
-    mouse.Click(desktop, firstKey, kRightButton);
-    const int rowHeight = RowHeight();
-    *keyY = {firstKey.x - 20 + 40, firstKey.y - 4 + kYRow * rowHeight + rowHeight / 2};
-    return true;
+    const Point firstKey = input.Where();
+    PersonClick(input, firstKey, kRightButton);
+    const int rowHeight = e2e::RowHeight();
+    return Point{firstKey.x - 20 + 40, firstKey.y - 4 + kYRow * rowHeight + rowHeight / 2};
 }
 
-enum class Outcome { Arrived, Lost, BeforeRelease };
+// One press and release of a key, by whatever means: the press, then the release.
+struct Press {
+    std::function<void()> down;
+    std::function<void()> up;
+};
 
-// Gives the text window the focus and waits until the keyboard's caption shows it, as when
-// the user has been working in it; then clicks the key and times the release to the text.
-Outcome TimeOneClick(platform::Desktop& desktop, Mouse& mouse, QPlainTextEdit& editor,
-                     platform::HWND keyboard, Point key, double* ms) {
+enum class Outcome { Arrived, Lost };
+
+// Gives the text window the focus, waits until the keyboard is ready for it, then presses
+// and releases after a person's hold. The time runs from the release, or from the press when
+// the character came during the hold.
+Outcome TimeOne(QPlainTextEdit& editor, const Press& press, const std::function<void()>& ready,
+                double* ms) {
+    platform::Desktop& desktop = TheDesktop();
     desktop.BringWindowToTop(desktop.HandleOf(&editor));
-    WaitUntil(
-        desktop, [&] { return TitleOf(desktop, keyboard) == kReceiverTitle; }, kArrivalLimitMs);
-    const QString before = editor.toPlainText();
-    mouse.MoveAndPress(key, kLeftButton);
-    desktop.WaitForMessages(kHoldMs);
-    if (editor.toPlainText() != before) {
-        mouse.Release(kLeftButton);
-        return Outcome::BeforeRelease;
-    }
+    ready();
     QEventLoop loop;
     QElapsedTimer clock;
     *ms = -1;
     const auto changed = QObject::connect(&editor, &QPlainTextEdit::textChanged, [&] {
-        *ms = clock.nsecsElapsed() / 1e6;
+        if (*ms < 0) *ms = clock.nsecsElapsed() / 1e6;
         loop.quit();
     });
-    QTimer::singleShot(kArrivalLimitMs, &loop, &QEventLoop::quit);
     clock.start();
-    mouse.Release(kLeftButton);
+    press.down();
+    QTimer::singleShot(kHoldMs, &loop, &QEventLoop::quit);
     loop.exec();
+    const double heldMs = clock.nsecsElapsed() / 1e6;
+    const bool onThePress = *ms >= 0;
+    press.up();
+    if (!onThePress) {
+        QTimer::singleShot(kArrivalLimitMs, &loop, &QEventLoop::quit);
+        loop.exec();
+        if (*ms >= 0) *ms -= heldMs;
+    }
     QObject::disconnect(changed);
     desktop.WaitForMessages(kBetweenClicksMs);
+    // Keep the text short so the editor's own work stays the same for every press.
+    if (editor.document()->characterCount() > 100) {
+        const QSignalBlocker quiet(&editor);
+        editor.clear();
+    }
     return *ms < 0 ? Outcome::Lost : Outcome::Arrived;
 }
 
@@ -206,9 +151,97 @@ double Percentile(const std::vector<double>& sorted, double fraction) {
     return sorted[static_cast<size_t>(fraction * static_cast<double>(sorted.size() - 1))];
 }
 
-int Fail(const char* why) {
-    std::fprintf(stderr, "bench_click_latency: %s\n", why);
-    return 1;
+// Times a number of presses after a warm-up and prints the figures; returns how many were
+// lost.
+int Measure(const char* what, int presses, QPlainTextEdit& editor, const Press& press,
+            const std::function<void()>& ready) {
+    std::vector<double> times;
+    int lost = 0;
+    for (int i = 0; i < kWarmUp + presses; ++i) {
+        double ms = -1;
+        const Outcome outcome = TimeOne(editor, press, ready, &ms);
+        if (i < kWarmUp) continue;
+        if (outcome == Outcome::Arrived) times.push_back(ms);
+        if (outcome == Outcome::Lost) ++lost;
+    }
+    std::printf("%s, %zu presses (%d lost):\n", what, times.size(), lost);
+    if (times.empty()) return lost;
+    std::sort(times.begin(), times.end());
+    std::printf("  median %.3f ms, p10 %.3f ms, p90 %.3f ms, min %.3f ms, max %.3f ms\n",
+                Percentile(times, 0.5), Percentile(times, 0.1), Percentile(times, 0.9),
+                times.front(), times.back());
+    return lost;
+}
+
+Press Click(XTestInput& input, Point at) {
+    return {[&input, at] { input.MoveAndPress(at, kLeftButton); },
+            [&input] { input.Release(kLeftButton); }};
+}
+
+// A point on Onboard's window where a click types a single letter into the editor.
+std::optional<Point> FindOnboardLetter(XTestInput& input, QPlainTextEdit& editor,
+                                       platform::HWND onboard) {
+    platform::Desktop& desktop = TheDesktop();
+    platform::Rect frame;
+    if (!desktop.GetWindowRect(onboard, &frame)) return std::nullopt;
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    for (double down = kLetterRowsFrom; down <= kLetterRowsTo; down += kSearchStep) {
+        for (double across = kSearchStep; across < 1; across += kSearchStep) {
+            const Point at{frame.left + static_cast<int>(across * width),
+                           frame.top + static_cast<int>(down * height)};
+            desktop.BringWindowToTop(desktop.HandleOf(&editor));
+            editor.clear();
+            PersonClick(input, at, kLeftButton);
+            const QString typed = editor.toPlainText();
+            if (typed.size() == 1 && typed.front().isLetter()) return at;
+        }
+    }
+    return std::nullopt;
+}
+
+int MeasureOnboard(int presses, XTestInput& input, QPlainTextEdit& editor) {
+    const QString program = QStandardPaths::findExecutable(QStringLiteral("onboard"));
+    if (program.isEmpty()) {
+        std::printf("Onboard: not installed (Debian package onboard), not measured\n");
+        return 0;
+    }
+    OnboardProcess onboard(program);
+    platform::HWND window = 0;
+    if (!e2e::WaitFor([&] { return (window = e2e::FindWindowTitled(kOnboardTitle)) != 0; },
+                      kSetUpLimitMs)) {
+        std::printf("Onboard: its window did not appear, not measured\n");
+        return 0;
+    }
+    TheDesktop().WaitForMessages(1000);
+    const std::optional<Point> letter = FindOnboardLetter(input, editor, window);
+    if (!letter) {
+        std::printf("Onboard: no letter key found on its window, not measured\n");
+        return 0;
+    }
+    editor.clear();
+    return Measure("Onboard: click on a letter key to character", presses, editor,
+                   Click(input, *letter), [] {});
+}
+
+int MeasureOrvalet(int presses, XTestInput& input, QPlainTextEdit& editor) {
+    e2e::OrvaletProcess keyboard;
+    if (!keyboard.WaitForMainWindow()) {
+        std::fprintf(stderr, "bench_click_latency: the keyboard's window did not appear\n");
+        return 1;
+    }
+    TheDesktop().WaitForMessages(1000);
+    const std::optional<Point> keyY = FindKeyY(input, keyboard.window());
+    if (!keyY) {
+        std::fprintf(stderr, "bench_click_latency: the keyboard's tree was not found\n");
+        return 1;
+    }
+    // As when the user has been working in the text window: the caption shows it.
+    const auto tracking = [&] {
+        e2e::WaitFor([&] { return e2e::TitleOf(keyboard.window()) == kReceiverTitle; },
+                     kArrivalLimitMs);
+    };
+    return Measure("Orvalet: click release on a key to character", presses, editor,
+                   Click(input, *keyY), tracking);
 }
 
 }  // namespace
@@ -220,49 +253,25 @@ int main(int argc, char** argv) {
         return 2;
     }
     const int presses = argc > 2 ? std::max(1, atoi(argv[2])) : kDefaultPresses;
-    auto desktop = platform::CreateX11Desktop();
-    std::unique_ptr<Display, int (*)(Display*)> display(XOpenDisplay(nullptr), XCloseDisplay);
-    if (!display) return Fail("no X display");
-    Mouse mouse(display.get());
+    e2e::OrvaletProcess::SetProgram(QString::fromLocal8Bit(argv[1]));
+    XTestInput input;
+    if (!input.Connected()) {
+        std::fprintf(stderr, "bench_click_latency: no X display\n");
+        return 1;
+    }
 
     QPlainTextEdit editor;
     editor.setWindowTitle(QString::fromLatin1(kReceiverTitle));
     editor.resize(400, 200);
     editor.move(0, 0);
     editor.show();
-    KeyboardProcess process(QString::fromLocal8Bit(argv[1]));
-    platform::HWND keyboard = 0;
-    if (!WaitUntil(
-            *desktop, [&] { return (keyboard = FindWindowTitled(*desktop, kKeyboardTitle)) != 0; },
-            kSetUpLimitMs)) {
-        return Fail("the keyboard's window did not appear");
-    }
-    desktop->WaitForMessages(1000);
-    Point keyY;
-    if (!FindKeyY(*desktop, mouse, keyboard, &keyY))
-        return Fail("the keyboard's tree was not found");
+    e2e::WaitFor([&] { return TheDesktop().BringWindowToTop(TheDesktop().HandleOf(&editor)); },
+                 kSetUpLimitMs);
 
-    std::vector<double> times;
-    int lost = 0, early = 0;
-    for (int press = 0; press < kWarmUp + presses; ++press) {
-        double ms = -1;
-        const Outcome outcome = TimeOneClick(*desktop, mouse, editor, keyboard, keyY, &ms);
-        if (press < kWarmUp) continue;
-        if (outcome == Outcome::Arrived) times.push_back(ms);
-        if (outcome == Outcome::Lost) ++lost;
-        if (outcome == Outcome::BeforeRelease) ++early;
-        // Keep the text short so the editor's own work stays the same for every press.
-        if (editor.document()->characterCount() > 100) {
-            const QSignalBlocker quiet(&editor);
-            editor.clear();
-        }
-    }
-    if (times.empty()) return Fail("no click arrived as a character");
-    std::sort(times.begin(), times.end());
-    std::printf("click release on a key to character, %zu presses (%d lost, %d before release):\n",
-                times.size(), lost, early);
-    std::printf("  median %.3f ms, p10 %.3f ms, p90 %.3f ms, min %.3f ms, max %.3f ms\n",
-                Percentile(times, 0.5), Percentile(times, 0.1), Percentile(times, 0.9),
-                times.front(), times.back());
-    return lost == 0 && early == 0 ? 0 : 1;
+    const Press key{[&] { input.Key(XK_y, true); }, [&] { input.Key(XK_y, false); }};
+    Measure("floor: a key sent straight to the text window", presses, editor, key, [] {});
+    const int orvaletLost = MeasureOrvalet(presses, input, editor);
+    MeasureOnboard(presses, input, editor);
+    e2e::EndTheDesktop();
+    return orvaletLost == 0 ? 0 : 1;
 }

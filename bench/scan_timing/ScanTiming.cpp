@@ -9,26 +9,19 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "platform/x11/X11Desktop.h"
-
-// Last: Xlib's macros would clash with names in Qt's headers.
-#include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
+#include "tests/support/OrvaletProcess.h"
+#include "tests/support/TestDesktop.h"
+#include "tests/support/XTestInput.h"
 
 namespace {
 
@@ -49,40 +42,9 @@ constexpr int kWheelDown = 5;
 // The step box, from the first key's place: the toolbar lies just above the tree.
 constexpr int kStepBoxRight = 145;
 constexpr int kStepBoxUp = 24;
-constexpr const char* kKeyboardTitle = "Orvalet";
-// A settings file that already names the interface language: no first-run dialog.
-constexpr char kSettings[] = "[Quarnel Orvalet]\r\nLlengua=Catal\xE0\r\n";
 
-struct Point {
-    int x = -1;
-    int y = -1;
-    bool operator==(const Point&) const = default;
-};
-
-// The real keyboard, with a settings folder of its own.
-class KeyboardProcess {
-  public:
-    explicit KeyboardProcess(const QString& program) {
-        QFile file(config_.filePath("orvalet.ini"));
-        if (file.open(QIODevice::WriteOnly)) file.write(kSettings);
-        file.close();
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_CONFIG_HOME", config_.path());
-        process_.setProcessEnvironment(environment);
-        process_.setProcessChannelMode(QProcess::ForwardedChannels);
-        process_.start(program, {});
-    }
-    ~KeyboardProcess() {
-        process_.terminate();
-        if (!process_.waitForFinished(3000)) process_.kill();
-        process_.waitForFinished(3000);
-    }
-    qint64 pid() const { return process_.processId(); }
-
-  private:
-    QTemporaryDir config_;
-    QProcess process_;
-};
+using e2e::Point;
+using e2e::XTestInput;
 
 // CPU time (user and system) the process has used so far.
 double CpuMs(qint64 pid) {
@@ -96,34 +58,8 @@ double CpuMs(qint64 pid) {
     return (utime + stime) * 1000.0 / sysconf(_SC_CLK_TCK);
 }
 
-// Synthetic pointer input and the pointer's place, on a connection of the bench's own.
-class Mouse {
-  public:
-    explicit Mouse(Display* display) : display_(display) {}
-
-    Point Where() const {
-        Window root, child;
-        int x, y, winX, winY;
-        unsigned mask;
-        XQueryPointer(display_, DefaultRootWindow(display_), &root, &child, &x, &y, &winX, &winY,
-                      &mask);
-        return {x, y};
-    }
-    void Click(Point at, int button, int times = 1) {
-        XTestFakeMotionEvent(display_, -1, at.x, at.y, CurrentTime);
-        for (int i = 0; i < times; ++i) {
-            XTestFakeButtonEvent(display_, button, True, CurrentTime);
-            XTestFakeButtonEvent(display_, button, False, CurrentTime);
-        }
-        XFlush(display_);
-    }
-
-  private:
-    Display* display_;
-};
-
 // Polls the pointer every millisecond; returns when it has moved, with the time of the move.
-bool WaitForMove(const Mouse& mouse, Clock::time_point* when, int limitMs = kSetUpLimitMs) {
+bool WaitForMove(const XTestInput& mouse, Clock::time_point* when, int limitMs = kSetUpLimitMs) {
     const Point start = mouse.Where();
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(limitMs);
     while (Clock::now() < deadline) {
@@ -144,7 +80,7 @@ struct Run {
 
 // Times `steps` intervals between moves; the CPU is sampled over the first minute (or the
 // whole run when it is shorter).
-bool RecordSteps(const Mouse& mouse, qint64 pid, int steps, int stepMs, Run* run) {
+bool RecordSteps(const XTestInput& mouse, qint64 pid, int steps, int stepMs, Run* run) {
     Clock::time_point last;
     for (int i = 0; i < kSettlingMoves; ++i) {
         if (!WaitForMove(mouse, &last, 3 * stepMs)) return false;
@@ -186,28 +122,6 @@ int Fail(const char* why) {
     return 1;
 }
 
-platform::HWND FindWindowTitled(platform::Desktop& desktop, const std::string& title) {
-    platform::HWND found = 0;
-    desktop.EnumWindows([&](platform::HWND window) {
-        char text[256] = {};
-        desktop.GetWindowTextA(window, text, sizeof text);
-        if (title == text) found = window;
-        return found == 0;
-    });
-    return found;
-}
-
-platform::HWND WaitForKeyboard(platform::Desktop& desktop) {
-    QElapsedTimer clock;
-    clock.start();
-    platform::HWND window = 0;
-    while (window == 0 && clock.elapsed() < kSetUpLimitMs) {
-        desktop.WaitForMessages(50);
-        window = FindWindowTitled(desktop, kKeyboardTitle);
-    }
-    return window;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -217,17 +131,16 @@ int main(int argc, char** argv) {
         return 2;
     }
     const int steps = argc > 2 ? std::max(1, atoi(argv[2])) : kDefaultSteps;
-    auto desktop = platform::CreateX11Desktop();
-    std::unique_ptr<Display, int (*)(Display*)> display(XOpenDisplay(nullptr), XCloseDisplay);
-    if (!display) return Fail("no X display");
-    Mouse mouse(display.get());
+    XTestInput mouse;
+    if (!mouse.Connected()) return Fail("no X display");
 
-    KeyboardProcess keyboard(QString::fromLocal8Bit(argv[1]));
-    const platform::HWND window = WaitForKeyboard(*desktop);
-    if (window == 0) return Fail("the keyboard's window did not appear");
-    desktop->WaitForMessages(1000);
+    e2e::OrvaletProcess::SetProgram(QString::fromLocal8Bit(argv[1]));
+    e2e::OrvaletProcess keyboard;
+    if (!keyboard.WaitForMainWindow()) return Fail("the keyboard's window did not appear");
+    e2e::TheDesktop().WaitForMessages(1000);
     platform::Rect frame;
-    if (!desktop->GetWindowRect(window, &frame)) return Fail("the keyboard's frame is unknown");
+    if (!e2e::TheDesktop().GetWindowRect(keyboard.window(), &frame))
+        return Fail("the keyboard's frame is unknown");
 
     // The right button on the tree switches scanning on; the scan starts on the first key.
     const Point onTree{(frame.left + frame.right) / 2, frame.bottom - 60};
@@ -252,5 +165,6 @@ int main(int argc, char** argv) {
     }
     Report("least step", kShortStepMs, fast);
     std::fflush(stdout);
+    e2e::EndTheDesktop();
     return 0;
 }

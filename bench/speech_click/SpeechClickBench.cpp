@@ -17,10 +17,8 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QFont>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTreeWidget>
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -35,6 +33,7 @@
 #include <vector>
 
 #include "platform/x11/X11Desktop.h"
+#include "tests/support/PointerClicks.h"
 
 // Xlib's macros (None, Bool, Status) would clash with the toolkit's headers above.
 #include <X11/Xlib.h>
@@ -139,17 +138,6 @@ void Report(const char* what, const std::vector<double>& values) {
     std::printf("%-48s median %7.1f ms  min %7.1f  max %7.1f  (%zu clicks)\n", what, Median(values),
                 *std::min_element(values.begin(), values.end()),
                 *std::max_element(values.begin(), values.end()), values.size());
-}
-
-int RowHeight() {
-    QTreeWidget tree;
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    font.setBold(true);
-    tree.setFont(font);
-    tree.setUniformRowHeights(true);
-    tree.addTopLevelItem(new QTreeWidgetItem(QStringList{QStringLiteral("B")}));
-    return tree.sizeHintForRow(0);
 }
 
 struct Pointer {
@@ -274,7 +262,7 @@ int main(int argc, char** argv) {
     }
     const auto [firstX, firstY] = pointer.Where();
     pointer.Click(firstX, firstY, 3);
-    const int rowHeight = RowHeight();
+    const int rowHeight = e2e::RowHeight();
     const int keyX = firstX - 20 + 40;
     const int keyY = firstY - 4 + kRowY * rowHeight + rowHeight / 2;
 

@@ -1,6 +1,7 @@
 // Measures the real keyboard on the current X display: time from exec to the splash and
 // to the main window being managed by the window manager, memory 5 s after start, and the
-// CPU it uses while idle. Usage: bench_startup <orvalet> [runs] [idle seconds]
+// CPU and wake-ups of all its threads while idle. Usage: bench_startup <orvalet> [runs] [idle
+// seconds]
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <poll.h>
@@ -12,10 +13,12 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -126,6 +129,22 @@ double CpuMs(pid_t pid) {
     return (utime + stime) * 1000.0 / sysconf(_SC_CLK_TCK);
 }
 
+// Every time one of the process's threads has gone to sleep, to be woken later, since it
+// started.
+long WakeUps(pid_t pid) {
+    constexpr std::string_view kSleeps = "\nvoluntary_ctxt_switches:";
+    long total = 0;
+    std::error_code error;
+    for (const auto& task :
+         std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", error)) {
+        std::ifstream status(task.path() / "status");
+        const std::string content((std::istreambuf_iterator<char>(status)), {});
+        const size_t at = content.find(kSleeps);
+        if (at != std::string::npos) total += std::stol(content.substr(at + kSleeps.size()));
+    }
+    return total;
+}
+
 pid_t Launch(const char* program) {
     const pid_t child = fork();
     if (child == 0) {
@@ -160,7 +179,7 @@ int main(int argc, char** argv) {
     XSetErrorHandler(IgnoreXErrors);
     XSelectInput(display, DefaultRootWindow(display), PropertyChangeMask);
 
-    std::vector<double> splash, main, rss, pss, idle;
+    std::vector<double> splash, main, rss, pss, idle, wakeUps;
     for (int i = 0; i < runs; ++i) {
         const Clock::time_point start = Clock::now();
         const pid_t child = Launch(argv[1]);
@@ -172,8 +191,10 @@ int main(int argc, char** argv) {
         pss.push_back(PageKb(child, "Pss:") / 1024.0);
         if (i == 0) {
             const double before = CpuMs(child);
+            const long wokenBefore = WakeUps(child);
             std::this_thread::sleep_for(std::chrono::seconds(idleSeconds));
             idle.push_back(CpuMs(child) - before);
+            wakeUps.push_back(static_cast<double>(WakeUps(child) - wokenBefore) / idleSeconds);
         }
         Stop(child);
     }
@@ -184,6 +205,7 @@ int main(int argc, char** argv) {
     char label[64];
     std::snprintf(label, sizeof label, "CPU while idle over %d s", idleSeconds);
     Report(label, idle, "ms");
+    Report("wake-ups a second while idle", wakeUps, "/s");
     XCloseDisplay(display);
     return 0;
 }

@@ -3,8 +3,8 @@
 #include <QProcess>
 #include <QStringList>
 
-#include "tests/e2e/OrvaletProcess.h"
-#include "tests/e2e/TestDesktop.h"
+#include "tests/support/OrvaletProcess.h"
+#include "tests/support/TestDesktop.h"
 
 namespace e2e {
 namespace {

@@ -7,8 +7,8 @@
 #include <iostream>
 
 #include "platform/Constants.h"
-#include "tests/e2e/OrvaletProcess.h"
-#include "tests/e2e/TestDesktop.h"
+#include "tests/support/OrvaletProcess.h"
+#include "tests/support/TestDesktop.h"
 
 namespace e2e {
 namespace {

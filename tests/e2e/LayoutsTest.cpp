@@ -8,7 +8,7 @@
 #include "tests/e2e/KeyboardLayouts.h"
 #include "tests/e2e/KeymapProbe.h"
 #include "tests/e2e/Receiver.h"
-#include "tests/e2e/TestDesktop.h"
+#include "tests/support/TestDesktop.h"
 
 namespace e2e {
 namespace {

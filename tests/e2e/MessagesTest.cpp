@@ -3,7 +3,7 @@
 
 #include "platform/Constants.h"
 #include "tests/e2e/Receiver.h"
-#include "tests/e2e/TestDesktop.h"
+#include "tests/support/TestDesktop.h"
 
 namespace e2e {
 namespace {

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "platform/Constants.h"
-#include "tests/e2e/PointerClicks.h"
-#include "tests/e2e/TestDesktop.h"
+#include "tests/support/PointerClicks.h"
+#include "tests/support/TestDesktop.h"
 
 namespace e2e {
 namespace {

@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 
 #include "platform/Constants.h"
-#include "tests/e2e/TestDesktop.h"
+#include "tests/support/TestDesktop.h"
 
 namespace e2e {
 namespace {

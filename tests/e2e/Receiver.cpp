@@ -6,7 +6,7 @@
 #include <QFile>
 
 #include "platform/Cp1252.h"
-#include "tests/e2e/TestDesktop.h"
+#include "tests/support/TestDesktop.h"
 
 namespace e2e {
 namespace {
@@ -19,7 +19,7 @@ bool IsReceiver(platform::HWND window) {
 
 // The keyboard's caption follows the receiving window, so its title alone is not enough:
 // the receiver is also known by its window class.
-platform::HWND FindWindowTitled(const std::string& title) {
+platform::HWND FindReceiverTitled(const std::string& title) {
     platform::HWND found = 0;
     TheDesktop().EnumWindows([&](platform::HWND window) {
         if (TitleOf(window) == title && IsReceiver(window)) found = window;
@@ -37,8 +37,9 @@ Receiver::Receiver(const QString& title, const QStringList& options)
                    QStringList{title, output_} + options);
     process_.waitForStarted();
     const std::string windowsTitle = platform::FromQString(title);
-    WaitFor(
-        [&] { return QFile::exists(output_) && (window_ = FindWindowTitled(windowsTitle)) != 0; });
+    WaitFor([&] {
+        return QFile::exists(output_) && (window_ = FindReceiverTitled(windowsTitle)) != 0;
+    });
 }
 
 Receiver::~Receiver() {

@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "platform/Constants.h"
-#include "tests/e2e/OrvaletProcess.h"
-#include "tests/e2e/PointerClicks.h"
 #include "tests/e2e/Receiver.h"
 #include "tests/e2e/SoundMonitor.h"
-#include "tests/e2e/TestDesktop.h"
+#include "tests/support/OrvaletProcess.h"
+#include "tests/support/PointerClicks.h"
+#include "tests/support/TestDesktop.h"
 
 namespace e2e {
 namespace {

@@ -6,10 +6,10 @@
 #include <QStringList>
 #include <string>
 
-#include "tests/e2e/OrvaletProcess.h"
-#include "tests/e2e/PointerClicks.h"
 #include "tests/e2e/Receiver.h"
-#include "tests/e2e/TestDesktop.h"
+#include "tests/support/OrvaletProcess.h"
+#include "tests/support/PointerClicks.h"
+#include "tests/support/TestDesktop.h"
 
 namespace e2e {
 
@@ -18,6 +18,9 @@ namespace e2e {
 class TypingFixture : public ::testing::Test {
   protected:
     explicit TypingFixture(const QStringList& arguments = {}) : keyboard(arguments) {}
+    // The keyboard started with a settings file and environment entries of the test's own.
+    TypingFixture(const QByteArray& settings, const QStringList& environment)
+        : keyboard({}, settings, environment) {}
 
     void SetUp() override {
         ASSERT_NE(receiver.window(), 0u);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "tests/e2e/TestDesktop.h"
+#include "tests/support/TestDesktop.h"
 
 namespace e2e {
 namespace {

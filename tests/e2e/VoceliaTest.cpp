@@ -18,7 +18,7 @@
 #include "platform/Constants.h"
 #include "platform/profile/ProfileFiles.h"
 #include "tests/e2e/SoundMonitor.h"
-#include "tests/e2e/TestDesktop.h"
+#include "tests/support/TestDesktop.h"
 
 namespace e2e {
 namespace {

@@ -5,9 +5,9 @@
 
 #include "platform/Constants.h"
 #include "tests/e2e/OptionsMenu.h"
-#include "tests/e2e/OrvaletProcess.h"
 #include "tests/e2e/Receiver.h"
-#include "tests/e2e/TestDesktop.h"
+#include "tests/support/OrvaletProcess.h"
+#include "tests/support/TestDesktop.h"
 
 namespace e2e {
 namespace {

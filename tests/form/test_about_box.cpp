@@ -102,7 +102,9 @@ TEST_F(AboutBox, ComponentsSitWhereDesigned) {
         SCOPED_TRACE(row.name);
         QWidget* widget = row.part(box);
         EXPECT_EQ(widget->pos(), row.place);
-        if (row.size) EXPECT_EQ(widget->size(), *row.size);
+        if (row.size) {
+            EXPECT_EQ(widget->size(), *row.size);
+        }
         EXPECT_EQ(!widget->isHidden(), row.shown);
     }
 }

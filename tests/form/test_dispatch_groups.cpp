@@ -48,22 +48,23 @@ TEST_F(DispatchGroups, AClickOnAnOpenGroupClosesEveryOpenGroup) {
     ClickPath({"B"});
     ClickPath({"C"});
     ASSERT_EQ(OpenGroups(), (Texts{"B", "C"}));
-    EXPECT_EQ(form.XEscaneig, 20 + 2 * 19) << "each group entered moves the column one indent";
+    EXPECT_EQ(form.EstatEscaneig.Column(), 20 + 2 * 19)
+        << "each group entered moves the column one indent";
     ClickPath({"B"});
     EXPECT_TRUE(OpenGroups().empty());
-    EXPECT_EQ(form.XEscaneig, 20);
+    EXPECT_EQ(form.EstatEscaneig.Column(), 20);
     EXPECT_EQ(Highlighted(), "B") << "the selection stays on the group";
     EXPECT_TRUE(desktop.Keys().empty());
 }
 
 TEST_F(DispatchGroups, EnteringAGroupStartsCountingItsChildrenForPassTwice) {
     ClickPath({"B"});
-    EXPECT_EQ(form.FillsGrup, 15);
-    EXPECT_EQ(form.SaltsGrup, -1);
-    EXPECT_EQ(form.GrupDuesVegades, Node({"B"}));
+    EXPECT_EQ(form.EstatEscaneig.GroupChildren(), 15);
+    EXPECT_EQ(form.EstatEscaneig.GroupSteps(), -1);
+    EXPECT_EQ(form.EstatEscaneig.CountedGroup(), Node({"B"}));
     ClickPath({"B"});
-    EXPECT_EQ(form.FillsGrup, 0);
-    EXPECT_EQ(form.SaltsGrup, 0);
+    EXPECT_EQ(form.EstatEscaneig.GroupChildren(), 0);
+    EXPECT_EQ(form.EstatEscaneig.GroupSteps(), 0);
 }
 
 TEST_F(DispatchGroups, EnteringAGroupOpensItAloneNotItsDescendants) {

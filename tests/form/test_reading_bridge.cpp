@@ -16,10 +16,11 @@ class ReadingThroughTheBridge : public SpeechForm {
   protected:
     void SetUp() override {
         Start();
-        form->MenuUPCTV->setChecked(false);
-        form->MenuSapi51->setChecked(true);
         bridge = desktop.AddWindow(kBridgeTitle);
+        form->MenuSapi51Click();
         SetStatus("0");
+        desktop.ClearLog();
+        library.Clear();
     }
     void TearDown() override { SetStatus(std::nullopt); }
     static void SetStatus(std::optional<std::string> status) {

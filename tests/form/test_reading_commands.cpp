@@ -77,7 +77,7 @@ TEST_F(ReadingCommands, AKeyReadingChecksTheStatusThenReads) {
     ASSERT_TRUE(form->LlegirTecla("BA"));
     EXPECT_EQ(library.Calls(), (Calls{"Status(0)", "Stop()", "Read(ba )"}));
     EXPECT_TRUE(Reading());
-    EXPECT_FALSE(form->LecturaPausada);
+    EXPECT_FALSE(form->programa.LecturaPausada);
 }
 
 TEST_F(ReadingCommands, ANewKeyStopsTheRunningReadingAndIsRead) {
@@ -101,7 +101,7 @@ TEST_F(ReadingCommands, AKeyReadDuringAPauseClearsThePause) {
     Click(form->ButtonLectura);
     Click(form->ButtonPausa);
     ASSERT_TRUE(form->LlegirTecla("BA"));
-    EXPECT_FALSE(form->LecturaPausada);
+    EXPECT_FALSE(form->programa.LecturaPausada);
     EXPECT_TRUE(Reading());
 }
 
@@ -199,7 +199,7 @@ TEST_F(ReadingCommands, PauseAndResumeWithoutCopying) {
     library.Clear();
     Click(form->ButtonPausa);
     EXPECT_EQ(library.Commands(), Calls{"Pause()"});
-    EXPECT_TRUE(form->LecturaPausada);
+    EXPECT_TRUE(form->programa.LecturaPausada);
     EXPECT_TRUE(programa.LecturaEnCurs);
     desktop.Advance(300);
     EXPECT_FALSE(form->ButtonLectura->isHidden()) << "a paused reading stays paused";
@@ -209,7 +209,7 @@ TEST_F(ReadingCommands, PauseAndResumeWithoutCopying) {
     Click(form->ButtonLectura);
     EXPECT_TRUE(desktop.Keys().empty()) << "resuming copies nothing";
     EXPECT_EQ(library.Commands(), Calls{"Resume()"});
-    EXPECT_FALSE(form->LecturaPausada);
+    EXPECT_FALSE(form->programa.LecturaPausada);
     EXPECT_TRUE(Reading());
 }
 
@@ -229,7 +229,7 @@ TEST_F(ReadingCommands, ASpeedChangeDuringAPauseKeepsTheResume) {
     Click(form->ButtonPausa);
     form->EditVelocitat->setText("120");
     EXPECT_TRUE(Idle());
-    EXPECT_TRUE(form->LecturaPausada);
+    EXPECT_TRUE(form->programa.LecturaPausada);
     library.Clear();
     desktop.ClearLog();
     Click(form->ButtonLectura);
@@ -369,11 +369,11 @@ TEST_F(ReadingCommands, CommandsInAnyOrderLeaveTheControlsConsistent) {
         library.SetStatus(0);
         desktop.Advance(200);
         EXPECT_TRUE(form->ButtonParar->isHidden()) << "seed " << seed << ": " << trail;
-        if (!form->LecturaPausada) {
+        if (!form->programa.LecturaPausada) {
             EXPECT_TRUE(Idle()) << "seed " << seed << ": " << trail;
         }
         form->ButtonPararClick();
-        form->LecturaPausada = false;
+        form->programa.LecturaPausada = false;
         desktop.Advance(200);
     }
 }

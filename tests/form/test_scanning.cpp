@@ -55,7 +55,7 @@ TEST_F(Scanning, EachStepMovesTheHighlightAndThePointerToTheNextKey) {
     EXPECT_EQ(Steps(5), (Texts{"RETURN", "ESBORRAR ANTERIOR", "ESPAI", numbers, "A"}));
     EXPECT_EQ(RowUnderPointer(), "A");
     EXPECT_EQ(PointerInTree().x(), 20);
-    EXPECT_EQ(form.TextEscaneigAnterior, "A");
+    EXPECT_EQ(form.EstatEscaneig.PreviousText(), "A");
     EXPECT_EQ(desktop.Foreground(), editor);
     EXPECT_TRUE(form.TimerCercaHandleFinestra.Enabled());
 }
@@ -124,7 +124,7 @@ TEST_F(Scanning, WithASingleKeyEveryStepAfterTheFirstIsARestart) {
     StartScanning();
     // The first step records the key; every later one finds it again and restarts on it.
     EXPECT_EQ(Steps(4), (Texts{"X", "X", "X", "X"}));
-    EXPECT_EQ(form.TextEscaneigAnterior, "X");
+    EXPECT_EQ(form.EstatEscaneig.PreviousText(), "X");
     EXPECT_EQ(PointerInTree(), QPoint(20, 4));
 }
 
@@ -156,7 +156,7 @@ TEST_F(Scanning, ASwitchPressOnAKeyTypesItAndRestartsAtTheFirstKey) {
     EXPECT_EQ(desktop.Keys(), Join({Shifted(Tap('B')), Shifted(Tap('A'))}));
     EXPECT_EQ(Highlighted(), "TECLES ESPECIALS");
     EXPECT_TRUE(OpenGroups().empty());
-    EXPECT_EQ(form.XEscaneig, 20);
+    EXPECT_EQ(form.EstatEscaneig.Column(), 20);
     EXPECT_TRUE(form.TimerEscaneig.Enabled());
     EXPECT_EQ(Steps(1), Texts{"RETURN"});
 }
@@ -168,9 +168,9 @@ TEST_F(Scanning, ASwitchPressOnAnOpenGroupClosesAllAndTheScanGoesOnFromIt) {
     ASSERT_EQ(OpenGroups(), Texts{"B"});
     ClickAtPointer();
     EXPECT_TRUE(OpenGroups().empty());
-    EXPECT_EQ(form.XEscaneig, 20);
-    EXPECT_EQ(form.FillsGrup, 0);
-    EXPECT_EQ(form.SaltsGrup, 0);
+    EXPECT_EQ(form.EstatEscaneig.Column(), 20);
+    EXPECT_EQ(form.EstatEscaneig.GroupChildren(), 0);
+    EXPECT_EQ(form.EstatEscaneig.GroupSteps(), 0);
     EXPECT_EQ(Steps(1), Texts{"C"});
 }
 

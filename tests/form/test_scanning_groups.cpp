@@ -39,11 +39,11 @@ TEST_F(ScanningGroups, PassTwiceBringsTheHighlightBackToTheGroupAfterItsChildren
     EXPECT_EQ(desktop.GetTickCount() - before, static_cast<uint32_t>(2 * StepTime() + 300))
         << "the step came after one step time and paused for one step time and 300 ms";
     EXPECT_TRUE(OpenGroups().empty());
-    EXPECT_EQ(form.XEscaneig, 20);
+    EXPECT_EQ(form.EstatEscaneig.Column(), 20);
     EXPECT_EQ(PointerInTree().x(), 20) << "one indent to the left";
     EXPECT_EQ(RowUnderPointer(), "B");
-    EXPECT_EQ(form.FillsGrup, 0);
-    EXPECT_TRUE(form.TextEscaneigAnterior.empty());
+    EXPECT_EQ(form.EstatEscaneig.GroupChildren(), 0);
+    EXPECT_TRUE(form.EstatEscaneig.PreviousText().empty());
     // One more step time follows the pause before the scan goes on past the group.
     EXPECT_TRUE(form.TimerEscaneig.Enabled());
     ExpectStillFor(StepTime(), "B");
@@ -79,7 +79,7 @@ TEST_F(ScanningGroups, APressWhileTheGroupsNodeIsHighlightedEntersItAgain) {
     Steps(2);
     ClickAtPointer();
     EXPECT_EQ(OpenGroups(), Texts{"G"});
-    EXPECT_EQ(form.FillsGrup, 1);
+    EXPECT_EQ(form.EstatEscaneig.GroupChildren(), 1);
     EXPECT_EQ(Steps(1), Texts{"H"});
 }
 
@@ -89,10 +89,10 @@ TEST_F(ScanningGroups, WithoutPassTwiceTheScanRunsOnPastTheGroup) {
     OneChildGroup();
     EXPECT_EQ(Steps(3), (Texts{"H", "K", "L"}));
     EXPECT_EQ(OpenGroups(), Texts{"G"});
-    EXPECT_EQ(form.XEscaneig, 39);
+    EXPECT_EQ(form.EstatEscaneig.Column(), 39);
     EXPECT_EQ(Steps(1), Texts{"G"}) << "the end of the list restarts";
     EXPECT_TRUE(OpenGroups().empty());
-    EXPECT_EQ(form.XEscaneig, 20);
+    EXPECT_EQ(form.EstatEscaneig.Column(), 20);
 }
 
 TEST_F(ScanningGroups, EnteringAnInnerGroupCountsOnlyTheInnerOne) {
@@ -101,10 +101,10 @@ TEST_F(ScanningGroups, EnteringAnInnerGroupCountsOnlyTheInnerOne) {
     ClickAtPointer();
     EXPECT_EQ(Steps(1), Texts{"H"});
     ClickAtPointer();
-    EXPECT_EQ(form.FillsGrup, 2);
+    EXPECT_EQ(form.EstatEscaneig.GroupChildren(), 2);
     EXPECT_EQ(Steps(3), (Texts{"X", "Y", "H"}));
     EXPECT_EQ(OpenGroups(), Texts{"G"}) << "the outer group stays open";
-    EXPECT_EQ(form.XEscaneig, 20 + 19);
+    EXPECT_EQ(form.EstatEscaneig.Column(), 20 + 19);
     EXPECT_EQ(Steps(3), (Texts{"J", "K", "G"})) << "no group is counted any more";
 }
 

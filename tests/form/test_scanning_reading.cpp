@@ -31,7 +31,7 @@ TEST_F(ScanningReading, TheScanHoldsOnAKeyWhileItIsSpokenAndOneStepAfter) {
     desktop.Advance(1);
     EXPECT_EQ(Highlighted(), "RETURN");
     EXPECT_EQ(Reads(), (std::vector<std::string>{"Read(tecles especials )", "Read(return )"}));
-    EXPECT_EQ(form->TextEscaneigAnterior, "RETURN");
+    EXPECT_EQ(form->EstatEscaneig.PreviousText(), "RETURN");
 }
 
 TEST_F(ScanningReading, AKeyIsNotReadWhileTheEngineIsStillSpeaking) {
@@ -41,7 +41,8 @@ TEST_F(ScanningReading, AKeyIsNotReadWhileTheEngineIsStillSpeaking) {
     EXPECT_TRUE(Reads().empty());
     desktop.Advance(static_cast<uint32_t>(StepTime()));
     EXPECT_TRUE(Reads().empty());
-    EXPECT_EQ(form->TextEscaneigAnterior, "RETURN") << "the step goes on as without reading";
+    EXPECT_EQ(form->EstatEscaneig.PreviousText(), "RETURN")
+        << "the step goes on as without reading";
     EXPECT_TRUE(form->TimerEscaneig.Enabled());
 }
 

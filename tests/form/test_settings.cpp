@@ -36,6 +36,7 @@ TEST_F(SettingsTest, AFirstRunWithoutChangesWritesTheSampleFile) {
                                                "MenuPassarDuesVegades=SI",
                                                "MenuLlegirlateclaEnEscaneigAutomatic=NO",
                                                "MenuLlegirElQueSEscriu=NO",
+                                               "MenuPrediccioDeParaules=NO",
                                                "MenuLlegeixLoDeLaCarpetaSensePosarHiRes=NO",
                                                "MenuLlegeixLoSeleccionat=NO",
                                                "MenuSeleccionaTotTeclesEstandar=SI",

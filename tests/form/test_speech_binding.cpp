@@ -212,7 +212,7 @@ TEST_F(SpeechBinding, AFailedReloadDuringAPauseLeavesNothingToResume) {
     desktop.SetLibrary("upctv.dll", std::nullopt);
     form->PopupDonaClick();
     EXPECT_TRUE(Idle());
-    EXPECT_FALSE(form->LecturaPausada);
+    EXPECT_FALSE(form->programa.LecturaPausada);
     EXPECT_EQ(ReadHint(), kNoLibraryHint);
 }
 

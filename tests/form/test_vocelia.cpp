@@ -61,7 +61,7 @@ TEST_F(VoceliaTest, EnviarAVoceliaWritesTheTextOnOneLineBeforeTheReadMessage) {
     const platform::HWND bridge = desktop.AddWindow(kTitle);
     for (const Case& c : cases) {
         Fresh();
-        form.EnviarAVocelia(c.text);
+        form.programa.vocelia.EnviarAVocelia(c.text);
         if (!c.written) {
             EXPECT_TRUE(BridgeCalls(desktop).empty()) << c.rule;
             EXPECT_EQ(Suite("VOCELIA", "LLEGIR"), "(missing)") << c.rule;
@@ -72,13 +72,13 @@ TEST_F(VoceliaTest, EnviarAVoceliaWritesTheTextOnOneLineBeforeTheReadMessage) {
         const std::string& atSend = desktop.moments[0].suite;
         EXPECT_NE(atSend.find("LLEGIR=" + *c.written + "\r\n"), std::string::npos) << c.rule;
         EXPECT_EQ(In(atSend, "VOCELIA", "STATUS"), std::nullopt) << c.rule;
-        EXPECT_EQ(form.programa.FinestraVocelia, bridge) << c.rule;
+        EXPECT_EQ(form.programa.vocelia.FinestraVocelia(), bridge) << c.rule;
     }
 }
 
 TEST_F(VoceliaTest, EnviarAVoceliaStartsAMissingBridgeAndDropsTheText) {
     Fresh();
-    form.EnviarAVocelia("HOLA ");
+    form.programa.vocelia.EnviarAVocelia("HOLA ");
     EXPECT_EQ(BridgeCalls(desktop), std::vector<std::string>{kStart});
     ASSERT_EQ(desktop.moments.size(), 1u);
     // Marked as opened by the keyboard before the start, running after it.
@@ -86,7 +86,7 @@ TEST_F(VoceliaTest, EnviarAVoceliaStartsAMissingBridgeAndDropsTheText) {
     EXPECT_EQ(In(desktop.moments[0].suite, "VOCELIA", "Programa executant-se"), std::nullopt);
     EXPECT_EQ(Suite("VOCELIA", "Programa executant-se"), "1");
     EXPECT_EQ(Suite("VOCELIA", "LLEGIR"), "(missing)");
-    EXPECT_EQ(form.programa.FinestraVocelia, 0u);
+    EXPECT_EQ(form.programa.vocelia.FinestraVocelia(), 0u);
 }
 
 TEST_F(VoceliaTest, TheCaptionShowingTheBridgesTitleIsNotTakenForTheBridge) {
@@ -94,12 +94,12 @@ TEST_F(VoceliaTest, TheCaptionShowingTheBridgesTitleIsNotTakenForTheBridge) {
     form.setWindowTitle(kTitle);
     ASSERT_NE(OwnWindow(), 0u);
     Fresh();
-    form.EnviarAVocelia("HOLA ");
+    form.programa.vocelia.EnviarAVocelia("HOLA ");
     EXPECT_EQ(BridgeCalls(desktop), std::vector<std::string>{kStart});
 
     const platform::HWND bridge = voceliatest::ShowStartedBridge(desktop);
     Fresh();
-    form.EnviarAVocelia("HOLA ");
+    form.programa.vocelia.EnviarAVocelia("HOLA ");
     EXPECT_EQ(BridgeCalls(desktop), std::vector<std::string>{Read(bridge)});
     Fresh();
     form.close();
@@ -172,7 +172,7 @@ TEST_F(VoceliaTest, NoSecondBridgeIsStartedWhileTheFirstIsComingUp) {
         ASSERT_EQ(desktop.Processes().size(), 1u) << c.rule;
         if (c.firstEnded) desktop.Processes().begin()->second.running = false;
         desktop.Advance(c.waitMs);
-        if (std::string(c.second) == "read") form.EnviarAVocelia("HOLA ");
+        if (std::string(c.second) == "read") form.programa.vocelia.EnviarAVocelia("HOLA ");
         if (std::string(c.second) == "choose") form.MenuSapi51->trigger();
         EXPECT_EQ(desktop.CallsNamed("CreateProcessA").size(), c.starts) << c.rule;
     }

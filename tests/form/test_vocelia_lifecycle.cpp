@@ -170,7 +170,7 @@ TEST_F(VoceliaLifecycleTest, StartUpRestoresTheEngineChosenAtTheLastClose) {
             ASSERT_EQ(desktop.moments.size(), 2u) << c.rule;
             // The start-up message waits 500 ms on the keyboard's clock after the choice.
             EXPECT_GE(desktop.moments[1].tick - desktop.moments[0].tick, 500u) << c.rule;
-            EXPECT_EQ(form.programa.FinestraVocelia, bridge) << c.rule;
+            EXPECT_EQ(form.programa.vocelia.FinestraVocelia(), bridge) << c.rule;
         }
         form.close();
         startup.Finish();

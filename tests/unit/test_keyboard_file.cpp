@@ -177,7 +177,9 @@ TEST(KeyboardFile, HoldsAsManyKeysAsTheLimitAndNoMore) {
         const std::string text(c.keys, '\n');
         std::optional<keys::KeyForest> forest = keys::ParseKeyboard(text);
         EXPECT_EQ(forest.has_value(), c.loads) << c.name;
-        if (forest) EXPECT_EQ(keys::CountKeys(*forest), c.keys) << c.name;
+        if (forest) {
+            EXPECT_EQ(keys::CountKeys(*forest), c.keys) << c.name;
+        }
     }
 }
 

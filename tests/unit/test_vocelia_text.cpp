@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "speech/VoceliaText.h"
+#include "speech/protocol/VoceliaText.h"
 
 namespace {
 

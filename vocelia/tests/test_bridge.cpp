@@ -78,7 +78,9 @@ TEST(Bridge, StatusFollowsWhatTheServiceDoes) {
     Bridge bridge(speech);
     for (const Step& step : steps) {
         const std::string event = step.event;
-        if (event == "read") EXPECT_EQ(bridge.Handle(kRead), 0) << step.rule;
+        if (event == "read") {
+            EXPECT_EQ(bridge.Handle(kRead), 0) << step.rule;
+        }
         if (event == "speaking") speech.onSpeaking();
         if (event == "silent") speech.onSilent();
         if (event == "close") bridge.Close();
@@ -109,7 +111,9 @@ TEST(Bridge, NothingToSayKeepsSilence) {
         bridge.Handle(kRead);
         EXPECT_EQ(Status(), c.said ? "1" : "0") << c.rule;
         EXPECT_EQ(!speech.said.empty(), c.said) << c.rule;
-        if (c.said) EXPECT_EQ(speech.said[0], "a\xC3\xA0") << c.rule;
+        if (c.said) {
+            EXPECT_EQ(speech.said[0], "a\xC3\xA0") << c.rule;
+        }
     }
 }
 

@@ -1,11 +1,11 @@
-#include "tests/e2e/PointerClicks.h"
+#include "tests/support/PointerClicks.h"
 
 #include <QFont>
 #include <QProcess>
 #include <QStringList>
 #include <QTreeWidget>
 
-#include "tests/e2e/TestDesktop.h"
+#include "tests/support/TestDesktop.h"
 
 namespace e2e {
 namespace {

@@ -9,19 +9,20 @@ namespace speech {
 // The bridge programs this keyboard has started and that may still run: so that it starts
 // no second one while the first is still coming up (its window not yet there, or never
 // listed by the window manager), and leaves none behind when it closes.
-class VoceliesArrencades {
+class StartedBridges {
   public:
-    explicit VoceliesArrencades(platform::Desktop& desktop) : desktop_(desktop) {}
+    explicit StartedBridges(platform::Desktop& desktop) : desktop_(desktop) {}
 
-    void Arrencar(const char* ordre);
+    // Starts one with this command line.
+    void Start(const char* command);
     // Whether one of them still runs.
-    bool EnMarxa();
-    // Gives them up to esperaMs in all to end by themselves, then ends those still running.
-    void Acabar(int esperaMs);
+    bool Running();
+    // Gives them up to waitMs in all to end by themselves, then ends those still running.
+    void End(int waitMs);
 
   private:
     platform::Desktop& desktop_;
-    std::vector<platform::HANDLE> processos_;
+    std::vector<platform::HANDLE> processes_;
 };
 
 }  // namespace speech

@@ -1,14 +1,18 @@
 #pragma once
 
 #include "platform/Constants.h"
-#include "speech/SpeechDesign.h"
 
 // The protocol between the keyboard and the bridge program: the suite settings file's
 // sections, keys and values, the command that starts the bridge and the window messages it
 // answers. Both sides include this one header.
 namespace speech {
 
-// Section "VOCELIA" (kSeccioVocelia, with kFitxerSuite and kClauStatus beside it).
+// The suite settings file, shared by the keyboard and the bridge.
+inline constexpr const char* kFitxerSuite = "projectebrunvol.ini";
+
+// Section "VOCELIA".
+inline constexpr const char* kSeccioVocelia = "VOCELIA";
+inline constexpr const char* kClauStatus = "STATUS";
 inline constexpr const char* kClauOrvaletObert = "orvalet";
 inline constexpr const char* kClauOrvaletTancat = "Orvalet";
 inline constexpr const char* kClauProgramaExecutantSe = "Programa executant-se";
@@ -29,7 +33,8 @@ inline constexpr const char* kMotorSapi51 = "Sapi5.1";
 inline constexpr const char* kMotorUPCTV = "UPCTV";
 inline constexpr int kMidaSintetitzador = 50;
 
-// The command that starts the bridge; its window's title is design::kVoceliaTitle.
+// The bridge's window title, by which the keyboard finds it, and the command that starts it.
+inline constexpr const char* kVoceliaTitle = "Vocelia - Projecte Brunvol 2005";
 inline constexpr const char* kOrdreVocelia = "vocelia.exe BRUNVOL";
 
 // Window messages the bridge answers, both parameters 0.

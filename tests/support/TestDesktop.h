@@ -2,13 +2,16 @@
 
 #include <QString>
 #include <functional>
+#include <string>
 
 #include "platform/Desktop.h"
 
 namespace e2e {
 
-// The real desktop every test drives, created by main() once the QApplication exists.
+// The real desktop that tests and benches drive, made at its first use once the
+// QApplication exists, and ended by EndTheDesktop() before the QApplication goes.
 platform::Desktop& TheDesktop();
+void EndTheDesktop();
 
 // Handles events until the condition holds or five seconds pass; returns the condition.
 bool WaitFor(const std::function<bool()>& condition);
@@ -17,5 +20,8 @@ bool WaitFor(const std::function<bool()>& condition, int limitMs);
 
 // The title of a window in Windows-1252 as GetWindowTextA gives it.
 std::string TitleOf(platform::HWND window);
+
+// The first top-level window whose title is exactly this one, or 0.
+platform::HWND FindWindowTitled(const std::string& title);
 
 }  // namespace e2e

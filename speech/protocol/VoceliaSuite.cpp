@@ -1,9 +1,9 @@
-#include "speech/VoceliaSuite.h"
+#include "speech/protocol/VoceliaSuite.h"
 
 #include <vector>
 
 #include "platform/profile/ProfileFiles.h"
-#include "speech/VoceliaDesign.h"
+#include "speech/protocol/VoceliaDesign.h"
 
 namespace speech {
 namespace {

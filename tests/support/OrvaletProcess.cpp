@@ -1,23 +1,21 @@
-#include "tests/e2e/OrvaletProcess.h"
+#include "tests/support/OrvaletProcess.h"
 
 #include <QCoreApplication>
 #include <QFile>
 
-#include "tests/e2e/TestDesktop.h"
+#include "tests/support/TestDesktop.h"
 
 namespace e2e {
 namespace {
 
-platform::HWND FindByExactTitle(const std::string& title) {
-    platform::HWND found = 0;
-    TheDesktop().EnumWindows([&](platform::HWND window) {
-        if (TitleOf(window) == title) found = window;
-        return found == 0;
-    });
-    return found;
+QString& Program() {
+    static QString program;
+    return program;
 }
 
 }  // namespace
+
+void OrvaletProcess::SetProgram(const QString& program) { Program() = program; }
 
 OrvaletProcess::OrvaletProcess(const QStringList& arguments, const QByteArray& settings,
                                const QStringList& environment) {
@@ -30,7 +28,9 @@ OrvaletProcess::OrvaletProcess(const QStringList& arguments, const QByteArray& s
         variables.insert(entry.section('=', 0, 0), entry.section('=', 1));
     process_.setProcessEnvironment(variables);
     process_.setProcessChannelMode(QProcess::ForwardedChannels);
-    process_.start(QCoreApplication::applicationDirPath() + "/orvalet", arguments);
+    const QString program =
+        Program().isEmpty() ? QCoreApplication::applicationDirPath() + "/orvalet" : Program();
+    process_.start(program, arguments);
 }
 
 OrvaletProcess::~OrvaletProcess() {
@@ -42,7 +42,7 @@ OrvaletProcess::~OrvaletProcess() {
 
 bool OrvaletProcess::WaitForMainWindow() {
     return WaitFor([&] {
-        window_ = FindByExactTitle("Orvalet");
+        window_ = FindWindowTitled("Orvalet");
         return window_ != 0;
     });
 }

@@ -1,4 +1,4 @@
-#include "speech/VoceliaText.h"
+#include "speech/protocol/VoceliaText.h"
 
 #include "keys/KeyKind.h"
 

@@ -21,10 +21,15 @@ class OrvaletProcess {
     OrvaletProcess(const OrvaletProcess&) = delete;
     OrvaletProcess& operator=(const OrvaletProcess&) = delete;
 
+    // The program every keyboard process runs: by default the orvalet beside the running
+    // executable, as the tests have it.
+    static void SetProgram(const QString& program);
+
     // Waits until the main window, titled after what it shows, is on the desktop.
     bool WaitForMainWindow();
     platform::HWND window() const { return window_; }
     QProcess& process() { return process_; }
+    qint64 pid() const { return process_.processId(); }
     QString configFolder() const { return config_.path(); }
 
   private:

@@ -1,0 +1,168 @@
+// Word prediction bench: keystroke savings on held-out prose, with the lexicon
+// alone and after learning from the same author, and the time to refresh the
+// predictions after a key with a large learned store.
+// Usage: bench_predict LEXICON HELDOUT TRAIN (UTF-8 prose, one paragraph a line)
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "TypingSimulation.h"
+#include "predict/Encoding.h"
+#include "predict/WordModel.h"
+#include "predict/Words.h"
+
+namespace {
+
+using predict::WordModel;
+using Clock = std::chrono::steady_clock;
+
+// Held-out text comes in runs of paragraphs from one manual; a block this size
+// stands for one document by one author.
+constexpr std::size_t kBlockBytes = 20'000;
+// The learned store of the refresh timing: this many words of running text.
+constexpr std::size_t kLearnedRunningWords = 100'000;
+
+std::vector<std::string> Paragraphs(const char* file) {
+    std::vector<std::string> paragraphs;
+    std::ifstream in(file, std::ios::binary);
+    for (std::string line; std::getline(in, line);) {
+        if (auto text = predict::Utf8ToCp1252(line)) paragraphs.push_back(std::move(*text));
+    }
+    if (paragraphs.empty()) {
+        std::fprintf(stderr, "bench_predict: no text in %s\n", file);
+        std::exit(1);
+    }
+    return paragraphs;
+}
+
+double Millis(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+void PrintSavings(const char* what, const Savings& s) {
+    std::printf("  %-44s letters saved %5.1f%%, keys saved %5.1f%% (%zu words taken)\n", what,
+                100 * s.LetterShare(), 100 * s.KeyShare(), s.choices);
+}
+
+void PrintRefresh(const char* what, std::vector<double> micros) {
+    std::ranges::sort(micros);
+    auto at = [&micros](double share) {
+        return micros[static_cast<std::size_t>(share * static_cast<double>(micros.size() - 1))];
+    };
+    std::printf("  %-44s p50 %7.3f ms, p95 %7.3f ms, max %7.3f ms (%zu keys)\n", what,
+                at(0.5) / 1000, at(0.95) / 1000, micros.back() / 1000, micros.size());
+}
+
+void SameAuthor(WordModel& model, const std::vector<std::string>& heldout) {
+    Savings alone;
+    Savings learned;
+    std::size_t blocks = 0;
+    for (std::size_t first = 0; first < heldout.size(); ++blocks) {
+        std::size_t bytes = 0;
+        std::size_t end = first;
+        while (end < heldout.size() && bytes < kBlockBytes) bytes += heldout[end++].size();
+        std::size_t middle = first + (end - first) / 2;
+        std::vector<std::string> sample(heldout.begin() + first, heldout.begin() + middle);
+        std::vector<std::string> rest(heldout.begin() + middle, heldout.begin() + end);
+        model.ClearLearned();
+        alone += TypeWithPredictions(model, rest, false);
+        LearnFrom(model, sample);
+        learned += TypeWithPredictions(model, rest, true);
+        first = end;
+    }
+    model.ClearLearned();
+    std::printf("Second halves of %zu held-out blocks of about %zu bytes:\n", blocks, kBlockBytes);
+    PrintSavings("lexicon alone", alone);
+    PrintSavings("after learning the first half", learned);
+}
+
+std::size_t LearnRunningWords(WordModel& model, const std::vector<std::string>& train,
+                              std::size_t most) {
+    std::vector<std::string> sample;
+    std::size_t words = 0;
+    for (const std::string& paragraph : train) {
+        if (words >= most) break;
+        words += predict::SplitWords(paragraph, predict::TextEnd::Closed).words.size();
+        sample.push_back(paragraph);
+    }
+    LearnFrom(model, sample);
+    return words;
+}
+
+// Fills the store to its limit with made-up words: corpus words with a
+// syllable added, each after the one made before it.
+void FillToLimit(WordModel& model, const std::vector<std::string>& train) {
+    const char* syllables[] = {"ba", "ce", "di", "fo", "gu", "la", "me", "ni", "po", "ru"};
+    std::string previous;
+    for (const std::string& paragraph : train) {
+        for (const auto& word : predict::SplitWords(paragraph, predict::TextEnd::Closed).words) {
+            for (const char* syllable : syllables) {
+                if (model.LearnedWords() >= predict::kMaxLearnedWords - 1) return;
+                std::string made = word.text + syllable;
+                if (!predict::IsWord(made)) continue;
+                model.Learn({made, previous, 1});
+                previous = made;
+            }
+        }
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: bench_predict LEXICON HELDOUT TRAIN\n");
+        return 2;
+    }
+    const auto heldout = Paragraphs(argv[2]);
+    const auto train = Paragraphs(argv[3]);
+
+    WordModel model;
+    auto start = Clock::now();
+    if (model.LoadLexicon(argv[1]).outcome != predict::LoadOutcome::Loaded) {
+        std::fprintf(stderr, "bench_predict: cannot load the lexicon %s\n", argv[1]);
+        return 1;
+    }
+    std::printf("Lexicon %s loaded in %.1f ms\n", argv[1], Millis(start));
+
+    std::printf("Held-out text, %zu paragraphs:\n", heldout.size());
+    PrintSavings("lexicon alone", TypeWithPredictions(model, heldout, false));
+    PrintSavings("learning while writing, from nothing", TypeWithPredictions(model, heldout, true));
+    SameAuthor(model, heldout);
+
+    const auto folder = std::filesystem::temp_directory_path() / "bench_predict";
+    std::filesystem::remove_all(folder);
+    const auto store = folder / "words.txt";
+    model.LoadLearned(store);
+    std::size_t running = LearnRunningWords(model, train, kLearnedRunningWords);
+    std::printf("Learned store of %zu running words (%zu words, %zu pairs):\n", running,
+                model.LearnedWords(), model.LearnedPairs());
+    std::vector<double> micros;
+    TypeWithPredictions(model, heldout, true, &micros);
+    PrintRefresh("refresh after a key", micros);
+    start = Clock::now();
+    model.SaveLearned();
+    std::printf("  saved in %.1f ms, %ju bytes\n", Millis(start),
+                static_cast<std::uintmax_t>(std::filesystem::file_size(store)));
+
+    FillToLimit(model, train);
+    std::printf("Learned store at its limit (%zu words, %zu pairs):\n", model.LearnedWords(),
+                model.LearnedPairs());
+    micros.clear();
+    TypeWithPredictions(model, heldout, true, &micros);
+    PrintRefresh("refresh after a key", micros);
+    start = Clock::now();
+    model.SaveLearned();
+    std::printf("  saved in %.1f ms, %ju bytes\n", Millis(start),
+                static_cast<std::uintmax_t>(std::filesystem::file_size(store)));
+    start = Clock::now();
+    model.LoadLearned(store);
+    std::printf("  loaded in %.1f ms\n", Millis(start));
+    std::filesystem::remove_all(folder);
+    return 0;
+}

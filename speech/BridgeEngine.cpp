@@ -1,0 +1,49 @@
+#include "speech/BridgeEngine.h"
+
+#include "output/UnitFindAWindow.h"
+#include "platform/profile/ProfileFiles.h"
+#include "speech/protocol/VoceliaSuite.h"
+#include "speech/protocol/VoceliaText.h"
+
+namespace speech {
+
+bool BridgeEngine::Busy() {
+    // Only the first character of the bridge's status counts; a missing or empty one is
+    // silence, so that a bridge that never wrote its status cannot hold a reading forever.
+    char status[2] = {};
+    platform::GetPrivateProfileStringA(kSeccioVocelia, kClauStatus, kStatusCallat, status,
+                                       sizeof status, kFitxerSuite);
+    return status[0] != '\0' && status[0] != '0';
+}
+
+bool BridgeEngine::BuscarVocelia() {
+    const platform::HWND propia = keyboardWindow_ ? keyboardWindow_() : 0;
+    TFindWindowStruct cerca{kVoceliaTitle, "", 0};
+    desktop_.EnumWindows([&](platform::HWND window) {
+        return window == propia || FindWindowEnumProc(desktop_, window, &cerca);
+    });
+    finestraVocelia_ = cerca.FoundWindow;
+    return finestraVocelia_ != 0;
+}
+
+void BridgeEngine::ArrencarVocelia() {
+    // A bridge started a moment ago may not have shown its window yet: a second one would
+    // only speak over it.
+    if (startedBridges_.Running()) return;
+    EscriureVocelia(kClauOrvaletObert, kValorCert);
+    startedBridges_.Start(kOrdreVocelia);
+    EscriureVocelia(kClauProgramaExecutantSe, kValorCert);
+}
+
+void BridgeEngine::EnviarAVocelia(const std::string& text) {
+    if (!BuscarVocelia()) {
+        ArrencarVocelia();
+        return;
+    }
+    const std::string llegir = TextPerAVocelia(text);
+    if (llegir.empty()) return;
+    EscriureVocelia(kClauLlegir, llegir);
+    desktop_.SendMessageA(finestraVocelia_, kMissatgeLlegir, 0, 0);
+}
+
+}  // namespace speech
