@@ -48,8 +48,16 @@ std::variant<ScanCostOptions, UsageMessage> ParseScanCostOptions(const QStringLi
         "number", QString::number(kDefaultMostKeys));
     const QCommandLineOption picture(
         "picture", "Draw the first keyboard's keys, coloured by what they cost, as a PNG.", "file");
-    parser.addOptions(
-        {keyboard, builtIn, passTwice, noSpecial, language, step, build, mostKeys, picture});
+    const QCommandLineOption predict(
+        "predict", "Measure each keyboard with word prediction on too, and say what it saves.");
+    const QCommandLineOption lexicon(
+        "lexicon", "The words file of the predictions (default: Orvalet's, for the language).",
+        "file");
+    const QCommandLineOption learnFrom(
+        "learn-from",
+        "A text the predictions learn from before measuring, as from what the user wrote.", "text");
+    parser.addOptions({keyboard, builtIn, passTwice, noSpecial, language, step, build, mostKeys,
+                       picture, predict, lexicon, learnFrom});
     parser.addPositionalArgument("texts", "The texts to write, or to build from.", "text...");
 
     if (!parser.parse(arguments)) return UsageMessage{parser.errorText().toStdString(), true};
@@ -84,6 +92,10 @@ std::variant<ScanCostOptions, UsageMessage> ParseScanCostOptions(const QStringLi
     }
     options.mostKeys = static_cast<size_t>(most);
     options.picture = parser.value(picture);
+    options.lexicon = parser.value(lexicon);
+    options.learnFrom = parser.values(learnFrom);
+    options.predict =
+        parser.isSet(predict) || !options.lexicon.isEmpty() || !options.learnFrom.isEmpty();
     // A picture alone shows what each key costs; a figure or a build needs texts.
     if (options.texts.isEmpty() && (options.picture.isEmpty() || !options.build.isEmpty())) {
         return UsageMessage{"No text given.\n\n" + parser.helpText().toStdString(), true};

@@ -9,6 +9,7 @@
 #include "analysis/CostReport.h"
 #include "analysis/KeyboardBuilder.h"
 #include "analysis/KeyboardWriter.h"
+#include "analysis/PredictionFigures.h"
 #include "analysis/ScannedKeyboard.h"
 #include "analysis/TextFile.h"
 #include "app/KeyboardTexts.h"
@@ -125,6 +126,11 @@ int RunScanCost(const ScanCostOptions& options, std::ostream& out, std::ostream&
         keyboards.push_back(Loaded(file, options, errors, status));
     }
     if (options.builtIn) keyboards.push_back(BuiltIn(options.language));
+    std::optional<PredictionSource> predictions;
+    if (options.predict && !options.texts.isEmpty()) {
+        predictions = FindPredictionSource(options, ReadTexts(options.learnFrom, errors, status),
+                                           out, errors, status);
+    }
     std::vector<CostSummary> summaries;
     for (const NamedKeyboard& keyboard : keyboards) {
         const ScannedKeyboard scanned(keyboard.keys, options.passTwice);
@@ -136,6 +142,10 @@ int RunScanCost(const ScanCostOptions& options, std::ostream& out, std::ostream&
         if (options.texts.isEmpty()) continue;
         if (summaries.size() > 1) out << "\n";
         WriteReport(out, keyboard.name, scanned, summaries.back(), options.stepTenths);
+        if (predictions) {
+            WritePredictionFigures(out, keyboard.keys, options, *predictions, texts,
+                                   summaries.back());
+        }
     }
     if (keyboards.size() > 1) WriteComparison(out, keyboards, summaries);
     return status;

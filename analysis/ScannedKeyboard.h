@@ -21,9 +21,10 @@ class ScannedKeyboard {
     const FlatKeyboard& Flat() const { return flat_; }
     const std::vector<std::optional<KeyCost>>& Costs() const { return costs_; }
 
-    // What writing the texts with this keyboard takes.
-    CostSummary Write(const std::vector<DecodedText>& texts) const {
-        CostTally tally(flat_, costs_);
+    // What writing the texts with this keyboard takes, with the predictions when given.
+    CostSummary Write(const std::vector<DecodedText>& texts,
+                      WordPredictions* predictions = nullptr) const {
+        CostTally tally(flat_, costs_, predictions);
         for (const DecodedText& text : texts) {
             text.Walk([&](std::string_view run) { tally.Type(run); },
                       [&](std::string_view character) { tally.Skip(character); });

@@ -79,7 +79,9 @@ TEST_P(ScanKeyboards, TheKeysOfTheFirstGroupsTypeTheirOwnText) {
 INSTANTIATE_TEST_SUITE_P(Shipped, ScanKeyboards,
                          ::testing::Values("catala-escaneig.QuarnelTeclat",
                                            "castellano-escaneo.QuarnelTeclat"),
-                         [](const auto& info) { return info.index == 0 ? "Catalan" : "Castilian"; });
+                         [](const auto& info) {
+                             return info.index == 0 ? "Catalan" : "Castilian";
+                         });
 
 }  // namespace
 }  // namespace e2e
