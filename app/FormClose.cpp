@@ -2,6 +2,7 @@
 
 void TFormPrincipal::FormClose() {
     DesarConfiguracio();
+    ReleaseSwitchKeys();
     Prediccions.Save();
     TancarVocelia();
 }

@@ -18,7 +18,7 @@ void TFormPrincipal::FormCreate() {
     CarregarConfiguracio();
     BuildKeyboard();
     if (MenuPrediccioDeParaules->isChecked()) EngegarPrediccio();
-    TimerEscaneig.SetInterval(SpinEditTempsTimer->value() * design::kScanStepUnitMs);
+    ApplyScanInterval(SpinEditTempsTimer->value() * design::kScanStepUnitMs);
 }
 
 void TFormPrincipal::PlaceAtTopRight() {

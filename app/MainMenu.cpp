@@ -43,6 +43,7 @@ void TFormPrincipal::BuildMenu() {
         AddItem(MenuOpcions, Design(Element::MenuActivarLEscaneigAutomatic), Unticked);
     MenuPassarDuesVegades = AddItem(MenuOpcions, "Passar dues vegades", Ticked);
     MenuPassarDuesVegades->setVisible(false);
+    BuildSwitchMenu();
     MenuOpcions->addSeparator();  // N1
     MenuLlegirlateclaEnEscaneigAutomatic =
         AddItem(MenuOpcions, Design(Element::MenuLlegirlateclaEnEscaneigAutomatic), Unticked);

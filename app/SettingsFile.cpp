@@ -23,6 +23,10 @@ std::int32_t LlegirNombre(const char* section, const char* key) {
     return app::StrToInt(Llegir(section, key, kZero));
 }
 
+void EsborrarSeccio(const char* section) {
+    platform::WritePrivateProfileStringA(section, nullptr, nullptr, kFitxer);
+}
+
 void Escriure(const char* section, const char* key, const std::string& value) {
     platform::WritePrivateProfileStringA(section, key, value.c_str(), kFitxer);
 }

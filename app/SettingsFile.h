@@ -36,6 +36,17 @@ inline constexpr const char* kClauAlcada = "Height";
 inline constexpr const char* kSeccioTecles = "Tecles de control";
 inline constexpr const char* kClauTecles = "Tecles de control";
 
+// The switches, beyond the design: written only when they differ from the left mouse button
+// and automatic scanning, so that a file of the design stays as it was.
+inline constexpr const char* kSeccioCommutador = "Commutador";
+inline constexpr const char* kClauCommutador = "Commutador";
+inline constexpr const char* kClauEscaneig = "Escaneig";
+inline constexpr const char* kClauAvancar = "Avancar";
+inline constexpr const char* kClauAvancarSol = "Avancar sol";
+inline constexpr const char* kRatoli = "Ratoli";
+inline constexpr const char* kAutomatic = "Automatic";
+inline constexpr const char* kDosCommutadors = "DosCommutadors";
+
 // Flags of the menu and of the control keys, and of the font styles.
 inline constexpr const char* kSi = "SI";
 inline constexpr const char* kNo = "NO";
@@ -53,6 +64,8 @@ std::string Llegir(const char* section, const char* key, const char* def);
 // The value of a number key ("0" when missing); throws app::EConvertError, naming
 // the text, when it is not a whole number.
 std::int32_t LlegirNombre(const char* section, const char* key);
+// Removes a section with all its keys; nothing when it is not there.
+void EsborrarSeccio(const char* section);
 // Sets a key, creating the file and the section as needed. A failure to write
 // (read-only folder, full disk) leaves the old file as it was.
 void Escriure(const char* section, const char* key, const std::string& value);

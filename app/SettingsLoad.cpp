@@ -34,6 +34,7 @@ void TFormPrincipal::CarregarConfiguracio() {
     AplicarMenuDesat();
     AplicarPosicioDesada();
     AplicarTeclesDeControlDesades();
+    ApplyStoredSwitches();
 }
 
 void TFormPrincipal::AplicarVeuDesada() {

@@ -28,6 +28,7 @@ void TFormPrincipal::DesarConfiguracio() {
     Escriure(kSeccioPosicio, kClauWidth, Nombre(lloc::Amplada(outer)));
     Escriure(kSeccioPosicio, kClauAlcada, Nombre(lloc::Alcada(outer)));
     Escriure(kSeccioTecles, kClauTecles, Flag(TeclesDeControl));
+    SaveSwitches();
 }
 
 // Scanning that start-up has yet to switch back on counts as on: a close before that moment

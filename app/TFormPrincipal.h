@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/FieldFocus.h"
 #include "app/FontColourDialog.h"
@@ -15,6 +16,7 @@
 #include "app/Timer.h"
 #include "output/PredictionGroup.h"
 #include "scan/ScanState.h"
+#include "scan/Switches.h"
 
 class QAction;
 class QLineEdit;
@@ -178,6 +180,35 @@ class TFormPrincipal : public QMainWindow {
     void ReiniciarEscaneig();
     void TimerEscaneigTimer();
 
+    // --- switches ------------------------------------------------------------------------
+    // Beyond the design, each off until the user turns it on: a key as the switch that
+    // chooses, and two switches, one of them moving the highlight in place of the timer.
+    QMenu* MenuSwitch;
+    QAction* MenuSwitchMouse;
+    QAction* MenuSwitchKey;
+    QAction* MenuTwoSwitches;
+    QMenu* MenuAutoAdvance;
+    // "Never" first, then one item per pause of scan::kAutoAdvanceChoices.
+    std::vector<QAction*> MenuAutoAdvanceItems;
+    scan::Switches CurrentSwitches;
+    // Asks the user to press the switch that chooses (or, moving: the one that moves); the
+    // key's name, nothing when the user cancels.
+    std::function<std::optional<std::string>(bool moving)> SwitchDialog;
+    void MenuSwitchMouseClick();
+    void MenuSwitchKeyClick();
+    void MenuTwoSwitchesClick();
+    void MenuAutoAdvanceClick(int seconds);
+    // One press of a switch key: the choosing key takes the ordinary click path on the
+    // highlighted key, the moving key makes one scanning step.
+    void SwitchPressed(const std::string& key);
+    // Puts switches in force: menu ticks, the scanning timer's interval, the caught keys.
+    void SetSwitches(const scan::Switches& switches);
+    // Catches the switch keys while scanning is on and lets them go otherwise.
+    void GrabSwitchKeys();
+    void ReleaseSwitchKeys();
+    // The captions of the switch items in a language.
+    void SwitchCaptions(lang::Llengua llengua);
+
     // --- speech engines --------------------------------------------------------------------
     void RecarregarUpcTV();
     void AplicarVeu();
@@ -245,6 +276,8 @@ class TFormPrincipal : public QMainWindow {
     void AplicarMenuDesat();
     void AplicarPosicioDesada();
     void AplicarTeclesDeControlDesades();
+    void ApplyStoredSwitches();
+    void SaveSwitches();
     void DesarLlenguaIVeu();
     void DesarFont();
 
@@ -280,6 +313,15 @@ class TFormPrincipal : public QMainWindow {
     bool focusPerEscriure_ = false;
     void WireDispatch();
     void WireScanning();
+    void BuildSwitchMenu();
+    void WireSwitches();
+    std::optional<std::string> AskForSwitchKey(bool moving);
+    void MoveSwitchPressed();
+    void GiveUpSwitchKeys();
+    void TellSwitchKeyLost(const std::string& key, bool moving);
+    // The scanning timer's interval for the step time and the switches.
+    void ApplyScanInterval(int stepMs);
+    bool switchKeysGrabbed_ = false;
     void WireSpeech();
     void WireVocelia();
     void WireLanguages();

@@ -39,6 +39,27 @@ inline constexpr int kElementsTraduits = 21;
 // The caption of an item in a language, in Windows-1252.
 const char* Text(Element element, Llengua llengua);
 
+// The captions of the switches' menu items, dialog and notices, kept apart from the menu items
+// above; "%1" stands for a number or a key's name.
+enum class SwitchText {
+    SwitchMenu,
+    SwitchMouse,
+    SwitchKey,
+    TwoSwitches,
+    AutoAdvance,
+    AutoAdvanceNever,
+    AutoAdvanceAfter,
+    PressSwitch,
+    PressMoveSwitch,
+    Cancel,
+    SwitchKeyLost,
+    MoveKeyLost,
+};
+inline constexpr int kSwitchTexts = 12;
+
+// A switch caption in a language, in Windows-1252.
+const char* Text(SwitchText text, Llengua llengua);
+
 // The value that stores a language in the settings file.
 const char* ValorDesat(Llengua llengua);
 

@@ -55,6 +55,7 @@ void PosarTextos(TFormPrincipal& form, Llengua llengua) {
         const char* text = lang::Text(static_cast<lang::Element>(i), llengua);
         elements[i]->setText(platform::ToQString(text));
     }
+    form.SwitchCaptions(llengua);
 }
 
 void MarcarLlengua(const TFormPrincipal& form, Llengua llengua) {

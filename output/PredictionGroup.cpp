@@ -57,9 +57,10 @@ void ReplaceChildren(QTreeWidgetItem* group, const std::vector<std::string>& wor
 std::filesystem::path PredictionGroup::InstalledLexicon(const std::string& language) {
     const QString name = QString::fromStdString("lexicons/" + language + ".txt");
     const QString program = QCoreApplication::applicationDirPath();
-    // Beside the program in the build, in the shared data folder once installed.
-    for (const QString& candidate :
-         {program + "/" + name, program + "/../../share/orvalet/" + name}) {
+    // Beside the program in the build, in the shared data folder once installed: the keyboard
+    // is installed in a private folder two levels below the prefix, the tools in bin/.
+    for (const QString& candidate : {program + "/" + name, program + "/../../share/orvalet/" + name,
+                                     program + "/../share/orvalet/" + name}) {
         if (QFile::exists(candidate)) return candidate.toStdString();
     }
     return QStandardPaths::locate(QStandardPaths::GenericDataLocation, "orvalet/" + name)

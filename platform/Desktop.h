@@ -5,6 +5,7 @@
 #include "platform/Modules.h"
 #include "platform/Pointer.h"
 #include "platform/Processes.h"
+#include "platform/SwitchKeys.h"
 #include "platform/Time.h"
 #include "platform/Windows.h"
 
@@ -19,6 +20,7 @@ class Desktop : public Windows,
                 public Clipboard,
                 public Modules,
                 public Processes,
+                public SwitchKeys,
                 public Time {};
 
 }  // namespace platform

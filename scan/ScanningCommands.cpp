@@ -6,6 +6,7 @@
 #include "scan/StepTime.h"
 
 void TFormPrincipal::WireScanning() {
+    WireSwitches();
     OnClick(MenuActivarLEscaneigAutomatic, &TFormPrincipal::MenuActivarLEscaneigAutomaticClick);
     OnClick(MenuPassarDuesVegades, &TFormPrincipal::MenuPassarDuesVegadesClick);
     OnClick(MenuLlegirlateclaEnEscaneigAutomatic,
@@ -26,6 +27,7 @@ void TFormPrincipal::MenuActivarLEscaneigAutomaticClick() {
     } else {
         Tree->viewport()->unsetCursor();
     }
+    GrabSwitchKeys();
 }
 
 void TFormPrincipal::TreeMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int, int) {
@@ -33,8 +35,7 @@ void TFormPrincipal::TreeMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers
 }
 
 void TFormPrincipal::SpinEditTempsTimerChange() {
-    TimerEscaneig.SetInterval(
-        scan::TempsDelPas(platform::FromQString(SpinEditTempsTimer->cleanText())));
+    ApplyScanInterval(scan::TempsDelPas(platform::FromQString(SpinEditTempsTimer->cleanText())));
 }
 
 void TFormPrincipal::MenuPassarDuesVegadesClick() {

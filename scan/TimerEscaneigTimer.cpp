@@ -9,7 +9,9 @@ namespace {
 
 // After a group return the group's node stays highlighted one step longer and a little more.
 void PausaDeRetorn(TFormPrincipal& form) {
-    form.Espera(form.TimerEscaneig.Interval() + scan::kPausaRetornGrupMs);
+    if (form.CurrentSwitches.PausesAfterGroupReturn()) {
+        form.Espera(form.TimerEscaneig.Interval() + scan::kPausaRetornGrupMs);
+    }
     if (form.MenuActivarLEscaneigAutomatic->isChecked()) form.TimerEscaneig.SetEnabled(true);
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/Desktop.h"
+#include "platform/fake/FakeSwitchKeys.h"
 
 namespace platform {
 
@@ -72,6 +73,9 @@ class FakeDesktop : public Desktop {
     // The programs started so far, by handle in the order they were started; scriptable.
     std::map<HANDLE, FakeProcess>& Processes() { return processes_; }
 
+    // The keyboard's keys that a switch interface may send, pressed by the test.
+    FakeSwitchKeys switchKeys;
+
     // --- inspection ------------------------------------------------------------------
     const std::vector<FakeCall>& Calls() const { return calls_; }
     std::vector<FakeCall> CallsNamed(const std::string& name) const;
@@ -123,6 +127,17 @@ class FakeDesktop : public Desktop {
     void TerminateProcess(HANDLE process) override;
     intptr_t ShellExecuteA(const char* verb, const char* file, const char* parameters,
                            const char* directory, int show) override;
+
+    bool HasSwitchKey(const std::string& name) override { return switchKeys.Has(name); }
+    bool GrabSwitchKeys(const std::vector<std::string>& names,
+                        std::function<void(const std::string&)> onPress) override {
+        return switchKeys.Grab(names, std::move(onPress));
+    }
+    void UngrabSwitchKeys() override { switchKeys.Ungrab(); }
+    bool CatchNextKey(std::function<void(const std::string&)> onKey) override {
+        return switchKeys.CatchNextKey(std::move(onKey));
+    }
+    void StopCatchingKey() override { switchKeys.StopCatching(); }
 
     uint32_t GetTickCount() override;
     void WaitForMessages(int ms) override;

@@ -13,6 +13,7 @@
 #include "platform/x11/X11Connection.h"
 #include "platform/x11/X11Keyboard.h"
 #include "platform/x11/X11Messages.h"
+#include "platform/x11/X11SwitchKeys.h"
 #include "platform/x11/X11Windows.h"
 
 namespace platform {
@@ -26,6 +27,7 @@ class X11Desktop final : public Desktop {
           layout_(connection_),
           keyboard_(connection_, layout_, *this),
           messages_(connection_),
+          switchKeys_(connection_),
           notifier_(ConnectionNumber(connection_.display()), QSocketNotifier::Read) {
         // Events the server sends while nothing waits for them are handled as they come.
         QObject::connect(&notifier_, &QSocketNotifier::activated,
@@ -113,6 +115,17 @@ class X11Desktop final : public Desktop {
         return processes_.ShellExecuteA(verb, file, parameters, directory, show);
     }
 
+    bool HasSwitchKey(const std::string& name) override { return switchKeys_.HasSwitchKey(name); }
+    bool GrabSwitchKeys(const std::vector<std::string>& names,
+                        std::function<void(const std::string&)> onPress) override {
+        return switchKeys_.Grab(names, std::move(onPress));
+    }
+    void UngrabSwitchKeys() override { switchKeys_.Ungrab(); }
+    bool CatchNextKey(std::function<void(const std::string&)> onKey) override {
+        return switchKeys_.CatchNextKey(std::move(onKey));
+    }
+    void StopCatchingKey() override { switchKeys_.StopCatchingKey(); }
+
     uint32_t GetTickCount() override { return time_.GetTickCount(); }
     void WaitForMessages(int ms) override { time_.WaitForMessages(ms); }
     std::unique_ptr<TimerSource> CreateTimer(std::function<void()> onTick) override {
@@ -127,6 +140,7 @@ class X11Desktop final : public Desktop {
     x11::KeyboardLayout layout_;
     x11::X11Keyboard keyboard_;
     x11::X11Messages messages_;
+    x11::X11SwitchKeys switchKeys_;
     QSocketNotifier notifier_;
     x11::QtClipboard clipboard_;
     x11::PosixModules modules_;

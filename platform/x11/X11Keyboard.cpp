@@ -1,11 +1,26 @@
 #include "platform/x11/X11Keyboard.h"
 
 #include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+#include <thread>
 
 #include "platform/Constants.h"
 #include "platform/x11/CharacterKeysyms.h"
 
 namespace platform::x11 {
+namespace {
+
+// A receiving application's input method composes a dead key with the vowel after it as soon
+// as both come, while the keys sent just before may still wait in its queue: the accent then
+// lands ahead of them ("podrá" arriving as "páodr" in Qt programs). Keys sent this recently
+// are given the rest of this time to be read before a dead key goes.
+constexpr std::chrono::milliseconds kReadBeforeDeadKey{30};
+
+// The dead keys' keysyms lie together, from dead_grave on.
+bool IsDeadKey(KeySym keysym) { return keysym >= XK_dead_grave && keysym <= XK_dead_greek; }
+
+}  // namespace
 
 X11Keyboard::X11Keyboard(X11Connection& connection, KeyboardLayout& layout, Time& time)
     : connection_(connection), layout_(layout), spares_(connection, layout, time) {
@@ -34,6 +49,7 @@ void X11Keyboard::keybd_event(uint8_t vk, unsigned flags) {
         Set(modifier, down);
         if (!down) Set(altGr_, false);
     } else if (const KeyCode keycode = layout_.KeycodeOf(vk); keycode != 0) {
+        if (down && IsDeadKey(layout_.KeysymOf(keycode))) LetEarlierKeysBeRead();
         if (down && vk != VK_SHIFT) {
             HoldCtrlAlt(!(ctrlHeld_ && altHeld_ && layout_.TypesCharacters(vk) &&
                           layout_.AltGrKeycode() != 0));
@@ -88,6 +104,13 @@ void X11Keyboard::Set(Modifier& modifier, bool down) {
 
 void X11Keyboard::Send(KeyCode keycode, bool down) {
     XTestFakeKeyEvent(connection_.display(), keycode, down ? True : False, CurrentTime);
+    lastSent_ = std::chrono::steady_clock::now();
+}
+
+void X11Keyboard::LetEarlierKeysBeRead() {
+    XSync(connection_.display(), False);
+    const auto since = std::chrono::steady_clock::now() - lastSent_;
+    if (since < kReadBeforeDeadKey) std::this_thread::sleep_for(kReadBeforeDeadKey - since);
 }
 
 }  // namespace platform::x11

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 
 #include "platform/x11/KeyboardLayout.h"
@@ -33,6 +34,7 @@ class X11Keyboard {
     void HoldCtrlAlt(bool held);
     void Set(Modifier& modifier, bool down);
     void Send(KeyCode keycode, bool down);
+    void LetEarlierKeysBeRead();
     std::optional<Keystroke> KeystrokeTyping(const std::vector<KeySym>& keysyms);
     void Type(const Keystroke& keystroke);
 
@@ -45,6 +47,7 @@ class X11Keyboard {
     Modifier ctrl_;
     Modifier alt_;
     Modifier altGr_;
+    std::chrono::steady_clock::time_point lastSent_;
 };
 
 }  // namespace platform::x11

@@ -16,7 +16,7 @@ namespace e2e {
 // The real keyboard, started with the given command line, and a real receiving window the
 // user works in; keys and toggles are clicked where a person clicks them.
 class TypingFixture : public ::testing::Test {
-  protected:
+  public:
     explicit TypingFixture(const QStringList& arguments = {}) : keyboard(arguments) {}
     // The keyboard started with a settings file and environment entries of the test's own.
     TypingFixture(const QByteArray& settings, const QStringList& environment)

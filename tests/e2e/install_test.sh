@@ -38,7 +38,10 @@ check_layout() {
         share/man/man1/orvalet.1.gz share/applications/$app_id.desktop \
         share/metainfo/$app_id.metainfo.xml share/mime/packages/$app_id.xml \
         share/icons/hicolor/scalable/apps/$app_id.svg share/icons/hicolor/48x48/apps/$app_id.png \
-        share/orvalet/keyboards/catala.QuarnelTeclat share/orvalet/keyboards/castellano.QuarnelTeclat; do
+        share/orvalet/keyboards/catala.QuarnelTeclat share/orvalet/keyboards/castellano.QuarnelTeclat \
+        share/orvalet/keyboards/catala-escaneig.QuarnelTeclat \
+        share/orvalet/keyboards/castellano-escaneo.QuarnelTeclat \
+        bin/orvalet-scancost share/man/man1/orvalet-scancost.1.gz; do
         [ -e "$prefix/$file" ] || fail "$file not installed"
     done
     pass "layout"
@@ -51,6 +54,9 @@ check_desktop_files() {
     LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$share/man/man1/orvalet.1.gz" \
         >/dev/null 2>"$work/man.log"
     [ ! -s "$work/man.log" ] || fail "manual page: $(cat "$work/man.log")"
+    LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$share/man/man1/orvalet-scancost.1.gz" \
+        >/dev/null 2>"$work/man.log"
+    [ ! -s "$work/man.log" ] || fail "orvalet-scancost manual page: $(cat "$work/man.log")"
     pass "launcher, metainfo and manual page"
 }
 

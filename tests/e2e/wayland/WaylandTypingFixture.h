@@ -17,7 +17,7 @@ namespace e2e {
 // toggles clicked where a person clicks them. Where the pointer is cannot be read there, so
 // the pointer is moved from where the keyboard itself puts it, in the tree's client pixels.
 class WaylandTypingFixture : public ::testing::Test {
-  protected:
+  public:
     void SetUp() override {
         ASSERT_TRUE(input.Connected()) << "the compositor offers no virtual pointer";
         ASSERT_NE(receiver.window(), 0u);

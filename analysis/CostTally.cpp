@@ -1,0 +1,84 @@
+#include "analysis/CostTally.h"
+
+#include "analysis/CaseFold.h"
+#include "analysis/TypedText.h"
+
+namespace analysis {
+
+double CostSummary::ActionsPerCharacter() const {
+    return typed == 0 ? 0.0 : static_cast<double>(Actions()) / static_cast<double>(typed);
+}
+
+CostTally::CostTally(const FlatKeyboard& keyboard, const std::vector<std::optional<KeyCost>>& costs,
+                     WordPredictions* predictions)
+    : costs_(costs), predictions_(predictions) {
+    summary_.uses.assign(keyboard.Nodes().size(), 0);
+    for (size_t node = 0; node < keyboard.Nodes().size(); ++node) {
+        const int index = static_cast<int>(node);
+        if (keyboard.IsGroup(index) || !costs[node]) continue;
+        if (predictions && predictions->IsPlace(index)) continue;
+        if (std::optional<std::string> typed = TypedText(keyboard.TextOf(index))) {
+            matcher_.Add(*typed, index, costs[node]->Actions());
+        }
+    }
+}
+
+void CostTally::Type(std::string_view text) {
+    const std::string small = InSmallLetters(text);
+    std::string_view rest = small;
+    while (!rest.empty()) {
+        if (TakePrediction(rest)) continue;
+        const std::optional<KeyMatcher::Match> match = matcher_.LongestAt(rest);
+        if (!match) {
+            ++summary_.characters;
+            ++summary_.untypeable[rest.front()];
+            if (predictions_) predictions_->Forget();
+            rest.remove_prefix(1);
+            continue;
+        }
+        Count(*costs_[static_cast<size_t>(match->key)], match->length);
+        ++summary_.uses[static_cast<size_t>(match->key)];
+        if (predictions_) predictions_->Typed(rest.substr(0, match->length));
+        rest.remove_prefix(match->length);
+    }
+}
+
+void CostTally::Skip(std::string_view character) {
+    ++summary_.characters;
+    ++summary_.foreign[std::string(character)];
+    if (predictions_) predictions_->Forget();
+}
+
+bool CostTally::TakePrediction(std::string_view& rest) {
+    if (!predictions_) return false;
+    const std::optional<WordPredictions::Choice> choice = predictions_->Offer(rest);
+    if (!choice) return false;
+    const std::optional<int> spelling = SpellingActions(rest.substr(0, choice->length));
+    if (spelling && *spelling <= choice->cost.Actions()) return false;
+    Count(choice->cost, choice->length);
+    ++summary_.predictedWords;
+    summary_.predictedCharacters += choice->length;
+    predictions_->Typed(rest.substr(0, choice->length));
+    rest.remove_prefix(choice->length);
+    return true;
+}
+
+std::optional<int> CostTally::SpellingActions(std::string_view text) const {
+    int actions = 0;
+    while (!text.empty()) {
+        const std::optional<KeyMatcher::Match> match = matcher_.LongestAt(text);
+        if (!match) return std::nullopt;
+        actions += costs_[static_cast<size_t>(match->key)]->Actions();
+        text.remove_prefix(match->length);
+    }
+    return actions;
+}
+
+void CostTally::Count(const KeyCost& cost, size_t characters) {
+    summary_.characters += characters;
+    summary_.typed += characters;
+    summary_.steps += static_cast<uint64_t>(cost.steps);
+    summary_.presses += static_cast<uint64_t>(cost.presses);
+}
+
+}  // namespace analysis

@@ -1,0 +1,49 @@
+#include "analysis/KeyAlphabet.h"
+
+#include "analysis/CaseFold.h"
+#include "keys/KeyKind.h"
+
+namespace analysis {
+namespace {
+
+// In alphabetical order: à á after a, ç after c, è é after e, í after i, ñ after n, ò ó after
+// o, ú after u.
+constexpr std::string_view kLetters =
+    "a\xE0\xE1"
+    "bc\xE7"
+    "de\xE8\xE9"
+    "fghi\xED"
+    "jklmn\xF1"
+    "o\xF2\xF3"
+    "pqrstu\xFA"
+    "vwxyz";
+constexpr std::string_view kSigns = "0123456789.+-*/='?!()\"%$@ \xBF\xA1\xBA\xAA";
+
+}  // namespace
+
+bool IsKeyLetter(char small) { return kLetters.find(small) != std::string_view::npos; }
+
+bool IsKeyCharacter(char small) {
+    return IsKeyLetter(small) || kSigns.find(small) != std::string_view::npos;
+}
+
+bool CanBeKeyText(std::string_view small) {
+    if (small.empty() || small.front() == ' ') return false;
+    for (size_t i = 0; i < small.size(); ++i) {
+        if (!IsKeyCharacter(small[i])) return false;
+        if (small[i] == ' ' && i + 1 != small.size()) return false;
+    }
+    const keys::KeyKind kind = keys::KindOf(false, InCapitals(small));
+    return kind != keys::KeyKind::Special && kind != keys::KeyKind::Space;
+}
+
+const std::vector<std::string>& Alphabet() {
+    static const std::vector<std::string> letters = [] {
+        std::vector<std::string> each;
+        for (char letter : kLetters) each.emplace_back(1, letter);
+        return each;
+    }();
+    return letters;
+}
+
+}  // namespace analysis

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace analysis {
+
+// The characters a built keyboard's keys may hold, in small letters: those the dispatch types
+// the same in every state of the case toggles on the Spanish layout. Letters that Shift only
+// capitalises, the accented vowels it composes from dead keys, the blank, and the signs it
+// sends with their own modifiers. A comma or a middle dot would come out as ";" or "3" under a
+// toggle, and a diaeresis has no key of its own there.
+bool IsKeyCharacter(char small);
+// The letters among them, accented vowels, ñ and ç included.
+bool IsKeyLetter(char small);
+
+// Whether a keyboard may have a key that types this text (in small letters): only key
+// characters, a blank at most at the end (a word and the blank after it), and not the name
+// of a special key, which would send that key instead ("fi" sends End).
+bool CanBeKeyText(std::string_view small);
+
+// Every key letter in small letters, in alphabetical order, each accented vowel after its
+// plain vowel: what a built keyboard holds so that any word can be spelt.
+const std::vector<std::string>& Alphabet();
+
+}  // namespace analysis

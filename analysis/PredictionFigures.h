@@ -1,0 +1,41 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <vector>
+
+#include "analysis/CostTally.h"
+#include "analysis/DecodedText.h"
+#include "analysis/ScanCostOptions.h"
+#include "keys/KeyNode.h"
+#include "predict/WordModel.h"
+
+namespace analysis {
+
+// Where the predictions come from: a lexicon, and texts learned before measuring, as what the
+// user wrote before.
+struct PredictionSource {
+    std::filesystem::path lexicon;
+    std::vector<DecodedText> learnFrom;
+
+    // A model of its own for each run, so that what one run learns stays out of the next.
+    predict::WordModel Model() const;
+};
+
+// The lexicon the options name, or the one installed for their language, with the texts to
+// learn from; says which on `out`. Nothing, with a message and a failed `status`, when the
+// lexicon cannot be used.
+std::optional<PredictionSource> FindPredictionSource(const ScanCostOptions& options,
+                                                     std::vector<DecodedText> learnFrom,
+                                                     std::ostream& out, std::ostream& errors,
+                                                     int& status);
+
+// What writing the texts with the keyboard takes with word prediction on, from the lexicon
+// and learned texts alone, then learning from the text as it is typed, as the keyboard does;
+// each beside `without`, the figure without predictions.
+void WritePredictionFigures(std::ostream& out, const keys::KeyForest& keyboard,
+                            const ScanCostOptions& options, const PredictionSource& source,
+                            const std::vector<DecodedText>& texts, const CostSummary& without);
+
+}  // namespace analysis

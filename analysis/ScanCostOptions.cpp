@@ -1,0 +1,106 @@
+#include "analysis/ScanCostOptions.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+
+#include "app/DesignTexts.h"
+
+namespace analysis {
+namespace {
+
+const char* const kDescription =
+    "Counts the scan steps and switch presses that writing the texts takes with a keyboard,\n"
+    "as Orvalet's automatic scanning runs it, or builds a keyboard for scanning from texts.\n"
+    "Texts are UTF-8 or Windows-1252; keyboard files are read as Orvalet reads them.";
+
+// Enough for the words of everyday writing; a keyboard the size of a dictionary saves a
+// little more but cannot be learnt.
+constexpr int kDefaultMostKeys = 1500;
+
+}  // namespace
+
+std::variant<ScanCostOptions, UsageMessage> ParseScanCostOptions(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(kDescription);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption keyboard(
+        {"k", "keyboard"}, "A keyboard file to measure; give it several times to compare.", "file");
+    const QCommandLineOption builtIn(
+        "built-in", "Measure the built-in keyboard too (alone when no file is given).");
+    const QCommandLineOption passTwice("pass-twice",
+                                       "Scan with the option \"Passar dues vegades\".");
+    const QCommandLineOption noSpecial(
+        "no-special-keys", "Measure keyboard files without the special keys Orvalet adds on top.");
+    const QCommandLineOption language(
+        "language", "The language of the special keys: ca (Catalan) or es (Castilian).", "ca|es",
+        "ca");
+    const QCommandLineOption step(
+        "step-time",
+        QString("The scan's step time in tenths of a second, as on the toolbar (%1 to %2).")
+            .arg(design::kScanStepMin)
+            .arg(design::kScanStepMax),
+        "tenths", QString::number(design::kScanStepDefault));
+    const QCommandLineOption build("build", "Build a keyboard for scanning from the texts.",
+                                   "file");
+    const QCommandLineOption mostKeys(
+        "most-keys",
+        "The most keys a built keyboard chooses, besides every letter and the digits and signs.",
+        "number", QString::number(kDefaultMostKeys));
+    const QCommandLineOption picture(
+        "picture", "Draw the first keyboard's keys, coloured by what they cost, as a PNG.", "file");
+    const QCommandLineOption predict(
+        "predict", "Measure each keyboard with word prediction on too, and say what it saves.");
+    const QCommandLineOption lexicon(
+        "lexicon", "The words file of the predictions (default: Orvalet's, for the language).",
+        "file");
+    const QCommandLineOption learnFrom(
+        "learn-from",
+        "A text the predictions learn from before measuring, as from what the user wrote.", "text");
+    parser.addOptions({keyboard, builtIn, passTwice, noSpecial, language, step, build, mostKeys,
+                       picture, predict, lexicon, learnFrom});
+    parser.addPositionalArgument("texts", "The texts to write, or to build from.", "text...");
+
+    if (!parser.parse(arguments)) return UsageMessage{parser.errorText().toStdString(), true};
+    if (parser.isSet(help)) return UsageMessage{parser.helpText().toStdString(), false};
+    ScanCostOptions options;
+    for (const QString& file : parser.values(keyboard)) {
+        options.keyboards.push_back(QFile::encodeName(file).toStdString());
+    }
+    options.builtIn = parser.isSet(builtIn) || options.keyboards.empty();
+    options.passTwice = parser.isSet(passTwice);
+    options.specialKeys = !parser.isSet(noSpecial);
+    const QString languageName = parser.value(language);
+    if (languageName != "ca" && languageName != "es") {
+        return UsageMessage{"--language takes ca or es, not " + languageName.toStdString(), true};
+    }
+    options.language =
+        languageName == "ca" ? keys::KeyLanguage::Catalan : keys::KeyLanguage::Castilian;
+    bool number = false;
+    options.stepTenths = parser.value(step).toInt(&number);
+    if (!number || options.stepTenths < design::kScanStepMin ||
+        options.stepTenths > design::kScanStepMax) {
+        return UsageMessage{parser.value(step).toStdString() +
+                                " is not a step time: " + step.description().toStdString(),
+                            true};
+    }
+    options.texts = parser.positionalArguments();
+    options.build = parser.value(build);
+    const qulonglong most = parser.value(mostKeys).toULongLong(&number);
+    if (!number || most == 0) {
+        return UsageMessage{parser.value(mostKeys).toStdString() + " is not a number of keys",
+                            true};
+    }
+    options.mostKeys = static_cast<size_t>(most);
+    options.picture = parser.value(picture);
+    options.lexicon = parser.value(lexicon);
+    options.learnFrom = parser.values(learnFrom);
+    options.predict =
+        parser.isSet(predict) || !options.lexicon.isEmpty() || !options.learnFrom.isEmpty();
+    // A picture alone shows what each key costs; a figure or a build needs texts.
+    if (options.texts.isEmpty() && (options.picture.isEmpty() || !options.build.isEmpty())) {
+        return UsageMessage{"No text given.\n\n" + parser.helpText().toStdString(), true};
+    }
+    return options;
+}
+
+}  // namespace analysis

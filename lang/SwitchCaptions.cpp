@@ -1,0 +1,64 @@
+#include <array>
+
+#include "lang/CaptionTable.h"
+
+namespace lang {
+namespace {
+
+// One row per caption in the order of SwitchText; columns in the order of Llengua.
+constexpr std::array<std::array<const char*, kLlengues>, kSwitchTexts> kSwitchTable = {{
+    {"Commutador", "Conmutador", "Etengailua", "Conmutador", "Acionador"},
+    {"Bot\xF3 esquerre del ratol\xED", "Bot\xF3n izquierdo del rat\xF3n",
+     "Saguaren ezkerreko botoia", "Bot\xF3n esquerdo do rato", "Bot\xE3o esquerdo do rato"},
+    {"Una tecla...", "Una tecla...", "Tekla bat...", "Unha tecla...", "Uma tecla..."},
+    {"Dos commutadors: un avan\xE7"
+     "a i l'altre tria...",
+     "Dos conmutadores: uno avanza y el otro elige...",
+     "Bi etengailu: batek aurrera egiten du eta besteak aukeratu...",
+     "Dous conmutadores: un avanza e o outro escolle...",
+     "Dois acionadores: um avan\xE7"
+     "a e o outro escolhe..."},
+    {"Avan\xE7"
+     "ar sol",
+     "Avanzar solo", "Berez aurrera egin", "Avanzar s\xF3",
+     "Avan\xE7"
+     "ar sozinho"},
+    {"Mai", "Nunca", "Inoiz ez", "Nunca", "Nunca"},
+    {"Despr\xE9s de %1 s", "Despu\xE9s de %1 s", "%1 s igaro ondoren", "Despois de %1 s",
+     "Depois de %1 s"},
+    {"Premeu ara el commutador", "Pulse ahora el conmutador", "Sakatu orain etengailua",
+     "Prema agora o conmutador", "Prima agora o acionador"},
+    {"Premeu ara el commutador que avan\xE7"
+     "a",
+     "Pulse ahora el conmutador que avanza", "Sakatu orain aurrera egiten duen etengailua",
+     "Prema agora o conmutador que avanza",
+     "Prima agora o acionador que avan\xE7"
+     "a"},
+    {"Cancel\xB7la", "Cancelar", "Utzi", "Cancelar", "Cancelar"},
+    {"No es pot fer servir la tecla del commutador (%1): el commutador torna a ser el bot\xF3 "
+     "esquerre del ratol\xED.",
+     "No se puede usar la tecla del conmutador (%1): el conmutador vuelve a ser el bot\xF3n "
+     "izquierdo del rat\xF3n.",
+     "Ezin da etengailuaren tekla (%1) erabili: saguaren ezkerreko botoia da berriro etengailua.",
+     "Non se pode usar a tecla do conmutador (%1): o conmutador volve ser o bot\xF3n esquerdo do "
+     "rato.",
+     "N\xE3o \xE9 poss\xEDvel usar a tecla do acionador (%1): o acionador volta a ser o bot\xE3o "
+     "esquerdo do rato."},
+    {"No es pot fer servir la tecla del commutador que avan\xE7"
+     "a (%1): l'escaneig torna a ser autom\xE0tic.",
+     "No se puede usar la tecla del conmutador que avanza (%1): el escaneo vuelve a ser "
+     "autom\xE1tico.",
+     "Ezin da aurrera egiten duen etengailuaren tekla (%1) erabili: eskaneatzea automatikoa da "
+     "berriro.",
+     "Non se pode usar a tecla do conmutador que avanza (%1): o escaneo volve ser autom\xE1tico.",
+     "N\xE3o \xE9 poss\xEDvel usar a tecla do acionador que avan\xE7"
+     "a (%1): o escaneo volta a ser autom\xE1tico."},
+}};
+
+}  // namespace
+
+const char* Text(SwitchText text, Llengua llengua) {
+    return kSwitchTable[static_cast<size_t>(text)][static_cast<size_t>(llengua)];
+}
+
+}  // namespace lang

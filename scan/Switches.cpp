@@ -1,0 +1,56 @@
+#include "scan/Switches.h"
+
+#include <algorithm>
+
+namespace scan {
+
+namespace {
+
+constexpr int kMsPerSecond = 1000;
+
+}  // namespace
+
+int Switches::TimerInterval(int stepMs) const {
+    return mode == ScanMode::Automatic ? stepMs : autoAdvanceSeconds * kMsPerSecond;
+}
+
+std::vector<std::string> Switches::KeysToGrab() const {
+    std::vector<std::string> keys;
+    if (!chooseKey.empty()) keys.push_back(chooseKey);
+    if (mode == ScanMode::TwoSwitches && !moveKey.empty()) keys.push_back(moveKey);
+    return keys;
+}
+
+SwitchAction Switches::OnKey(const std::string& name) const {
+    if (!chooseKey.empty() && name == chooseKey) return SwitchAction::Choose;
+    if (mode == ScanMode::TwoSwitches && name == moveKey) return SwitchAction::Step;
+    return SwitchAction::None;
+}
+
+CheckedSwitches CheckSwitches(const Switches& stored,
+                              const std::function<bool(const std::string&)>& keyboardHas) {
+    CheckedSwitches checked{stored, std::nullopt, false};
+    Switches& switches = checked.switches;
+    if (!switches.chooseKey.empty() && !keyboardHas(switches.chooseKey)) {
+        checked.lostKey = switches.chooseKey;
+        switches.chooseKey.clear();
+    }
+    if (switches.mode == ScanMode::TwoSwitches) {
+        const bool usable = !switches.moveKey.empty() && switches.moveKey != switches.chooseKey &&
+                            keyboardHas(switches.moveKey);
+        if (!usable) {
+            if (!checked.lostKey && !switches.moveKey.empty()) {
+                checked.lostKey = switches.moveKey;
+                checked.lostMoveKey = true;
+            }
+            switches.mode = ScanMode::Automatic;
+        }
+    }
+    if (switches.mode == ScanMode::Automatic) switches.moveKey.clear();
+    const bool offered = std::find(kAutoAdvanceChoices.begin(), kAutoAdvanceChoices.end(),
+                                   switches.autoAdvanceSeconds) != kAutoAdvanceChoices.end();
+    if (!offered) switches.autoAdvanceSeconds = 0;
+    return checked;
+}
+
+}  // namespace scan

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Builds the keyboards for single-switch scanning that Orvalet ships,
+# keyboards/catala-escaneig.QuarnelTeclat and keyboards/castellano-escaneo.QuarnelTeclat,
+# from free Catalan and Castilian texts that Debian packages ship, and draws their pictures
+# in docs/. The texts are gathered by scripts/corpus/fetch.sh; a part of them is held out of
+# the build, and the figures printed at the end are measured on that part, with the built-in
+# keyboard and the example keyboards beside them.
+#
+# Usage: scripts/build-scan-keyboards.sh [CORPUS-FOLDER]   (default: build/corpus)
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+corpus="$(realpath -m "${1:-$root/build/corpus}")"
+scancost="${BUILD_DIR:-$root/build}/bin/orvalet-scancost"
+
+"$root/scripts/corpus/fetch.sh" "$corpus"
+NINJA_TARGETS=orvalet-scancost "$root/scripts/build.sh"
+
+cd "$root"
+# The language, the keyboard built for scanning, the example keyboard of that language and
+# the picture.
+build() {
+    local language="$1" keyboard="$2" example="$3" picture="$4"
+    "$scancost" --build "keyboards/$keyboard" --language "$language" "$corpus/$language/train.txt"
+    "$scancost" -k "keyboards/$keyboard" --picture "docs/$picture" --language "$language" \
+        "$corpus/$language/heldout.txt" >/dev/null
+    echo "== held-out $language text"
+    "$scancost" -k "keyboards/$keyboard" -k "keyboards/$example" --built-in --language "$language" \
+        "$corpus/$language/heldout.txt" | sed -n '/^Scan actions per character typed:$/,$p'
+}
+build ca catala-escaneig.QuarnelTeclat catala.QuarnelTeclat scan-cost-catala.png
+build es castellano-escaneo.QuarnelTeclat castellano.QuarnelTeclat scan-cost-castellano.png

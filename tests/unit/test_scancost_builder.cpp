@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "analysis/CandidateKeys.h"
+#include "analysis/CaseFold.h"
+#include "analysis/KeyAlphabet.h"
+#include "analysis/KeyboardBuilder.h"
+#include "analysis/KeyboardWriter.h"
+#include "analysis/LayoutShape.h"
+#include "analysis/ScannedKeyboard.h"
+#include "keys/DefaultKeyboard.h"
+#include "keys/KeyboardFile.h"
+
+namespace {
+
+TEST(ScanCostBuilder, AKeyMayHoldOnlyWhatTheDispatchTypesFaithfully) {
+    struct Row {
+        const char* rule;
+        const char* small;
+        bool allowed;
+    };
+    const Row rows[] = {
+        {"a syllable", "ba", true},
+        {"a word and its blank", "de ", true},
+        {"accented vowels, \xF1 and \xE7", "\xE0\xE9\xF1\xE7", true},
+        {"an elision", "l'", true},
+        {"fi would send End", "fi", false},
+        {"fin would send End", "fin", false},
+        {"espai would send a blank", "espai", false},
+        {"but the word fi with its blank is text", "fi ", true},
+        {"a comma turns into ; under a toggle", "a,", false},
+        {"a middle dot turns into 3", "l\xB7l", false},
+        {"no diaeresis", "g\xFC", false},
+        {"a blank inside", "de la", false},
+        {"a blank first", " de", false},
+        {"empty", "", false},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(analysis::CanBeKeyText(row.small), row.allowed) << row.rule;
+}
+
+TEST(ScanCostBuilder, CandidatesArePiecesOfWordsWholeWordsAndSignsBeforeABlank) {
+    const std::vector<analysis::Chunk> chunks = {
+        {"l'home ", 3}, {"casa. ", 2}, {"de ", 5}, {"casa\n", 1}};
+    const std::vector<analysis::Candidate> candidates =
+        analysis::FindCandidates(chunks, {3, true, 1000});
+    auto occurrences = [&](const std::string& text) -> int {
+        for (const auto& candidate : candidates) {
+            if (candidate.text == text) return static_cast<int>(candidate.occurrences);
+        }
+        return -1;
+    };
+    struct Row {
+        const char* rule;
+        const char* text;
+        int occurrences;  // -1: not a candidate
+    };
+    const Row rows[] = {
+        {"an elision", "l'", 3},
+        {"the end of a word with its blank", "ome ", 3},
+        {"a whole word longer than the pieces", "l'home ", 3},
+        {"a word as short as a piece", "de ", 5},
+        {"a single letter, in every chunk that holds it", "a", 3},
+        {"a sign and its blank", ". ", 2},
+        {"no piece begins with an apostrophe", "'ho", -1},
+        {"no sign inside a piece", "a.", -1},
+        {"no blank after a word that a sign ends", "asa ", -1},
+        {"no piece longer than the limit", "home", -1},
+        {"no blank before a line break", "casa\n", -1},
+    };
+    for (const Row& row : rows) EXPECT_EQ(occurrences(row.text), row.occurrences) << row.rule;
+}
+
+TEST(ScanCostBuilder, TheCheapestPlacesFollowTheScan) {
+    // Four special keys; a single at the fifth row; a group at the sixth; a nested group at
+    // the seventh with one key before its groups.
+    const analysis::LayoutShape shape{1, 1, 1, 1};
+    struct Expected {
+        int actions;
+        int group;
+        int subgroup;
+        int index;
+    };
+    const Expected expected[] = {
+        {5, -1, -1, 0}, {8, 0, -1, 0},  {9, 0, -1, 1},  {9, 1, -1, 0},
+        {10, 0, -1, 2}, {11, 0, -1, 3}, {12, 0, -1, 4}, {12, 1, 0, 0},
+        {13, 0, -1, 5}, {13, 1, 0, 1},  {13, 1, 1, 0},
+    };
+    const std::vector<analysis::Place> places =
+        analysis::CheapestPlaces(shape, std::size(expected));
+    ASSERT_EQ(places.size(), std::size(expected));
+    for (size_t i = 0; i < places.size(); ++i) {
+        EXPECT_EQ(places[i].actions, expected[i].actions) << i;
+        EXPECT_EQ(places[i].group, expected[i].group) << i;
+        EXPECT_EQ(places[i].subgroup, expected[i].subgroup) << i;
+        EXPECT_EQ(places[i].index, expected[i].index) << i;
+    }
+    EXPECT_EQ(analysis::GroupsUsed(places), 2);
+    EXPECT_EQ(analysis::TrailingKeyActions(shape, 2, 1, 3), 4 + 1 + 2 + 1 + 1 + 3 + 2)
+        << "the second trailing group at the ninth row, its fourth key";
+}
+
+// A corpus where a few words come back again and again.
+std::vector<analysis::DecodedText> Corpus() {
+    std::string text;
+    for (int line = 0; line < 300; ++line) {
+        text += line % 2 ? "el gat menja peix i el gos menja carn. " : "la casa \xE9s gran";
+        text += line % 3 ? " i el jard\xED tamb\xE9.\n" : ".\n";
+    }
+    return {analysis::DecodedText{text, {}}};
+}
+
+void CollectKeys(const keys::KeyForest& nodes, std::vector<std::string>& keys) {
+    for (const keys::KeyNode& node : nodes) {
+        if (node.children.empty()) keys.push_back(node.text);
+        CollectKeys(node.children, keys);
+    }
+}
+
+TEST(ScanCostBuilder, ABuiltKeyboardTypesItsCorpusWithFewerActionsAndEveryLetter) {
+    std::ostringstream progress;
+    const analysis::BuiltKeyboard built =
+        analysis::BuildKeyboard(Corpus(), keys::KeyLanguage::Catalan, 1000, progress);
+    std::vector<std::string> keys;
+    CollectKeys(built.keys, keys);
+    for (const std::string& key : keys) {
+        EXPECT_TRUE(analysis::CanBeKeyText(analysis::InSmallLetters(key))) << key;
+        EXPECT_EQ(analysis::InCapitals(key), key) << "written in capitals";
+    }
+    const std::set<std::string> all(keys.begin(), keys.end());
+    for (const std::string& letter : analysis::Alphabet()) {
+        EXPECT_TRUE(all.contains(analysis::InCapitals(letter))) << letter;
+    }
+    EXPECT_TRUE(all.contains("MENJA ")) << "the most frequent long word is a key";
+    EXPECT_EQ(keys::ParseKeyboard(analysis::KeyboardFileText(built.keys))->size(),
+              built.keys.size());
+
+    keys::KeyForest shown = built.keys;
+    keys::AfegirTeclesEspecials(shown, keys::KeyLanguage::Catalan);
+    const analysis::ScannedKeyboard scanned(shown, false);
+    for (const auto& cost : scanned.Costs()) EXPECT_TRUE(cost.has_value()) << "every node reached";
+    const keys::KeyForest builtIn = keys::DefaultKeyboard();
+    const analysis::ScannedKeyboard reference(builtIn, false);
+    EXPECT_LT(scanned.Write(Corpus()).Actions(), reference.Write(Corpus()).Actions() / 2);
+    EXPECT_NE(progress.str().find("scan actions per character"), std::string::npos);
+}
+
+TEST(ScanCostBuilder, NoMoreKeysAreChosenThanAsked) {
+    std::ostringstream progress;
+    const analysis::BuiltKeyboard built =
+        analysis::BuildKeyboard(Corpus(), keys::KeyLanguage::Castilian, 5, progress);
+    const keys::KeyForest trailing = {built.keys.end()[-2], built.keys.back()};
+    EXPECT_EQ(trailing.front().text, "LETRAS");
+    EXPECT_EQ(trailing.back().text, "N\xDAMEROS");
+    EXPECT_LE(keys::CountKeys(built.keys) - keys::CountKeys(trailing), 5u + 2u)
+        << "five keys and the groups that hold them";
+}
+
+TEST(ScanCostBuilder, AnEmptyCorpusGivesEveryLetterAndTheDigitsAndSigns) {
+    std::ostringstream progress;
+    const analysis::BuiltKeyboard built = analysis::BuildKeyboard(
+        {analysis::DecodedText{}}, keys::KeyLanguage::Catalan, 1000, progress);
+    ASSERT_EQ(built.keys.size(), 2u);
+    EXPECT_EQ(built.keys.front().text, "LLETRES");
+    EXPECT_EQ(built.keys.front().children.size(), analysis::Alphabet().size());
+    EXPECT_EQ(built.sampleActions, 0.0);
+}
+
+}  // namespace

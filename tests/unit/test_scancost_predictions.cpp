@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "analysis/ScannedKeyboard.h"
+#include "analysis/WordPredictions.h"
+#include "keys/KeyNode.h"
+#include "predict/WordModel.h"
+
+// Writing a text with word prediction on, as orvalet-scancost --predict counts it.
+namespace {
+
+keys::KeyNode Key(const char* text) { return {text, {}}; }
+
+// A small keyboard: the letters of the lexicon's words in a group, a blank and a comma.
+keys::KeyForest Letters() {
+    keys::KeyNode letters{"LLETRES", {Key("A"), Key("C"), Key("L"), Key("O"), Key("S")}};
+    return {letters, Key("ESPAI"), Key(",")};
+}
+
+// The same with a key that types a whole word and its blank, second in the scan.
+keys::KeyForest WithWordKey() {
+    keys::KeyForest keyboard = Letters();
+    keyboard.insert(keyboard.begin(), Key("CASA "));
+    return keyboard;
+}
+
+predict::WordModel Lexicon() {
+    const std::filesystem::path file =
+        std::filesystem::path(::testing::TempDir()) / "scancost-lexicon.txt";
+    std::ofstream(file) << "orvalet-words 1\ncasa 100\ncasal 50\nsol 10\n";
+    predict::WordModel model;
+    EXPECT_EQ(model.LoadLexicon(file).outcome, predict::LoadOutcome::Loaded);
+    return model;
+}
+
+TEST(ScanCostPredictions, APredictionIsTakenWhenItTypesWhatFollowsAndCostsLess) {
+    struct Row {
+        const char* rule;
+        keys::KeyForest keyboard;
+        std::string text;  // Windows-1252
+        uint64_t words;    // chosen from the predictions
+        uint64_t characters;
+        uint64_t typed;
+    };
+    const Row rows[] = {
+        {"a word and its blank", Letters(), "casa ", 1, 5, 5},
+        {"in capitals: the toggles give the case", Letters(), "CASA ", 1, 5, 5},
+        {"each word of a phrase", Letters(), "sol casa ", 2, 9, 9},
+        {"a longer word beginning as a shorter one", Letters(), "casal ", 1, 6, 6},
+        {"a word followed by a sign would get a wrong blank", Letters(), "casa,", 0, 5, 5},
+        {"a key that types the word costs less", WithWordKey(), "casa ", 0, 5, 5},
+        {"a word the lexicon does not know", Letters(), "cosa ", 0, 5, 5},
+        {"a character no key types, then a word", Letters(), "x sol ", 1, 6, 5},
+        {"nothing to write", Letters(), "", 0, 0, 0},
+    };
+    predict::WordModel model = Lexicon();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.rule);
+        const keys::KeyForest shown = analysis::WithPredictionGroup(row.keyboard);
+        const analysis::ScannedKeyboard scanned(shown, false);
+        analysis::WordPredictions predictions(model, scanned.Flat(), scanned.Costs(), false);
+        const analysis::CostSummary with =
+            scanned.Write({analysis::DecodedText{row.text, {}}}, &predictions);
+        EXPECT_EQ(with.predictedWords, row.words);
+        EXPECT_EQ(with.characters, row.characters);
+        EXPECT_EQ(with.typed, row.typed);
+        if (row.text.empty()) {
+            EXPECT_EQ(with.ActionsPerCharacter(), 0.0);
+        }
+    }
+}
+
+TEST(ScanCostPredictions, TheGroupOnTopSavesOnWordsAndCostsAStepOnEverythingElse) {
+    const keys::KeyForest keyboard = Letters();
+    const analysis::ScannedKeyboard plain(keyboard, false);
+    const keys::KeyForest shown = analysis::WithPredictionGroup(keyboard);
+    const analysis::ScannedKeyboard scanned(shown, false);
+    predict::WordModel model = Lexicon();
+    struct Row {
+        const char* text;
+        bool fewer;
+    };
+    const Row rows[] = {{"casa casal sol ", true}, {",,,", false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        analysis::WordPredictions predictions(model, scanned.Flat(), scanned.Costs(), false);
+        const std::vector<analysis::DecodedText> texts{{row.text, {}}};
+        const uint64_t with = scanned.Write(texts, &predictions).Actions();
+        const uint64_t without = plain.Write(texts).Actions();
+        EXPECT_EQ(with < without, row.fewer) << with << " against " << without;
+    }
+    // The places type nothing of their own: a text of their characters is not typed by them.
+    analysis::WordPredictions predictions(model, scanned.Flat(), scanned.Costs(), false);
+    EXPECT_EQ(scanned.Write({{std::string("\x01\x02"), {}}}, &predictions).typed, 0u);
+}
+
+TEST(ScanCostPredictions, LearningAsItTypesOffersAWordTheLexiconLacksTheSecondTime) {
+    const keys::KeyForest shown = analysis::WithPredictionGroup(Letters());
+    const analysis::ScannedKeyboard scanned(shown, false);
+    for (const bool learning : {false, true}) {
+        SCOPED_TRACE(learning ? "learning" : "lexicon alone");
+        predict::WordModel model = Lexicon();
+        analysis::WordPredictions predictions(model, scanned.Flat(), scanned.Costs(), learning);
+        const analysis::CostSummary with =
+            scanned.Write({{std::string("cosa cosa "), {}}}, &predictions);
+        EXPECT_EQ(with.predictedWords, learning ? 1u : 0u);
+        EXPECT_EQ(model.LearnedWords(), learning ? 1u : 0u);
+    }
+}
+
+}  // namespace
