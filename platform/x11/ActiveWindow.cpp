@@ -5,8 +5,8 @@
 namespace platform::x11 {
 namespace {
 
-// Focus changes and the window's end.
-constexpr long kFollowedEvents = FocusChangeMask | StructureNotifyMask;
+// Focus changes, title changes and the window's end.
+constexpr long kFollowedEvents = FocusChangeMask | PropertyChangeMask | StructureNotifyMask;
 
 // Whether the focus is inside the followed window after a focus event on it: it stays inside
 // while it moves between the window and its children. A grab leaves the focus where it was,
@@ -20,13 +20,16 @@ bool InsideAfter(const XFocusChangeEvent& event, bool inside) {
 }  // namespace
 
 ActiveWindow::ActiveWindow(X11Connection& connection)
-    : connection_(connection), activeAtom_(connection.atom("_NET_ACTIVE_WINDOW")) {
+    : connection_(connection),
+      activeAtom_(connection.atom("_NET_ACTIVE_WINDOW")),
+      nameAtom_(XA_WM_NAME),
+      netNameAtom_(connection.atom("_NET_WM_NAME")) {
     connection_.SelectEvents(connection_.root(), PropertyChangeMask);
     connection_.AddEventHandler([this](const XEvent& event) { OnEvent(event); });
 }
 
 ActiveWindow::~ActiveWindow() {
-    if (active_ != 0) connection_.UnselectEvents(active_, kFollowedEvents);
+    if (followed_) connection_.UnselectEvents(active_, kFollowedEvents);
     connection_.UnselectEvents(connection_.root(), PropertyChangeMask);
 }
 
@@ -40,22 +43,37 @@ bool ActiveWindow::HoldsFocus(Window window) {
     return window != 0 && window == active_ && focusInside_;
 }
 
+std::string ActiveWindow::Title(Window window, const std::function<std::string(Window)>& read) {
+    Refresh();
+    if (window == 0 || window != active_ || !followed_) return read(window);
+    if (!title_) title_ = read(window);
+    return *title_;
+}
+
 void ActiveWindow::Refresh() {
     connection_.DispatchPending();
     if (!stale_) return;
     stale_ = false;
     const auto named = connection_.Property32(connection_.root(), "_NET_ACTIVE_WINDOW", XA_WINDOW);
     const Window active = named.empty() ? 0 : named.front();
-    if (active != active_) Follow(active);
+    if (active != active_ || !followed_) Follow(active);
 }
 
 void ActiveWindow::Follow(Window window) {
-    if (active_ != 0) connection_.UnselectEvents(active_, kFollowedEvents);
+    if (followed_) connection_.UnselectEvents(active_, kFollowedEvents);
     active_ = window;
+    followed_ = false;
+    title_.reset();
     focusInside_ = false;
     if (window == 0) return;
     // Selected before the focus is asked for, so that no change after the answer goes unseen.
-    connection_.SelectEvents(window, kFollowedEvents);
+    // The window manager may still name a window that is already gone, and its number may
+    // come back on a new window: only a window whose end will be announced is followed.
+    followed_ = connection_.Succeeds([&] { connection_.SelectEvents(window, kFollowedEvents); });
+    if (!followed_) {
+        connection_.UnselectEvents(window, kFollowedEvents);
+        return;
+    }
     focusInside_ = FocusIsInside(window);
 }
 
@@ -84,6 +102,10 @@ void ActiveWindow::OnEvent(const XEvent& event) {
         case PropertyNotify: {
             const XPropertyEvent& change = event.xproperty;
             if (change.window == connection_.root() && change.atom == activeAtom_) stale_ = true;
+            if (active_ != 0 && change.window == active_ &&
+                (change.atom == nameAtom_ || change.atom == netNameAtom_)) {
+                title_.reset();
+            }
             break;
         }
         case FocusIn:
@@ -97,7 +119,9 @@ void ActiveWindow::OnEvent(const XEvent& event) {
             // the window named next may carry the same number: it is followed afresh.
             if (active_ != 0 && event.xdestroywindow.window == active_) {
                 active_ = 0;
+                followed_ = false;
                 focusInside_ = false;
+                title_.reset();
                 stale_ = true;
             }
             break;

@@ -2,14 +2,18 @@
 
 #include <X11/Xlib.h>
 
+#include <functional>
+#include <optional>
+#include <string>
+
 #include "platform/x11/X11Connection.h"
 
 namespace platform::x11 {
 
 // The window that the window manager names active (_NET_ACTIVE_WINDOW), followed through the
-// server's events: whether the keyboard focus is inside it is known without asking the
-// server, as the receiving-window tracking asks ten times a second and every key asks before
-// it is sent.
+// server's events: whether the keyboard focus is inside it and what its title is are known
+// without asking the server, as the receiving-window tracking asks ten times a second and
+// every key asks before it is sent.
 class ActiveWindow {
   public:
     explicit ActiveWindow(X11Connection& connection);
@@ -22,6 +26,9 @@ class ActiveWindow {
     // Whether the window is the active one with the keyboard focus on it or on one of its
     // children.
     bool HoldsFocus(Window window);
+    // The window's title as `read` gives it; the active window's is read again only after the
+    // window has changed it.
+    std::string Title(Window window, const std::function<std::string(Window)>& read);
 
   private:
     // Takes in the events the server has sent, and reads the property again if it changed.
@@ -32,10 +39,15 @@ class ActiveWindow {
 
     X11Connection& connection_;
     Atom activeAtom_;
+    Atom nameAtom_;
+    Atom netNameAtom_;
     // The property has changed since it was last read.
     bool stale_ = true;
     Window active_ = 0;
+    // Its focus changes, title changes and end are selected: what is kept of it stays true.
+    bool followed_ = false;
     bool focusInside_ = false;
+    std::optional<std::string> title_;
 };
 
 }  // namespace platform::x11

@@ -125,7 +125,8 @@ bool X11Windows::IsAbove(Window window) {
 }
 
 int X11Windows::GetWindowTextA(HWND window, char* buffer, int size) {
-    return CopyToBuffer(Cp1252FromUtf8(Title(window)), buffer, size);
+    const std::string utf8 = active_.Title(window, [this](Window any) { return Title(any); });
+    return CopyToBuffer(Cp1252FromUtf8(utf8), buffer, size);
 }
 
 std::string X11Windows::Title(Window window) {

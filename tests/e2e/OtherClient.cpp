@@ -1,5 +1,6 @@
 #include "tests/e2e/OtherClient.h"
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -33,6 +34,25 @@ void OtherClient::TakeFocus() {
     XEvent shown;
     XWindowEvent(display_, popup_, ExposureMask, &shown);
     XSetInputFocus(display_, popup_, RevertToParent, CurrentTime);
+    XSync(display_, False);
+}
+
+}  // namespace e2e
+
+namespace e2e {
+
+platform::HWND OtherClient::CreateWindow(const std::string& title) {
+    const Window window =
+        XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0, 50, 50, 0, 0, 0);
+    Rename(window, title);
+    return window;
+}
+
+void OtherClient::NameActive(platform::HWND window) {
+    const auto named = static_cast<long>(window);
+    XChangeProperty(display_, DefaultRootWindow(display_),
+                    XInternAtom(display_, "_NET_ACTIVE_WINDOW", False), XA_WINDOW, 32,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(&named), 1);
     XSync(display_, False);
 }
 

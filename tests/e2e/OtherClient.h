@@ -21,6 +21,11 @@ class OtherClient {
     void Rename(platform::HWND window, const std::string& title);
     // Shows the popup and moves the keyboard focus to it.
     void TakeFocus();
+    // A top-level window of this client's, never shown, with the title (UTF-8); it ends with
+    // the client.
+    platform::HWND CreateWindow(const std::string& title);
+    // Names the window active on the root window, as a window manager does.
+    void NameActive(platform::HWND window);
 
   private:
     _XDisplay* display_;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 #include "platform/Constants.h"
@@ -121,6 +122,26 @@ TEST(GetWindowTextA, FollowsTheWindowInFrontWhenItChangesItsTitle) {
     OtherClient other;
     other.Rename(receiver.window(), "renamed receiver");
     EXPECT_EQ(TitleOf(receiver.window()), "renamed receiver");
+}
+
+// A window manager may name a window a little after it is gone, and the server gives a gone
+// window's number to the next new one: the title read then is the new window's.
+TEST(GetWindowTextA, GivesTheTitleOfANewWindowThatTookTheNumberOfAGoneOne) {
+    const platform::HWND before = TheDesktop().GetForegroundWindow();
+    OtherClient manager;
+    auto owner = std::make_unique<OtherClient>();
+    const platform::HWND window = owner->CreateWindow("first owner");
+    manager.NameActive(window);
+    ASSERT_EQ(TitleOf(window), "first owner");
+
+    owner.reset();
+    manager.NameActive(window);
+    EXPECT_EQ(TitleOf(window), "");
+
+    owner = std::make_unique<OtherClient>();
+    ASSERT_EQ(owner->CreateWindow("second owner"), window) << "the server gave a new number";
+    EXPECT_EQ(TitleOf(window), "second owner");
+    manager.NameActive(before);
 }
 
 TEST(GetClassNameA, GivesTheProgramsClass) {
