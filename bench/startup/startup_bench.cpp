@@ -113,8 +113,11 @@ Run WatchStart(Display* display, Clock::time_point start, pid_t child) {
                 run.mainMs = now;
             }
         }
+        // The window manager lists a window it manages on the root window, whose changes wake
+        // this loop: a slower look now and then only backs that up, and leaves the cores to
+        // the keyboard that is starting.
         pollfd waiting{fd, POLLIN, 0};
-        poll(&waiting, 1, 5);
+        poll(&waiting, 1, 50);
         if (waitpid(child, nullptr, WNOHANG) == child) break;
     }
     return run;
