@@ -8,11 +8,16 @@
 namespace about {
 namespace {
 
-// The text as large as fits the area.
+// The text as large as fits the area. Every size tried loads a font of its own, so the width at
+// the largest size tells the size at once (a text's width grows with its size); the loop only
+// takes back the pixel that hinting may add.
 void DrawCaption(QPainter& p, const QRectF& area, const QString& text) {
     QFont font = p.font();
     font.setBold(true);
     int pixels = static_cast<int>(area.height() * 0.6);
+    font.setPixelSize(pixels);
+    const qreal widest = QFontMetricsF(font).horizontalAdvance(text);
+    if (widest > area.width()) pixels = static_cast<int>(pixels * area.width() / widest) + 1;
     do {
         font.setPixelSize(pixels--);
     } while (pixels > 6 && QFontMetricsF(font).horizontalAdvance(text) > area.width());

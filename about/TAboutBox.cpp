@@ -101,9 +101,10 @@ void TAboutBox::BuildLowerPanel() {
     Panel2 = Panel(this, QRect(16, 176, 273, 161));
     const QRect inside = Panel2->contentsRect();
     Image2 = Picture(Panel2, inside, about::KeyTreePicture(inside.size()));
-    Image1 = Picture(Panel2, inside, about::SwitchPicture(inside.size()));
-    ImageInteligencia = Picture(Panel2, inside, about::SpeechPicture(inside.size()));
-    ImageDedicatoria = Picture(Panel2, inside, about::DedicationPicture(inside.size()));
+    // Only the first picture is on the screen at the start: the others are drawn as they come.
+    Image1 = new about::LazyPicture(Panel2, inside, about::SwitchPicture);
+    ImageInteligencia = new about::LazyPicture(Panel2, inside, about::SpeechPicture);
+    ImageDedicatoria = new about::LazyPicture(Panel2, inside, about::DedicationPicture);
     Image2->setCursor(Qt::PointingHandCursor);
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->hide();
@@ -120,7 +121,7 @@ void TAboutBox::BuildLowerPanel() {
 
 void TAboutBox::BuildLargePictureAndButton() {
     const QRect largePlace(70, 2, 172, 338);
-    Image3 = Picture(this, largePlace, about::KeyboardWindow(largePlace.size()));
+    Image3 = new about::LazyPicture(this, largePlace, about::KeyboardWindow);
     Image3->setToolTip(about::kLargePictureHint);
     Image3->hide();
     OKButton = new QPushButton(about::kOkCaption, this);

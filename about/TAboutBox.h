@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "about/ClickFilter.h"
+#include "about/LazyPicture.h"
 #include "app/Timer.h"
 #include "platform/Desktop.h"
 
@@ -58,11 +59,11 @@ class TAboutBox : public QDialog {
     QLabel* Comments;
     QFrame* Panel2;
     QLabel* Image2;
-    QLabel* Image1;
-    QLabel* ImageInteligencia;
-    QLabel* ImageDedicatoria;
+    about::LazyPicture* Image1;
+    about::LazyPicture* ImageInteligencia;
+    about::LazyPicture* ImageDedicatoria;
     QPlainTextEdit* Memo1;
-    QLabel* Image3;
+    about::LazyPicture* Image3;
     QPushButton* OKButton;
     Timer Timer1;
     Timer Timer2;

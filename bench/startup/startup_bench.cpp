@@ -1,7 +1,9 @@
 // Measures the real keyboard on the current X display: time from exec to the splash and
-// to the main window being managed by the window manager, memory 5 s after start, and the
-// CPU and wake-ups of all its threads while idle. Usage: bench_startup <orvalet> [runs] [idle
-// seconds]
+// to the main window being managed by the window manager, memory 5 s after start, and, with a
+// window of the bench's own as the application the user works in, the CPU and wake-ups of
+// every thread of the keyboard while it sits idle following that window. The keyboard runs
+// with a settings folder of its own that names the interface language, so that no first-run
+// dialog stands in the way. Usage: bench_startup <orvalet> [runs] [idle seconds]
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <poll.h>
@@ -12,19 +14,27 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <optional>
-#include <sstream>
+#include <memory>
 #include <string>
-#include <string_view>
 #include <thread>
 #include <vector>
+
+#include "Receiver.h"
+#include "ThreadActivity.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+constexpr const char* kSplashTitle = "Parlant de...";
+constexpr const char* kReceiverTitle = "idle receiver";
+// A settings file that already names the interface language: no first-run dialog.
+constexpr char kSettings[] = "[Quarnel Orvalet]\r\nLlengua=Catal\xE0\r\n";
+constexpr auto kCaptionLimit = std::chrono::seconds(10);
 
 // Windows come and go while the bench looks at them: a vanished one is simply skipped.
 int IgnoreXErrors(Display*, XErrorEvent*) { return 0; }
@@ -97,14 +107,17 @@ Run WatchStart(Display* display, Clock::time_point start, pid_t child) {
         const double now = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
         for (Window window : ClientList(display)) {
             const std::string title = Title(display, window);
-            if (run.splashMs < 0 && title == "Parlant de...") run.splashMs = now;
+            if (run.splashMs < 0 && title == kSplashTitle) run.splashMs = now;
             // The main window's caption soon follows the receiving window: know it by its owner.
-            if (run.mainMs < 0 && title != "Parlant de..." && PidOf(display, window) == child) {
+            if (run.mainMs < 0 && title != kSplashTitle && PidOf(display, window) == child) {
                 run.mainMs = now;
             }
         }
+        // The window manager lists a window it manages on the root window, whose changes wake
+        // this loop: a slower look now and then only backs that up, and leaves the cores to
+        // the keyboard that is starting.
         pollfd waiting{fd, POLLIN, 0};
-        poll(&waiting, 1, 5);
+        poll(&waiting, 1, 50);
         if (waitpid(child, nullptr, WNOHANG) == child) break;
     }
     return run;
@@ -118,36 +131,35 @@ long PageKb(pid_t pid, const char* field) {
     return -1;
 }
 
-double CpuMs(pid_t pid) {
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-    std::string content((std::istreambuf_iterator<char>(stat)), {});
-    std::istringstream fields(content.substr(content.rfind(')') + 2));
-    std::string skip;
-    for (int i = 0; i < 11; ++i) fields >> skip;
-    long utime = 0, stime = 0;
-    fields >> utime >> stime;
-    return (utime + stime) * 1000.0 / sysconf(_SC_CLK_TCK);
-}
-
-// Every time one of the process's threads has gone to sleep, to be woken later, since it
-// started.
-long WakeUps(pid_t pid) {
-    constexpr std::string_view kSleeps = "\nvoluntary_ctxt_switches:";
-    long total = 0;
-    std::error_code error;
-    for (const auto& task :
-         std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", error)) {
-        std::ifstream status(task.path() / "status");
-        const std::string content((std::istreambuf_iterator<char>(status)), {});
-        const size_t at = content.find(kSleeps);
-        if (at != std::string::npos) total += std::stol(content.substr(at + kSleeps.size()));
+// The main window's caption, which shows the window the keyboard follows.
+std::string KeyboardCaption(Display* display, pid_t child) {
+    for (Window window : ClientList(display)) {
+        const std::string title = Title(display, window);
+        if (title != kSplashTitle && PidOf(display, window) == child) return title;
     }
-    return total;
+    return std::string();
 }
 
-pid_t Launch(const char* program) {
+bool WaitForCaption(Display* display, pid_t child, const std::string& caption) {
+    const Clock::time_point deadline = Clock::now() + kCaptionLimit;
+    while (Clock::now() < deadline) {
+        if (KeyboardCaption(display, child) == caption) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return false;
+}
+
+std::string MakeSettingsFolder() {
+    char folder[] = "/tmp/orvalet-bench-XXXXXX";
+    if (mkdtemp(folder) == nullptr) return std::string();
+    std::ofstream(std::string(folder) + "/orvalet.ini", std::ios::binary) << kSettings;
+    return folder;
+}
+
+pid_t Launch(const char* program, const std::string& settings) {
     const pid_t child = fork();
     if (child == 0) {
+        setenv("XDG_CONFIG_HOME", settings.c_str(), 1);
         execl(program, program, static_cast<char*>(nullptr));
         _exit(127);
     }
@@ -159,7 +171,37 @@ void Stop(pid_t child) {
     waitpid(child, nullptr, 0);
 }
 
+// The keyboard, idle and following the bench's window: CPU and wake-ups of all its threads,
+// and of each. False when it is not the keyboard that was measured.
+bool MeasureIdle(Display* display, Receiver& receiver, pid_t child, const char* program,
+                 int seconds, std::vector<double>& cpu, std::vector<double>& wakeUps) {
+    if (!receiver.Activate() || !WaitForCaption(display, child, kReceiverTitle)) {
+        std::fprintf(stderr, "bench_startup: the keyboard does not follow the bench's window\n");
+        return false;
+    }
+    ThreadActivity activity;
+    if (!RunsProgram(child, program) || !activity.Watch(child, seconds) ||
+        !RunsProgram(child, program)) {
+        std::fprintf(stderr, "bench_startup: the keyboard ended while it was measured\n");
+        return false;
+    }
+    cpu.push_back(activity.CpuMs());
+    wakeUps.push_back(static_cast<double>(activity.Switches()) / seconds);
+    std::printf("idle threads (%d started, %d ended while measured), utime + stime %.0f ms:\n",
+                activity.Started(), activity.Ended(), activity.TickedMs());
+    for (const auto& [tid, thread] : activity.Threads()) {
+        std::printf("  %-20s %8.1f ms CPU (%4.0f ms in ticks) %8.1f wake-ups/s\n",
+                    thread.name.c_str(), thread.cpuMs, thread.tickedMs,
+                    static_cast<double>(thread.switches) / seconds);
+    }
+    return true;
+}
+
 void Report(const char* what, std::vector<double> values, const char* unit) {
+    if (values.empty()) {
+        std::printf("%-34s not measured\n", what);
+        return;
+    }
     std::sort(values.begin(), values.end());
     std::printf("%-34s median %8.1f %s  (range %.1f - %.1f, %zu runs)\n", what,
                 values[values.size() / 2], unit, values.front(), values.back(), values.size());
@@ -172,32 +214,38 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s <orvalet> [runs] [idle seconds]\n", argv[0]);
         return 2;
     }
-    const int runs = argc > 2 ? std::atoi(argv[2]) : 5;
-    const int idleSeconds = argc > 3 ? std::atoi(argv[3]) : 30;
-    Display* display = XOpenDisplay(nullptr);
+    const char* program = argv[1];
+    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
+    const int idleSeconds = argc > 3 ? std::max(1, std::atoi(argv[3])) : 30;
+    // Closed after the receiver, which lives on it.
+    const std::unique_ptr<Display, int (*)(Display*)> connection(XOpenDisplay(nullptr),
+                                                                 XCloseDisplay);
+    Display* display = connection.get();
     if (!display) return 1;
     XSetErrorHandler(IgnoreXErrors);
     XSelectInput(display, DefaultRootWindow(display), PropertyChangeMask);
+    const std::string settings = MakeSettingsFolder();
+    if (settings.empty()) return 1;
+    Receiver receiver(display, kReceiverTitle);
 
     std::vector<double> splash, main, rss, pss, idle, wakeUps;
+    bool idleMeasured = false;
     for (int i = 0; i < runs; ++i) {
         const Clock::time_point start = Clock::now();
-        const pid_t child = Launch(argv[1]);
+        const pid_t child = Launch(program, settings);
         const Run run = WatchStart(display, start, child);
         splash.push_back(run.splashMs);
         main.push_back(run.mainMs);
         std::this_thread::sleep_until(start + std::chrono::seconds(5));
         rss.push_back(PageKb(child, "Rss:") / 1024.0);
         pss.push_back(PageKb(child, "Pss:") / 1024.0);
-        if (i == 0) {
-            const double before = CpuMs(child);
-            const long wokenBefore = WakeUps(child);
-            std::this_thread::sleep_for(std::chrono::seconds(idleSeconds));
-            idle.push_back(CpuMs(child) - before);
-            wakeUps.push_back(static_cast<double>(WakeUps(child) - wokenBefore) / idleSeconds);
+        if (!idleMeasured) {
+            idleMeasured =
+                MeasureIdle(display, receiver, child, program, idleSeconds, idle, wakeUps);
         }
         Stop(child);
     }
+    std::filesystem::remove_all(settings);
     Report("splash mapped after exec", splash, "ms");
     Report("main window mapped after exec", main, "ms");
     Report("resident memory 5 s after start", rss, "MB");
@@ -206,6 +254,5 @@ int main(int argc, char** argv) {
     std::snprintf(label, sizeof label, "CPU while idle over %d s", idleSeconds);
     Report(label, idle, "ms");
     Report("wake-ups a second while idle", wakeUps, "/s");
-    XCloseDisplay(display);
-    return 0;
+    return idleMeasured ? 0 : 1;
 }

@@ -1,11 +1,18 @@
 #include "platform/wayland/SwayTree.h"
 
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <QByteArray>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QLocalSocket>
 #include <QtEndian>
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 
 namespace platform::wayland {
 namespace {
@@ -18,7 +25,7 @@ constexpr qsizetype kHeaderSize = kMagicSize + 8;
 constexpr quint32 kGetTree = 4;
 constexpr int kAnswerLimitMs = 1000;
 
-QString SocketPath() { return QString::fromLocal8Bit(std::getenv("SWAYSOCK")); }
+const char* SocketPath() { return std::getenv("SWAYSOCK"); }
 
 QByteArray Request(quint32 type) {
     QByteArray message(kMagic, kMagicSize);
@@ -27,29 +34,72 @@ QByteArray Request(quint32 type) {
     return message;
 }
 
-bool ReadExactly(QLocalSocket& socket, QByteArray& into, qsizetype size) {
-    while (into.size() < size) {
-        if (socket.bytesAvailable() == 0 && !socket.waitForReadyRead(kAnswerLimitMs)) return false;
-        into.append(socket.read(size - into.size()));
+// A connection to sway's socket, by the system's calls: the keyboard does without the toolkit's
+// network library, which would add its own libraries to every start.
+class IpcConnection {
+  public:
+    explicit IpcConnection(const std::string& path)
+        : fd_(socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0)) {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const bool fits = !path.empty() && path.size() < sizeof address.sun_path;
+        if (fits) std::memcpy(address.sun_path, path.data(), path.size());
+        if (fd_ >= 0 && (!fits || connect(fd_, reinterpret_cast<const sockaddr*>(&address),
+                                          sizeof address) != 0)) {
+            Close();
+        }
     }
-    return true;
-}
+    ~IpcConnection() { Close(); }
+    IpcConnection(const IpcConnection&) = delete;
+    IpcConnection& operator=(const IpcConnection&) = delete;
+
+    bool Open() const { return fd_ >= 0; }
+
+    bool Send(const QByteArray& message) {
+        for (qsizetype sent = 0; sent < message.size();) {
+            const ssize_t now = send(fd_, message.constData() + sent,
+                                     static_cast<size_t>(message.size() - sent), MSG_NOSIGNAL);
+            if (now <= 0) return false;
+            sent += now;
+        }
+        return true;
+    }
+
+    bool ReadExactly(QByteArray& into, qsizetype size) {
+        while (into.size() < size) {
+            pollfd readable{fd_, POLLIN, 0};
+            if (poll(&readable, 1, kAnswerLimitMs) <= 0) return false;
+            char chunk[4096];
+            const auto wanted =
+                static_cast<size_t>(std::min<qsizetype>(size - into.size(), sizeof chunk));
+            const ssize_t got = read(fd_, chunk, wanted);
+            if (got <= 0) return false;
+            into.append(chunk, got);
+        }
+        return true;
+    }
+
+  private:
+    void Close() {
+        if (fd_ >= 0) close(fd_);
+        fd_ = -1;
+    }
+
+    int fd_;
+};
 
 std::optional<QJsonObject> Tree() {
-    const QString path = SocketPath();
-    if (path.isEmpty()) return std::nullopt;
-    QLocalSocket socket;
-    socket.connectToServer(path);
-    if (!socket.waitForConnected(kAnswerLimitMs)) return std::nullopt;
-    socket.write(Request(kGetTree));
-    if (!socket.waitForBytesWritten(kAnswerLimitMs)) return std::nullopt;
+    const char* path = SocketPath();
+    if (path == nullptr) return std::nullopt;
+    IpcConnection socket(path);
+    if (!socket.Open() || !socket.Send(Request(kGetTree))) return std::nullopt;
     QByteArray header;
-    if (!ReadExactly(socket, header, kHeaderSize) || !header.startsWith(kMagic)) {
+    if (!socket.ReadExactly(header, kHeaderSize) || !header.startsWith(kMagic)) {
         return std::nullopt;
     }
     const quint32 length = qFromUnaligned<quint32>(header.constData() + kMagicSize);
     QByteArray payload;
-    if (!ReadExactly(socket, payload, length)) return std::nullopt;
+    if (!socket.ReadExactly(payload, length)) return std::nullopt;
     const QJsonDocument tree = QJsonDocument::fromJson(payload);
     if (!tree.isObject()) return std::nullopt;
     return tree.object();
@@ -74,7 +124,10 @@ std::optional<QJsonObject> Search(const QJsonObject& node,
 
 }  // namespace
 
-bool SwayTree::Available() { return !SocketPath().isEmpty(); }
+bool SwayTree::Available() {
+    const char* path = SocketPath();
+    return path != nullptr && *path != '\0';
+}
 
 std::optional<SwayTree::Place> SwayTree::Find(
     const std::function<bool(const QJsonObject&)>& window) {

@@ -30,25 +30,42 @@ constexpr std::array<ShiftState, 4> kShiftStates = {{
 
 constexpr unsigned kKeymapParts = XkbKeyTypesMask | XkbKeySymsMask;
 constexpr unsigned kKeymapEvents = XkbNewKeyboardNotifyMask | XkbMapNotifyMask;
+// The parts of the keyboard state that choosing a key reads: the group and the locked
+// modifiers (Caps Lock). Shift and AltGr as this program presses them change neither.
+constexpr unsigned kStateParts = XkbGroupStateMask | XkbModifierLockMask;
 
 }  // namespace
 
-KeyboardLayout::KeyboardLayout(X11Connection& connection) : connection_(connection) {
+KeyboardLayout::KeyboardLayout(X11Connection& connection)
+    : connection_(connection), rulesNamesAtom_(connection.atom("_XKB_RULES_NAMES")) {
     int opcode = 0;
     int errorBase = 0;
     int major = XkbMajorVersion;
     int minor = XkbMinorVersion;
-    if (XkbQueryExtension(connection_.display(), &opcode, &xkbEventBase_, &errorBase, &major,
-                          &minor)) {
-        XkbSelectEvents(connection_.display(), XkbUseCoreKbd, kKeymapEvents, kKeymapEvents);
+    Display* display = connection_.display();
+    if (XkbQueryExtension(display, &opcode, &xkbEventBase_, &errorBase, &major, &minor)) {
+        XkbSelectEvents(display, XkbUseCoreKbd, kKeymapEvents, kKeymapEvents);
+        XkbSelectEventDetails(display, XkbUseCoreKbd, XkbStateNotify, kStateParts, kStateParts);
     }
-    connection_.AddEventHandler([this](const XEvent& event) {
-        if (event.type == xkbEventBase_ + XkbEventCode) changed_ = true;
-    });
+    // The layout's names change with setxkbmap.
+    connection_.SelectEvents(connection_.root(), PropertyChangeMask);
+    connection_.AddEventHandler([this](const XEvent& event) { OnEvent(event); });
 }
 
 KeyboardLayout::~KeyboardLayout() {
+    connection_.UnselectEvents(connection_.root(), PropertyChangeMask);
     if (keymap_ != nullptr) XkbFreeKeyboard(keymap_, XkbAllComponentsMask, True);
+}
+
+void KeyboardLayout::OnEvent(const XEvent& event) {
+    if (event.type == PropertyNotify && event.xproperty.window == connection_.root() &&
+        event.xproperty.atom == rulesNamesAtom_) {
+        rulesNames_.reset();
+    }
+    if (event.type != xkbEventBase_ + XkbEventCode) return;
+    // A new keyboard or keymap may also come with another group.
+    if (reinterpret_cast<const XkbAnyEvent&>(event).xkb_type != XkbStateNotify) changed_ = true;
+    state_.reset();
 }
 
 void KeyboardLayout::ReloadIfChanged() {
@@ -113,7 +130,7 @@ int16_t KeyboardLayout::FindNamed(const std::vector<KeySym>& keysyms) const {
 
 int16_t KeyboardLayout::Find(const std::vector<KeySym>& keysyms) {
     if (keymap_ == nullptr || keysyms.empty()) return -1;
-    const XkbStateRec state = State();
+    const int group = State().group;
     for (const ShiftState& shiftState : kShiftStates) {
         if (shiftState.altGr && altGrMask_ == 0) continue;
         const unsigned modifiers =
@@ -121,7 +138,7 @@ int16_t KeyboardLayout::Find(const std::vector<KeySym>& keysyms) {
         for (const KeyPosition& position : kSpanishKeyPositions) {
             const KeyCode keycode = keycodes_[position.vk];
             if (keycode == 0) continue;
-            const KeySym keysym = Translate(keycode, modifiers, state.group);
+            const KeySym keysym = Translate(keycode, modifiers, group);
             if (std::find(keysyms.begin(), keysyms.end(), keysym) != keysyms.end()) {
                 return static_cast<int16_t>(position.vk | (shiftState.highByte << 8));
             }
@@ -131,9 +148,12 @@ int16_t KeyboardLayout::Find(const std::vector<KeySym>& keysyms) {
 }
 
 bool KeyboardLayout::IsSpanish() {
-    const std::optional<std::string> names =
-        connection_.Property8(connection_.root(), "_XKB_RULES_NAMES", XA_STRING);
-    return names && NamesSpanishLayout(*names, State().group);
+    connection_.DispatchPending();
+    if (!rulesNames_) {
+        rulesNames_ = connection_.Property8(connection_.root(), "_XKB_RULES_NAMES", XA_STRING)
+                          .value_or(std::string());
+    }
+    return NamesSpanishLayout(*rulesNames_, State().group);
 }
 
 void KeyboardLayout::CatchUp() {
@@ -185,10 +205,13 @@ KeySym KeyboardLayout::Translate(KeyCode keycode, unsigned modifiers, int group)
     return keysym;
 }
 
-XkbStateRec KeyboardLayout::State() const {
-    XkbStateRec state{};
-    XkbGetState(connection_.display(), XkbUseCoreKbd, &state);
-    return state;
+const XkbStateRec& KeyboardLayout::State() {
+    connection_.DispatchPending();
+    if (!state_) {
+        state_.emplace();
+        XkbGetState(connection_.display(), XkbUseCoreKbd, &*state_);
+    }
+    return *state_;
 }
 
 }  // namespace platform::x11

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/x11/X11Connection.h"
@@ -50,12 +51,13 @@ class KeyboardLayout {
     KeySym KeysymOf(KeyCode keycode) const;
 
   private:
+    void OnEvent(const XEvent& event);
     void Reload();
     void ReloadIfChanged();
     int16_t FindNamed(const std::vector<KeySym>& keysyms) const;
     int16_t Find(const std::vector<KeySym>& keysyms);
     KeySym Translate(KeyCode keycode, unsigned modifiers, int group) const;
-    XkbStateRec State() const;
+    const XkbStateRec& State();
 
     X11Connection& connection_;
     XkbDescPtr keymap_ = nullptr;
@@ -63,7 +65,13 @@ class KeyboardLayout {
     KeyCode altGrKeycode_ = 0;
     unsigned altGrMask_ = 0;
     int xkbEventBase_ = 0;
+    Atom rulesNamesAtom_;
+    // What is read from the server is kept until an event says that it has changed: every
+    // key asks for it.
     bool changed_ = true;
+    std::optional<XkbStateRec> state_;
+    // _XKB_RULES_NAMES, empty when the server has none.
+    std::optional<std::string> rulesNames_;
 };
 
 }  // namespace platform::x11

@@ -21,6 +21,12 @@ XErrorHandler previousHandler = nullptr;
 // Long enough for any title or list the desktop holds, in 32-bit units.
 constexpr long kMaxPropertyLength = 1 << 20;
 
+long Combined(const std::vector<long>& masks) {
+    long combined = NoEventMask;
+    for (const long mask : masks) combined |= mask;
+    return combined;
+}
+
 }  // namespace
 
 X11Connection::X11Connection() {
@@ -63,10 +69,10 @@ std::vector<unsigned long> X11Connection::Property32(Window window, const char* 
     unsigned long count = 0;
     unsigned long remaining = 0;
     unsigned char* data = nullptr;
-    const bool read = Succeeds([&] {
+    // A request with a reply tells its own failure: no further round trip is needed.
+    const bool read =
         XGetWindowProperty(display_, window, atom(name), 0, kMaxPropertyLength, False, type,
-                           &actualType, &format, &count, &remaining, &data);
-    });
+                           &actualType, &format, &count, &remaining, &data) == Success;
     if (read && data != nullptr && actualType == type && format == 32) {
         // Xlib hands 32-bit items over as longs.
         const auto* values = reinterpret_cast<const unsigned long*>(data);
@@ -83,15 +89,31 @@ std::optional<std::string> X11Connection::Property8(Window window, const char* n
     unsigned long count = 0;
     unsigned long remaining = 0;
     unsigned char* data = nullptr;
-    const bool read = Succeeds([&] {
+    const bool read =
         XGetWindowProperty(display_, window, atom(name), 0, kMaxPropertyLength, False, type,
-                           &actualType, &format, &count, &remaining, &data);
-    });
+                           &actualType, &format, &count, &remaining, &data) == Success;
     if (read && data != nullptr && actualType == type && format == 8) {
         bytes.emplace(reinterpret_cast<const char*>(data), count);
     }
     if (data != nullptr) XFree(data);
     return bytes;
+}
+
+void X11Connection::SelectEvents(Window window, long mask) {
+    std::vector<long>& masks = selected_[window];
+    masks.push_back(mask);
+    XSelectInput(display_, window, Combined(masks));
+}
+
+void X11Connection::UnselectEvents(Window window, long mask) {
+    const auto found = selected_.find(window);
+    if (found == selected_.end()) return;
+    std::vector<long>& masks = found->second;
+    const auto entry = std::find(masks.begin(), masks.end(), mask);
+    if (entry == masks.end()) return;
+    masks.erase(entry);
+    XSelectInput(display_, window, Combined(masks));
+    if (masks.empty()) selected_.erase(found);
 }
 
 void X11Connection::AddEventHandler(std::function<void(const XEvent&)> handler) {
@@ -103,6 +125,8 @@ void X11Connection::DispatchPending() {
         XEvent event;
         XNextEvent(display_, &event);
         for (const auto& handler : handlers_) handler(event);
+        // A window that is gone selects nothing any more.
+        if (event.type == DestroyNotify) selected_.erase(event.xdestroywindow.window);
     }
 }
 

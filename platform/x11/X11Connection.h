@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,6 +34,11 @@ class X11Connection {
     // Bytes of an 8-bit property of the given type, or nothing.
     std::optional<std::string> Property8(Window window, const char* name, Atom type);
 
+    // Adds the event mask to those the connection selects on the window, so that several parts
+    // can each follow a window for their own events; Unselect takes it away again.
+    void SelectEvents(Window window, long mask);
+    void UnselectEvents(Window window, long mask);
+
     // Every event read from the connection is handed to each handler.
     void AddEventHandler(std::function<void(const XEvent&)> handler);
     // Hands every event already sent by the server to the handlers, without waiting.
@@ -49,6 +55,8 @@ class X11Connection {
     Window root_ = 0;
     unsigned long errors_ = 0;
     std::vector<std::function<void(const XEvent&)>> handlers_;
+    // The masks selected on each window, one entry per part that selected it.
+    std::map<Window, std::vector<long>> selected_;
 };
 
 }  // namespace platform::x11

@@ -38,13 +38,13 @@ long X11Messages::SendMessageA(HWND window, unsigned message, uintptr_t wParam, 
     destroyed_ = false;
     unmapped_ = false;
     // The window's end is watched too, so a receiver that dies ends the wait at once.
-    if (!connection_.Succeeds(
-            [&] { XSelectInput(connection_.display(), window, StructureNotifyMask); })) {
+    if (!connection_.Succeeds([&] { connection_.SelectEvents(window, StructureNotifyMask); })) {
+        connection_.UnselectEvents(window, StructureNotifyMask);
         return 0;
     }
     const long result = message == WM_CLOSE ? RequestCloseAndWait(window)
                                             : SendAndWaitForReply(window, message, wParam, lParam);
-    connection_.Succeeds([&] { XSelectInput(connection_.display(), window, NoEventMask); });
+    connection_.UnselectEvents(window, StructureNotifyMask);
     awaited_ = 0;
     return result;
 }

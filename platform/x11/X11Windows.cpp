@@ -17,8 +17,8 @@ using namespace std::chrono_literals;
 
 // How long a window manager may take to hand the focus over; about 2 ms under openbox.
 constexpr auto kActivationLimit = 500ms;
-// The input focus changes without any event reaching us, so it is looked at this often.
-constexpr auto kFocusRecheck = 5ms;
+// Both the active window and the focus inside it are announced by events: nothing to recheck.
+constexpr auto kNoRecheck = kActivationLimit;
 // The activation request comes from a pager-like tool acting for the user.
 constexpr long kSourcePager = 2;
 // _NET_MOVERESIZE_WINDOW: north-west gravity places the outer frame at (x, y).
@@ -37,21 +37,19 @@ int CopyToBuffer(const std::string& text, char* buffer, int size) {
 
 }  // namespace
 
-X11Windows::X11Windows(X11Connection& connection) : connection_(connection) {
-    XSelectInput(connection_.display(), connection_.root(), PropertyChangeMask);
-}
+X11Windows::X11Windows(X11Connection& connection) : connection_(connection), active_(connection) {}
 
-HWND X11Windows::GetForegroundWindow() {
-    const auto active = connection_.Property32(connection_.root(), "_NET_ACTIVE_WINDOW", XA_WINDOW);
-    return active.empty() ? 0 : active.front();
-}
+HWND X11Windows::GetForegroundWindow() { return active_.Get(); }
 
 bool X11Windows::BringWindowToTop(HWND window) {
-    if (window == 0 || !IsAlive(window)) return false;
+    if (window == 0) return false;
+    // The window the user works in, asked for by every tracking tick and every key: no round
+    // trip to the server.
     if (IsActive(window)) return true;
+    if (!IsAlive(window)) return false;
     RequestActivation(window);
     // Keys sent before the focus has really moved would go to the old window.
-    return connection_.WaitUntil([&] { return IsActive(window); }, kActivationLimit, kFocusRecheck);
+    return connection_.WaitUntil([&] { return IsActive(window); }, kActivationLimit, kNoRecheck);
 }
 
 bool X11Windows::SetWindowNoActivate(HWND window, bool noActivate) {
@@ -85,35 +83,12 @@ bool X11Windows::SetWindowNoActivate(HWND window, bool noActivate) {
 bool X11Windows::IsActive(Window window) {
     // The window manager names the active window a little after moving the focus, so a
     // window it still names may already have lost the focus to a new one.
-    return GetForegroundWindow() == window && FocusIsInside(window);
-}
-
-bool X11Windows::FocusIsInside(Window window) {
-    Window focus = None;
-    int revert = 0;
-    XGetInputFocus(connection_.display(), &focus, &revert);
-    // The focus may sit on a child of the top-level window.
-    while (focus != None && focus != PointerRoot && focus != connection_.root()) {
-        if (focus == window) return true;
-        Window root = None;
-        Window parent = None;
-        Window* children = nullptr;
-        unsigned count = 0;
-        if (!connection_.Succeeds([&] {
-                XQueryTree(connection_.display(), focus, &root, &parent, &children, &count);
-            })) {
-            return false;
-        }
-        if (children != nullptr) XFree(children);
-        focus = parent;
-    }
-    return false;
+    return active_.HoldsFocus(window);
 }
 
 bool X11Windows::IsAlive(Window window) {
     XWindowAttributes attributes;
-    return connection_.Succeeds(
-        [&] { XGetWindowAttributes(connection_.display(), window, &attributes); });
+    return XGetWindowAttributes(connection_.display(), window, &attributes) != 0;
 }
 
 void X11Windows::RequestActivation(Window window) {
@@ -150,29 +125,31 @@ bool X11Windows::IsAbove(Window window) {
 }
 
 int X11Windows::GetWindowTextA(HWND window, char* buffer, int size) {
+    const std::string utf8 = active_.Title(window, [this](Window any) { return Title(any); });
+    return CopyToBuffer(Cp1252FromUtf8(utf8), buffer, size);
+}
+
+std::string X11Windows::Title(Window window) {
     auto utf8 = connection_.Property8(window, "_NET_WM_NAME", connection_.atom("UTF8_STRING"));
-    if (!utf8) {
-        XTextProperty property{};
-        char** list = nullptr;
-        int count = 0;
-        if (connection_.Succeeds([&] { XGetWMName(connection_.display(), window, &property); }) &&
-            property.value != nullptr &&
-            Xutf8TextPropertyToTextList(connection_.display(), &property, &list, &count) >=
-                Success &&
-            count > 0) {
-            utf8 = std::string(list[0]);
-        }
-        if (list != nullptr) XFreeStringList(list);
-        if (property.value != nullptr) XFree(property.value);
+    if (utf8) return *utf8;
+    std::string title;
+    XTextProperty property{};
+    char** list = nullptr;
+    int count = 0;
+    if (XGetWMName(connection_.display(), window, &property) != 0 && property.value != nullptr &&
+        Xutf8TextPropertyToTextList(connection_.display(), &property, &list, &count) >= Success &&
+        count > 0) {
+        title = list[0];
     }
-    return CopyToBuffer(Cp1252FromUtf8(utf8.value_or(std::string())), buffer, size);
+    if (list != nullptr) XFreeStringList(list);
+    if (property.value != nullptr) XFree(property.value);
+    return title;
 }
 
 int X11Windows::GetClassNameA(HWND window, char* buffer, int size) {
     XClassHint hint{};
     std::string name;
-    if (connection_.Succeeds([&] { XGetClassHint(connection_.display(), window, &hint); }) &&
-        hint.res_class != nullptr) {
+    if (XGetClassHint(connection_.display(), window, &hint) != 0 && hint.res_class != nullptr) {
         name = Cp1252FromLatin1(hint.res_class);
     }
     if (hint.res_name != nullptr) XFree(hint.res_name);
@@ -194,11 +171,9 @@ bool X11Windows::GetWindowRect(HWND window, Rect* rect) {
     int x = 0;
     int y = 0;
     Window child = None;
-    if (!connection_.Succeeds([&] {
-            XGetWindowAttributes(connection_.display(), window, &attributes);
-            XTranslateCoordinates(connection_.display(), window, connection_.root(), 0, 0, &x, &y,
-                                  &child);
-        })) {
+    if (XGetWindowAttributes(connection_.display(), window, &attributes) == 0 ||
+        XTranslateCoordinates(connection_.display(), window, connection_.root(), 0, 0, &x, &y,
+                              &child) == 0) {
         return false;
     }
     const Rect frame = FrameExtents(window);

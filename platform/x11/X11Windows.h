@@ -1,8 +1,10 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "platform/Types.h"
+#include "platform/x11/ActiveWindow.h"
 #include "platform/x11/X11Connection.h"
 
 namespace platform::x11 {
@@ -25,14 +27,15 @@ class X11Windows {
 
   private:
     bool IsActive(Window window);
-    bool FocusIsInside(Window window);
     bool IsAlive(Window window);
+    std::string Title(Window window);
     void RequestActivation(Window window);
     bool IsAbove(Window window);
     Rect FrameExtents(Window window);
     Rect WorkArea();
 
     X11Connection& connection_;
+    ActiveWindow active_;
 };
 
 }  // namespace platform::x11

@@ -15,6 +15,11 @@ void KeymapProbe::LockGroup(unsigned group) {
     XSync(display_, False);
 }
 
+void KeymapProbe::LockCapsLock(bool locked) {
+    XkbLockModifiers(display_, XkbUseCoreKbd, LockMask, locked ? LockMask : 0);
+    XSync(display_, False);
+}
+
 int KeymapProbe::EmptyKeycodes() {
     XkbDescPtr keymap = XkbGetMap(display_, XkbKeySymsMask, XkbUseCoreKbd);
     if (keymap == nullptr) return 0;

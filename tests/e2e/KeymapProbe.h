@@ -15,6 +15,8 @@ class KeymapProbe {
 
     // Makes the keyboard group (0 first) the active one, as a layout switch key does.
     void LockGroup(unsigned group);
+    // Locks or unlocks Caps Lock, as the user's Caps Lock key does.
+    void LockCapsLock(bool locked);
     // How many keycodes type nothing on the keymap now.
     int EmptyKeycodes();
 

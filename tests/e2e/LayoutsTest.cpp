@@ -66,6 +66,29 @@ TEST(TypeCharacter, TypesEachCharacterAsWrittenOnEveryLayout) {
     }
 }
 
+// Caps Lock decides which keystroke types a letter; it is known from the server's events, so
+// locking it after the first letter must be seen by the next one.
+TEST(TypeCharacter, TypesLettersAsWrittenWhenTheUserLocksCapsLockMeanwhile) {
+    SpanishLayoutAfterwards restore;
+    ASSERT_TRUE(SetLayout({"us"}));
+    Receiver receiver(QStringLiteral("caps lock receiver"));
+    ASSERT_NE(receiver.window(), 0u);
+    ASSERT_TRUE(TheDesktop().BringWindowToTop(receiver.window()));
+    KeymapProbe probe;
+    struct CapsLockUnlockedAfterwards {
+        KeymapProbe& probe;
+        ~CapsLockUnlockedAfterwards() { probe.LockCapsLock(false); }
+    } unlock{probe};
+    ASSERT_TRUE(TheDesktop().TypeCharacter('a'));
+    // The receiver reads the lock from the server's events too: it must be taking keys first.
+    ASSERT_TRUE(receiver.WaitForText(QStringLiteral("a")));
+    probe.LockCapsLock(true);
+    for (char character : std::string("bB")) EXPECT_TRUE(TheDesktop().TypeCharacter(character));
+    probe.LockCapsLock(false);
+    ASSERT_TRUE(TheDesktop().TypeCharacter('c'));
+    EXPECT_TRUE(receiver.WaitForText(QStringLiteral("abBc"))) << receiver.Text().toStdString();
+}
+
 TEST(TypeCharacter, GivesBackTheKeycodesItLentOnceTheTypingStops) {
     SpanishLayoutAfterwards restore;
     ASSERT_TRUE(SetLayout({"us"}));

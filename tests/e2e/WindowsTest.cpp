@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 #include "platform/Constants.h"
+#include "tests/e2e/OtherClient.h"
 #include "tests/e2e/Receiver.h"
 #include "tests/support/TestDesktop.h"
 
@@ -45,6 +47,23 @@ TEST(BringWindowToTop, KeysFollowTheWindowBroughtToTheTop) {
 
     EXPECT_TRUE(first.WaitForText(QStringLiteral("xz"))) << first.Text().toStdString();
     EXPECT_TRUE(second.WaitForText(QStringLiteral("y"))) << second.Text().toStdString();
+}
+
+// The window in front is known from the server's events, not asked for on every call: a
+// focus taken away by another program must be seen all the same.
+TEST(BringWindowToTop, TakesTheFocusBackFromAnotherProgramsPopup) {
+    Receiver receiver(QStringLiteral("robbed receiver"));
+    ASSERT_NE(receiver.window(), 0u);
+    ASSERT_TRUE(TheDesktop().BringWindowToTop(receiver.window()));
+    Type('X');
+    const int lost = receiver.FocusLost();
+    OtherClient other;
+    other.TakeFocus();
+    ASSERT_TRUE(WaitFor([&] { return receiver.FocusLost() > lost; }));
+
+    EXPECT_TRUE(TheDesktop().BringWindowToTop(receiver.window()));
+    Type('Y');
+    EXPECT_TRUE(receiver.WaitForText(QStringLiteral("xy"))) << receiver.Text().toStdString();
 }
 
 TEST(EnumWindows, GivesAlwaysOnTopWindowsFirstThenTopmostFirst) {
@@ -91,6 +110,38 @@ TEST(GetWindowTextA, GivesTheTitleInWindows1252CutToTheBuffer) {
         EXPECT_EQ(std::string(buffer, static_cast<size_t>(length)), row.expected);
         EXPECT_EQ(buffer[length], '\0');
     }
+}
+
+// The title of the window in front is kept between calls: it must follow the window's own
+// changes.
+TEST(GetWindowTextA, FollowsTheWindowInFrontWhenItChangesItsTitle) {
+    Receiver receiver(QStringLiteral("titled receiver"));
+    ASSERT_NE(receiver.window(), 0u);
+    ASSERT_TRUE(TheDesktop().BringWindowToTop(receiver.window()));
+    ASSERT_EQ(TitleOf(receiver.window()), "titled receiver");
+    OtherClient other;
+    other.Rename(receiver.window(), "renamed receiver");
+    EXPECT_EQ(TitleOf(receiver.window()), "renamed receiver");
+}
+
+// A window manager may name a window a little after it is gone, and the server gives a gone
+// window's number to the next new one: the title read then is the new window's.
+TEST(GetWindowTextA, GivesTheTitleOfANewWindowThatTookTheNumberOfAGoneOne) {
+    const platform::HWND before = TheDesktop().GetForegroundWindow();
+    OtherClient manager;
+    auto owner = std::make_unique<OtherClient>();
+    const platform::HWND window = owner->CreateWindow("first owner");
+    manager.NameActive(window);
+    ASSERT_EQ(TitleOf(window), "first owner");
+
+    owner.reset();
+    manager.NameActive(window);
+    EXPECT_EQ(TitleOf(window), "");
+
+    owner = std::make_unique<OtherClient>();
+    ASSERT_EQ(owner->CreateWindow("second owner"), window) << "the server gave a new number";
+    EXPECT_EQ(TitleOf(window), "second owner");
+    manager.NameActive(before);
 }
 
 TEST(GetClassNameA, GivesTheProgramsClass) {

@@ -61,8 +61,8 @@ class AboutBox : public ::testing::Test {
     std::string ShownIcon() { return ::ShownIcon(box); }
 
     void ShowOnly(QWidget* picture) {
-        for (QWidget* each :
-             {box.Image2, box.Image1, box.ImageInteligencia, box.ImageDedicatoria}) {
+        for (QWidget* each : std::initializer_list<QWidget*>{
+                 box.Image2, box.Image1, box.ImageInteligencia, box.ImageDedicatoria}) {
             each->setVisible(each == picture);
         }
     }
@@ -148,21 +148,39 @@ TEST(AboutBoxPlacement, CentredOnTheScreen) {
     EXPECT_EQ(box.pos(), QPoint((800 - 305) / 2, (600 - 385) / 2));
 }
 
+// The picture a label shows, drawing it first when it is drawn only as it comes on screen.
+QPixmap PictureOf(QLabel* label) {
+    if (auto* lazy = dynamic_cast<about::LazyPicture*>(label)) return lazy->Drawn();
+    return label->pixmap();
+}
+
 TEST_F(AboutBox, EveryPictureIsDrawnAtItsSizeAndDiffersFromTheOthers) {
-    const QLabel* pictures[] = {box.ImageOrella,      box.ImageOrdinador, box.Image4,
+    QLabel* const pictures[] = {box.ImageOrella,      box.ImageOrdinador, box.Image4,
                                 box.Image2,           box.Image1,         box.ImageInteligencia,
                                 box.ImageDedicatoria, box.Image3};
-    for (const QLabel* picture : pictures) {
-        const QPixmap pixmap = picture->pixmap();
+    for (QLabel* picture : pictures) {
+        const QPixmap pixmap = PictureOf(picture);
         ASSERT_FALSE(pixmap.isNull());
         EXPECT_EQ(pixmap.size(), picture->size());
     }
-    for (const QLabel* a : pictures) {
-        for (const QLabel* b : pictures) {
+    for (QLabel* a : pictures) {
+        for (QLabel* b : pictures) {
             if (a != b && a->size() == b->size()) {
                 EXPECT_NE(a->pixmap().toImage(), b->pixmap().toImage());
             }
         }
+    }
+}
+
+// The pictures that wait their turn, or a click, are drawn as they come on screen.
+TEST_F(AboutBox, APictureThatComesOnScreenShowsItsDrawing) {
+    box.show();
+    for (int turn = 0; turn < 3; ++turn) box.Timer1Timer();
+    box.VersionClick();
+    for (const about::LazyPicture* picture :
+         {box.Image1, box.ImageInteligencia, box.ImageDedicatoria, box.Image3}) {
+        EXPECT_FALSE(picture->pixmap().isNull());
+        EXPECT_EQ(picture->pixmap().size(), picture->size());
     }
 }
 
