@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -44,21 +43,6 @@ class Focus : public ::testing::Test {
         return {firstKey.x + 20, firstKey.y - 4 + row * RowHeight() + RowHeight() / 2};
     }
 
-    // Waits until the scan has moved the pointer n times.
-    bool ScanSteps(int n) {
-        Point last = PointerNow();
-        int moves = 0;
-        QElapsedTimer clock;
-        clock.start();
-        while (moves < n && clock.elapsed() < kScanWaitMs) {
-            TheDesktop().WaitForMessages(40);
-            const Point now = PointerNow();
-            if (!(now == last)) ++moves;
-            last = now;
-        }
-        return moves >= n;
-    }
-
     Receiver receiver{QStringLiteral("focus receiver")};
     // Every typed key is read aloud and kept as a sound file, heard nowhere.
     QTemporaryDir wavs;
@@ -80,7 +64,7 @@ TEST_F(Focus, TheReceiverKeepsTheFocusThroughKeysAndScanning) {
     EXPECT_EQ(receiver.FocusLost(), lostBefore) << "clicks on keys took the focus away";
 
     ClickAt(Row(kY), 3);
-    ASSERT_TRUE(ScanSteps(30));
+    ASSERT_TRUE(WaitForPointerMoves(30, kScanWaitMs));
     ClickAt(PointerNow(), 3);
     EXPECT_EQ(receiver.FocusLost(), lostBefore) << "scan steps took the focus away";
     EXPECT_EQ(TheDesktop().GetForegroundWindow(), receiver.window());

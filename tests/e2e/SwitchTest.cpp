@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <functional>
 
 #include "platform/Constants.h"
 #include "tests/e2e/Receiver.h"
@@ -16,7 +14,6 @@ namespace {
 
 // Steps of 1.2 seconds: ten steps and a few more fit well inside this.
 constexpr int kScanWaitMs = 30000;
-constexpr int kPollMs = 40;
 // Long enough for a blank typed into the receiver to show.
 constexpr int kSettleMs = 1500;
 
@@ -24,28 +21,6 @@ const QByteArray kLanguage = "[Quarnel Orvalet]\r\nLlengua=Catal\xE0\r\n";
 
 // A key pressed and released by a switch interface that sends keys.
 void PressKey(const char* keysym) { QProcess::execute("xdotool", {"key", keysym}); }
-
-bool WaitLong(const std::function<bool()>& condition) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > kScanWaitMs) return false;
-        TheDesktop().WaitForMessages(kPollMs);
-    }
-    return true;
-}
-
-// Waits until the pointer has moved n times: one move per highlighted row.
-bool WaitForMoves(int n) {
-    Point last = PointerNow();
-    int moves = 0;
-    return WaitLong([&] {
-        const Point now = PointerNow();
-        if (!(now == last)) ++moves;
-        last = now;
-        return moves >= n;
-    });
-}
 
 // The keyboard with its switches set in the settings file, and a receiver the user works in;
 // scanning is switched on with the right button on the keys.
@@ -64,7 +39,7 @@ class Switches : public ::testing::Test {
         ASSERT_TRUE(TheDesktop().GetWindowRect(keyboard.window(), &frame));
         onTree = {(frame.left + frame.right) / 2, frame.bottom - 60};
         ClickAt(onTree, 3);
-        ASSERT_TRUE(WaitLong([&] { return !(PointerNow() == onTree); }))
+        ASSERT_TRUE(WaitFor([&] { return !(PointerNow() == onTree); }, kScanWaitMs))
             << "the right button switched scanning on";
         firstKey = PointerNow();
     }
@@ -84,9 +59,9 @@ class SpaceSwitch : public Switches {
 
 TEST_F(SpaceSwitch, SpacePressesTypeBAAndTheReceiverGetsNoBlank) {
     // The eleventh top-level key is the group B; BA is the second of its keys.
-    ASSERT_TRUE(WaitForMoves(10));
+    ASSERT_TRUE(WaitForPointerMoves(10, kScanWaitMs));
     PressKey("space");
-    ASSERT_TRUE(WaitForMoves(2));
+    ASSERT_TRUE(WaitForPointerMoves(2, kScanWaitMs));
     PressKey("space");
     EXPECT_TRUE(receiver.WaitForText(QStringLiteral("BA"))) << receiver.Text().toStdString();
     EXPECT_TRUE(WaitFor([&] { return PointerNow() == firstKey; }))
@@ -112,7 +87,7 @@ class TwoKeySwitches : public Switches {
     bool Move() {
         const Point before = PointerNow();
         PressKey("Return");
-        return WaitLong([&] { return !(PointerNow() == before); });
+        return WaitFor([&] { return !(PointerNow() == before); }, kScanWaitMs);
     }
 };
 

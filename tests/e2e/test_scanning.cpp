@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QString>
-#include <functional>
 
 #include "tests/e2e/Receiver.h"
 #include "tests/support/OrvaletProcess.h"
@@ -15,34 +13,11 @@ namespace {
 
 // Steps of 1.2 seconds: ten steps and a few more fit well inside this.
 constexpr int kScanWaitMs = 30000;
-constexpr int kPollMs = 40;
 
 void Xdotool(const QStringList& arguments) { QProcess::execute("xdotool", arguments); }
 
 // A button pressed and released where the pointer is, as the user's switch does.
 void ClickHere(int button) { Xdotool({"click", QString::number(button)}); }
-
-bool WaitLong(const std::function<bool()>& condition) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > kScanWaitMs) return false;
-        TheDesktop().WaitForMessages(kPollMs);
-    }
-    return true;
-}
-
-// Waits until the scan has moved the pointer n times: one move per highlighted row.
-bool WaitForMoves(int n) {
-    Point last = PointerNow();
-    int moves = 0;
-    return WaitLong([&] {
-        const Point now = PointerNow();
-        if (!(now == last)) ++moves;
-        last = now;
-        return moves >= n;
-    });
-}
 
 // A desktop scaled for people with low vision: the keyboard's logical pixels are several of
 // the screen's.
@@ -72,7 +47,7 @@ TEST_P(Scanning, ASwitchTypesBAIntoTheReceivingWindowAndTheScanStartsAgain) {
     const Point onTree{(frame.left + frame.right) / 2, frame.bottom - 60};
     Xdotool({"mousemove", QString::number(onTree.x), QString::number(onTree.y)});
     ClickHere(3);
-    ASSERT_TRUE(WaitLong([&] { return !(PointerNow() == onTree); }))
+    ASSERT_TRUE(WaitFor([&] { return !(PointerNow() == onTree); }, kScanWaitMs))
         << "the right button switched scanning on and put the pointer on the first key";
     const Point firstKey = PointerNow();
     EXPECT_GT(firstKey.x, frame.left);
@@ -81,10 +56,10 @@ TEST_P(Scanning, ASwitchTypesBAIntoTheReceivingWindowAndTheScanStartsAgain) {
     EXPECT_LT(firstKey.y, onTree.y);
 
     // The eleventh top-level key is the group B: ten steps from the first key.
-    ASSERT_TRUE(WaitForMoves(10));
+    ASSERT_TRUE(WaitForPointerMoves(10, kScanWaitMs));
     ClickHere(1);
     // Its first key repeats the group's letter; BA comes next.
-    ASSERT_TRUE(WaitForMoves(2));
+    ASSERT_TRUE(WaitForPointerMoves(2, kScanWaitMs));
     EXPECT_NEAR(PointerNow().x, firstKey.x + 19 * GetParam().factor, 1)
         << "the scan column moved one indent in";
     ClickHere(1);

@@ -26,6 +26,19 @@ Point PointerNow() {
     return pointer;
 }
 
+bool WaitForPointerMoves(int n, int limitMs) {
+    Point last = PointerNow();
+    int moves = 0;
+    return WaitFor(
+        [&] {
+            const Point now = PointerNow();
+            if (!(now == last)) ++moves;
+            last = now;
+            return moves >= n;
+        },
+        limitMs);
+}
+
 void ClickAt(Point at, int button) {
     QProcess::execute("xdotool", {"mousemove", QString::number(at.x), QString::number(at.y),
                                   "click", QString::number(button)});

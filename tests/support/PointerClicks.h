@@ -12,6 +12,10 @@ struct Point {
 // The real pointer, as the X server has it.
 Point PointerNow();
 
+// Waits until the pointer has moved n times, as automatic scanning moves it once a row, for up
+// to limitMs.
+bool WaitForPointerMoves(int n, int limitMs);
+
 // A person's click at a place, with the pause a person leaves before the next one.
 void ClickAt(Point at, int button = 1);
 
