@@ -106,7 +106,10 @@ class Speech : public ::testing::Test {
         ASSERT_TRUE(TheDesktop().GetWindowRect(keyboard->window(), &frame));
         const Point onTree{(frame.left + frame.right) / 2, frame.bottom - 60};
         ClickAt(onTree, 3);
-        ASSERT_TRUE(WaitLong([&] { return !(PointerNow() == onTree); }));
+        ASSERT_TRUE(WaitLong([&] { return !(PointerNow() == onTree); }))
+            << "the right button at (" << onTree.x << ',' << onTree.y
+            << ") switched no scanning on; " << keyboard->State() << "; windows:\n"
+            << DescribeWindows();
         const Point firstKey = PointerNow();
         ClickAt(firstKey, 3);
         origin = {firstKey.x - 20, firstKey.y - 4};

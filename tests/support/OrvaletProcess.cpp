@@ -43,8 +43,16 @@ OrvaletProcess::~OrvaletProcess() {
 bool OrvaletProcess::WaitForMainWindow() {
     return WaitFor([&] {
         window_ = FindWindowTitled("Orvalet");
-        return window_ != 0;
+        return window_ != 0 && OnScreen(window_);
     });
+}
+
+std::string OrvaletProcess::State() const {
+    if (process_.state() != QProcess::NotRunning) {
+        return "the keyboard runs as process " + std::to_string(process_.processId());
+    }
+    if (process_.exitStatus() == QProcess::CrashExit) return "the keyboard crashed";
+    return "the keyboard ended with exit code " + std::to_string(process_.exitCode());
 }
 
 }  // namespace e2e

@@ -3,6 +3,7 @@
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <string>
 
 #include "platform/Types.h"
 
@@ -25,12 +26,14 @@ class OrvaletProcess {
     // executable, as the tests have it.
     static void SetProgram(const QString& program);
 
-    // Waits until the main window, titled after what it shows, is on the desktop.
+    // Waits until the main window, titled after what it shows, is on the screen.
     bool WaitForMainWindow();
     platform::HWND window() const { return window_; }
     QProcess& process() { return process_; }
     qint64 pid() const { return process_.processId(); }
     QString configFolder() const { return config_.path(); }
+    // Whether the program still runs, or how it ended: for the message of a failed test.
+    std::string State() const;
 
   private:
     QTemporaryDir config_;

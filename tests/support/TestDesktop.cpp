@@ -1,6 +1,8 @@
 #include "tests/support/TestDesktop.h"
 
+#include <QProcess>
 #include <memory>
+#include <sstream>
 
 #include "platform/wayland/WaylandDesktop.h"
 #include "platform/x11/X11Desktop.h"
@@ -9,6 +11,7 @@ namespace e2e {
 namespace {
 
 std::unique_ptr<platform::Desktop> desktop;
+bool onWayland = false;
 constexpr int kWaitLimitMs = 5000;
 constexpr int kWaitStepMs = 20;
 
@@ -18,8 +21,8 @@ platform::Desktop& TheDesktop() {
     if (!desktop) {
         // On a wlroots compositor the tests see the desktop as the keyboard does there.
         const auto missing = platform::MissingWaylandProtocols();
-        desktop = missing && missing->empty() ? platform::CreateWaylandDesktop()
-                                              : platform::CreateX11Desktop();
+        onWayland = missing && missing->empty();
+        desktop = onWayland ? platform::CreateWaylandDesktop() : platform::CreateX11Desktop();
     }
     return *desktop;
 }
@@ -49,6 +52,27 @@ platform::HWND FindWindowTitled(const std::string& title) {
         return found == 0;
     });
     return found;
+}
+
+bool OnScreen(platform::HWND window) {
+    TheDesktop();
+    if (onWayland) return true;
+    QProcess xwininfo;
+    xwininfo.start("xwininfo", {"-id", QString::number(window)});
+    xwininfo.waitForFinished();
+    return xwininfo.readAllStandardOutput().contains("IsViewable");
+}
+
+std::string DescribeWindows() {
+    std::ostringstream text;
+    TheDesktop().EnumWindows([&](platform::HWND window) {
+        platform::Rect frame;
+        TheDesktop().GetWindowRect(window, &frame);
+        text << '"' << TitleOf(window) << "\" (" << frame.left << ',' << frame.top << ")-("
+             << frame.right << ',' << frame.bottom << ")\n";
+        return true;
+    });
+    return text.str();
 }
 
 }  // namespace e2e

@@ -24,4 +24,13 @@ std::string TitleOf(platform::HWND window);
 // The first top-level window whose title is exactly this one, or 0.
 platform::HWND FindWindowTitled(const std::string& title);
 
+// Whether the window is mapped and so takes clicks: a window manager lists a window it
+// manages a moment before it shows it, and a click in between lands on the desktop. A
+// Wayland compositor lists only windows that are shown.
+bool OnScreen(platform::HWND window);
+
+// Every top-level window, topmost first, with its title and frame: what a failed click may
+// have landed on.
+std::string DescribeWindows();
+
 }  // namespace e2e
