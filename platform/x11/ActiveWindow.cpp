@@ -22,7 +22,6 @@ bool InsideAfter(const XFocusChangeEvent& event, bool inside) {
 ActiveWindow::ActiveWindow(X11Connection& connection)
     : connection_(connection),
       activeAtom_(connection.atom("_NET_ACTIVE_WINDOW")),
-      nameAtom_(XA_WM_NAME),
       netNameAtom_(connection.atom("_NET_WM_NAME")) {
     connection_.SelectEvents(connection_.root(), PropertyChangeMask);
     connection_.AddEventHandler([this](const XEvent& event) { OnEvent(event); });
@@ -103,7 +102,7 @@ void ActiveWindow::OnEvent(const XEvent& event) {
             const XPropertyEvent& change = event.xproperty;
             if (change.window == connection_.root() && change.atom == activeAtom_) stale_ = true;
             if (active_ != 0 && change.window == active_ &&
-                (change.atom == nameAtom_ || change.atom == netNameAtom_)) {
+                (change.atom == XA_WM_NAME || change.atom == netNameAtom_)) {
                 title_.reset();
             }
             break;

@@ -39,7 +39,6 @@ class ActiveWindow {
 
     X11Connection& connection_;
     Atom activeAtom_;
-    Atom nameAtom_;
     Atom netNameAtom_;
     // The property has changed since it was last read.
     bool stale_ = true;

@@ -37,10 +37,6 @@ void OtherClient::TakeFocus() {
     XSync(display_, False);
 }
 
-}  // namespace e2e
-
-namespace e2e {
-
 platform::HWND OtherClient::CreateWindow(const std::string& title) {
     const Window window =
         XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0, 50, 50, 0, 0, 0);
