@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     # build
-    cmake ninja-build g++ pkg-config clang clang-format libfuzzer-14-dev libclang-rt-14-dev
+    cmake ninja-build ccache g++ pkg-config clang clang-format libfuzzer-14-dev libclang-rt-14-dev
     qt6-base-dev libx11-dev libxtst-dev libxext-dev libxi-dev libgtest-dev libgmock-dev
     # the Wayland backend: the client library, wayland-scanner, xdg-output's XML, Qt's Wayland
     # platform and xkbcommon, which checks the keyboard's own keymap
