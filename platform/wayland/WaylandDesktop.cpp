@@ -1,7 +1,6 @@
 #include "platform/wayland/WaylandDesktop.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QSocketNotifier>
 #include <QWidget>
 #include <algorithm>
@@ -10,6 +9,7 @@
 
 #include "platform/Constants.h"
 #include "platform/Cp1252.h"
+#include "platform/qt/QtDesktop.h"
 #include "platform/wayland/Outputs.h"
 #include "platform/wayland/OwnWindows.h"
 #include "platform/wayland/SwayTree.h"
@@ -17,11 +17,6 @@
 #include "platform/wayland/VirtualKeyboard.h"
 #include "platform/wayland/VirtualPointer.h"
 #include "platform/wayland/WaylandConnection.h"
-#include "platform/x11/PosixModules.h"
-#include "platform/x11/QtClipboard.h"
-#include "platform/x11/QtMessageBox.h"
-#include "platform/x11/QtProcesses.h"
-#include "platform/x11/QtTime.h"
 
 namespace platform {
 namespace {
@@ -52,7 +47,7 @@ std::unique_ptr<wayland::WaylandConnection> Connect() {
 }
 
 // Each operation goes to the part of the backend that owns its concern.
-class WaylandDesktop final : public Desktop {
+class WaylandDesktop final : public qt::QtDesktop {
   public:
     WaylandDesktop()
         : connection_(Connect()),
@@ -128,11 +123,7 @@ class WaylandDesktop final : public Desktop {
     }
     // Window messages are an X11 matter; no Wayland window takes them.
     long SendMessageA(HWND, unsigned, uintptr_t, intptr_t) override { return 0; }
-    int MessageBoxA(QWidget* owner, const char* text, const char* caption, unsigned type) override {
-        return x11::ShowMessageBox(owner, text, caption, type);
-    }
     HWND HandleOf(QWidget* topLevel) override { return ownWindows_.HandleOf(topLevel); }
-    void ProcessMessages() override { QCoreApplication::processEvents(); }
 
     void keybd_event(uint8_t vk, uint8_t /*scan*/, unsigned flags,
                      uintptr_t /*extraInfo*/) override {
@@ -148,41 +139,7 @@ class WaylandDesktop final : public Desktop {
         return ownWindows_.ClientToScreen(widget, client, outputs_);
     }
 
-    bool OpenClipboard() override { return clipboard_.OpenClipboard(); }
-    std::optional<std::string> GetClipboardData(unsigned format) override {
-        return clipboard_.GetClipboardData(format);
-    }
-    bool CloseClipboard() override { return clipboard_.CloseClipboard(); }
-
-    HMODULE LoadLibraryA(const char* name) override { return modules_.LoadLibraryA(name); }
-    void* GetProcAddress(HMODULE module, const char* name) override {
-        return modules_.GetProcAddress(module, name);
-    }
-    bool FreeLibrary(HMODULE module) override { return modules_.FreeLibrary(module); }
-
-    unsigned WinExec(const char* commandLine, int show) override {
-        return processes_.WinExec(commandLine, show);
-    }
-    HANDLE CreateProcessA(const char* commandLine, int show) override {
-        return processes_.CreateProcessA(commandLine, show);
-    }
-    bool WaitForSingleObject(HANDLE process, int ms) override {
-        return processes_.WaitForSingleObject(process, ms);
-    }
-    void TerminateProcess(HANDLE process) override { processes_.TerminateProcess(process); }
-    intptr_t ShellExecuteA(const char* verb, const char* file, const char* parameters,
-                           const char* directory, int show) override {
-        return processes_.ShellExecuteA(verb, file, parameters, directory, show);
-    }
-
-    uint32_t GetTickCount() override { return time_.GetTickCount(); }
-    void WaitForMessages(int ms) override { time_.WaitForMessages(ms); }
-    std::unique_ptr<TimerSource> CreateTimer(std::function<void()> onTick) override {
-        return time_.CreateTimer(std::move(onTick));
-    }
-
   private:
-    x11::QtTime time_;
     std::unique_ptr<wayland::WaylandConnection> connection_;
     wayland::Outputs outputs_;
     wayland::Toplevels toplevels_;
@@ -190,9 +147,6 @@ class WaylandDesktop final : public Desktop {
     wayland::VirtualPointer pointer_;
     wayland::OwnWindows ownWindows_;
     QSocketNotifier notifier_;
-    x11::QtClipboard clipboard_;
-    x11::PosixModules modules_;
-    x11::QtProcesses processes_;
 };
 
 }  // namespace

@@ -1,15 +1,10 @@
 #include "platform/x11/X11Desktop.h"
 
-#include <QCoreApplication>
 #include <QSocketNotifier>
 #include <QWidget>
 
+#include "platform/qt/QtDesktop.h"
 #include "platform/x11/KeyboardLayout.h"
-#include "platform/x11/PosixModules.h"
-#include "platform/x11/QtClipboard.h"
-#include "platform/x11/QtMessageBox.h"
-#include "platform/x11/QtProcesses.h"
-#include "platform/x11/QtTime.h"
 #include "platform/x11/X11Connection.h"
 #include "platform/x11/X11Keyboard.h"
 #include "platform/x11/X11Messages.h"
@@ -20,7 +15,7 @@ namespace platform {
 namespace {
 
 // Each operation goes to the part of the backend that owns its concern.
-class X11Desktop final : public Desktop {
+class X11Desktop final : public qt::QtDesktop {
   public:
     X11Desktop()
         : windows_(connection_),
@@ -66,13 +61,9 @@ class X11Desktop final : public Desktop {
     long SendMessageA(HWND window, unsigned message, uintptr_t wParam, intptr_t lParam) override {
         return messages_.SendMessageA(window, message, wParam, lParam);
     }
-    int MessageBoxA(QWidget* owner, const char* text, const char* caption, unsigned type) override {
-        return x11::ShowMessageBox(owner, text, caption, type);
-    }
     HWND HandleOf(QWidget* topLevel) override {
         return topLevel != nullptr ? topLevel->window()->winId() : 0;
     }
-    void ProcessMessages() override { QCoreApplication::processEvents(); }
 
     void keybd_event(uint8_t vk, uint8_t /*scan*/, unsigned flags,
                      uintptr_t /*extraInfo*/) override {
@@ -88,33 +79,6 @@ class X11Desktop final : public Desktop {
         return true;
     }
 
-    bool OpenClipboard() override { return clipboard_.OpenClipboard(); }
-    std::optional<std::string> GetClipboardData(unsigned format) override {
-        return clipboard_.GetClipboardData(format);
-    }
-    bool CloseClipboard() override { return clipboard_.CloseClipboard(); }
-
-    HMODULE LoadLibraryA(const char* name) override { return modules_.LoadLibraryA(name); }
-    void* GetProcAddress(HMODULE module, const char* name) override {
-        return modules_.GetProcAddress(module, name);
-    }
-    bool FreeLibrary(HMODULE module) override { return modules_.FreeLibrary(module); }
-
-    unsigned WinExec(const char* commandLine, int show) override {
-        return processes_.WinExec(commandLine, show);
-    }
-    HANDLE CreateProcessA(const char* commandLine, int show) override {
-        return processes_.CreateProcessA(commandLine, show);
-    }
-    bool WaitForSingleObject(HANDLE process, int ms) override {
-        return processes_.WaitForSingleObject(process, ms);
-    }
-    void TerminateProcess(HANDLE process) override { processes_.TerminateProcess(process); }
-    intptr_t ShellExecuteA(const char* verb, const char* file, const char* parameters,
-                           const char* directory, int show) override {
-        return processes_.ShellExecuteA(verb, file, parameters, directory, show);
-    }
-
     bool HasSwitchKey(const std::string& name) override { return switchKeys_.HasSwitchKey(name); }
     bool GrabSwitchKeys(const std::vector<std::string>& names,
                         std::function<void(const std::string&)> onPress) override {
@@ -126,15 +90,7 @@ class X11Desktop final : public Desktop {
     }
     void StopCatchingKey() override { switchKeys_.StopCatchingKey(); }
 
-    uint32_t GetTickCount() override { return time_.GetTickCount(); }
-    void WaitForMessages(int ms) override { time_.WaitForMessages(ms); }
-    std::unique_ptr<TimerSource> CreateTimer(std::function<void()> onTick) override {
-        return time_.CreateTimer(std::move(onTick));
-    }
-
   private:
-    // First, so that the parts built after it can make timers through this desktop.
-    x11::QtTime time_;
     x11::X11Connection connection_;
     x11::X11Windows windows_;
     x11::KeyboardLayout layout_;
@@ -142,9 +98,6 @@ class X11Desktop final : public Desktop {
     x11::X11Messages messages_;
     x11::X11SwitchKeys switchKeys_;
     QSocketNotifier notifier_;
-    x11::QtClipboard clipboard_;
-    x11::PosixModules modules_;
-    x11::QtProcesses processes_;
 };
 
 }  // namespace

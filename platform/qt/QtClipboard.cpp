@@ -1,4 +1,4 @@
-#include "platform/x11/QtClipboard.h"
+#include "platform/qt/QtClipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -8,7 +8,7 @@
 #include "platform/Constants.h"
 #include "platform/Cp1252.h"
 
-namespace platform::x11 {
+namespace platform::qt {
 
 bool QtClipboard::OpenClipboard() { return QGuiApplication::clipboard() != nullptr; }
 
@@ -25,4 +25,4 @@ std::optional<std::string> QtClipboard::GetClipboardData(unsigned format) {
 
 bool QtClipboard::CloseClipboard() { return true; }
 
-}  // namespace platform::x11
+}  // namespace platform::qt

@@ -4,7 +4,7 @@
 
 #include "platform/Types.h"
 
-namespace platform::x11 {
+namespace platform::qt {
 
 // The shared object a Windows library name stands for: "upctv.dll" is "libupctv.so".
 QString SharedObjectName(const QString& windowsName);
@@ -17,4 +17,4 @@ class PosixModules {
     bool FreeLibrary(HMODULE module);
 };
 
-}  // namespace platform::x11
+}  // namespace platform::qt

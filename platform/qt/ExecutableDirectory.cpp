@@ -1,13 +1,13 @@
-#include "platform/x11/ExecutableDirectory.h"
+#include "platform/qt/ExecutableDirectory.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 
-namespace platform::x11 {
+namespace platform::qt {
 
 QString ExecutableDirectory() {
     if (QCoreApplication::instance() != nullptr) return QCoreApplication::applicationDirPath();
     return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(u'/', 0, -2);
 }
 
-}  // namespace platform::x11
+}  // namespace platform::qt

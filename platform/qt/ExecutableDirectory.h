@@ -2,9 +2,9 @@
 
 #include <QString>
 
-namespace platform::x11 {
+namespace platform::qt {
 
 // The folder holding the running program, where its companion programs and libraries sit.
 QString ExecutableDirectory();
 
-}  // namespace platform::x11
+}  // namespace platform::qt

@@ -1,13 +1,13 @@
-#include "platform/x11/PosixModules.h"
+#include "platform/qt/PosixModules.h"
 
 #include <dlfcn.h>
 
 #include <QFileInfo>
 
 #include "platform/Cp1252.h"
-#include "platform/x11/ExecutableDirectory.h"
+#include "platform/qt/ExecutableDirectory.h"
 
-namespace platform::x11 {
+namespace platform::qt {
 namespace {
 
 void* Open(const QString& file) { return dlopen(QFile::encodeName(file).constData(), RTLD_NOW); }
@@ -40,4 +40,4 @@ bool PosixModules::FreeLibrary(HMODULE module) {
     return module != 0 && dlclose(reinterpret_cast<void*>(module)) == 0;
 }
 
-}  // namespace platform::x11
+}  // namespace platform::qt

@@ -1,10 +1,10 @@
-#include "platform/x11/QtTime.h"
+#include "platform/qt/QtTime.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <chrono>
 
-namespace platform::x11 {
+namespace platform::qt {
 
 QtTimerSource::QtTimerSource(std::function<void()> onTick) {
     QObject::connect(&timer_, &QTimer::timeout, [tick = std::move(onTick)] { tick(); });
@@ -35,4 +35,4 @@ std::unique_ptr<TimerSource> QtTime::CreateTimer(std::function<void()> onTick) {
     return std::make_unique<QtTimerSource>(std::move(onTick));
 }
 
-}  // namespace platform::x11
+}  // namespace platform::qt

@@ -2,9 +2,9 @@
 
 class QWidget;
 
-namespace platform::x11 {
+namespace platform::qt {
 
 // MessageBoxA through QMessageBox: MB_* icon and buttons, Windows-1252 texts.
 int ShowMessageBox(QWidget* owner, const char* text, const char* caption, unsigned type);
 
-}  // namespace platform::x11
+}  // namespace platform::qt

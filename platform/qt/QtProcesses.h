@@ -9,7 +9,7 @@
 
 class QProcess;
 
-namespace platform::x11 {
+namespace platform::qt {
 
 // The program a Windows command's first word stands for: "vocelia.exe" is "vocelia", looked
 // for beside the running program, then on PATH; empty when neither has it.
@@ -42,4 +42,4 @@ class QtProcesses {
     HANDLE lastHandle_ = 0;
 };
 
-}  // namespace platform::x11
+}  // namespace platform::qt

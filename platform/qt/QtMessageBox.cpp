@@ -1,11 +1,11 @@
-#include "platform/x11/QtMessageBox.h"
+#include "platform/qt/QtMessageBox.h"
 
 #include <QMessageBox>
 
 #include "platform/Constants.h"
 #include "platform/Cp1252.h"
 
-namespace platform::x11 {
+namespace platform::qt {
 namespace {
 
 // Windows keeps the buttons in the low nibble of the type and the icon in the next one.
@@ -43,4 +43,4 @@ int ShowMessageBox(QWidget* owner, const char* text, const char* caption, unsign
     return answer == QMessageBox::Yes ? IDYES : IDNO;
 }
 
-}  // namespace platform::x11
+}  // namespace platform::qt

@@ -1,4 +1,4 @@
-#include "platform/x11/QtProcesses.h"
+#include "platform/qt/QtProcesses.h"
 
 #include <QDesktopServices>
 #include <QEventLoop>
@@ -9,9 +9,9 @@
 #include <QUrl>
 
 #include "platform/Cp1252.h"
-#include "platform/x11/ExecutableDirectory.h"
+#include "platform/qt/ExecutableDirectory.h"
 
-namespace platform::x11 {
+namespace platform::qt {
 namespace {
 
 // WinExec's answers.
@@ -116,4 +116,4 @@ intptr_t QtProcesses::ShellExecuteA(const char* /*verb*/, const char* file,
                                                                            : kNoAssociation;
 }
 
-}  // namespace platform::x11
+}  // namespace platform::qt

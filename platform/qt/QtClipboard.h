@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-namespace platform::x11 {
+namespace platform::qt {
 
 // The desktop clipboard through Qt, as Windows-1252 text with Windows line breaks.
 class QtClipboard {
@@ -13,4 +13,4 @@ class QtClipboard {
     bool CloseClipboard();
 };
 
-}  // namespace platform::x11
+}  // namespace platform::qt

@@ -7,7 +7,7 @@
 
 #include "platform/Time.h"
 
-namespace platform::x11 {
+namespace platform::qt {
 
 // A repeating QTimer on the UI thread.
 class QtTimerSource : public TimerSource {
@@ -28,4 +28,4 @@ class QtTime {
     std::unique_ptr<TimerSource> CreateTimer(std::function<void()> onTick);
 };
 
-}  // namespace platform::x11
+}  // namespace platform::qt
