@@ -64,6 +64,7 @@ TFormPrincipal::TFormPrincipal(Programa& programa, QWidget* parent)
     setCentralWidget(central);
     BuildMenu();
     WireShell();
+    desktop.WatchForeground([this] { TimerCercaHandleFinestra.Changed(); });
     WireFieldFocus();
     WireDispatch();
     WireScanning();
@@ -80,6 +81,7 @@ TFormPrincipal::~TFormPrincipal() {
     // Hiding the window on its way out ends the fields' editing, when only the QWidget part
     // of this form is left: nothing may hand the focus back then.
     fieldFocus_.reset();
+    desktop.WatchForeground({});
     EditVelocitat->disconnect(this);
     SpinEditTempsTimer->disconnect(this);
     programa.vocelia.SetKeyboardWindow({});

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ChangeTimer.h"
 #include "app/FieldFocus.h"
 #include "app/FontColourDialog.h"
 #include "app/KeyTree.h"
@@ -97,7 +98,8 @@ class TFormPrincipal : public QMainWindow {
     QAction* MenuSortir;
 
     Timer TimerStatusUpcTV;
-    Timer TimerCercaHandleFinestra;
+    // Ticks only when the window system says the window in front or its title changed.
+    ChangeTimer TimerCercaHandleFinestra;
     Timer TimerEscaneig;
 
     // --- state -------------------------------------------------------------------------

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "platform/Constants.h"
+#include "text/Case.h"
 
 namespace keys {
 namespace {
@@ -49,14 +50,6 @@ constexpr std::array<std::string_view, 16> kDigitsAndOperators = {
 
 }  // namespace
 
-std::string LowerAscii(std::string_view text) {
-    std::string lowered(text);
-    for (char& byte : lowered) {
-        if (byte >= 'A' && byte <= 'Z') byte = static_cast<char>(byte - 'A' + 'a');
-    }
-    return lowered;
-}
-
 const SpecialKey* FindSpecialKey(std::string_view loweredName) {
     auto found = std::find_if(kSpecialKeys.begin(), kSpecialKeys.end(),
                               [&](const SpecialKey& key) { return key.name == loweredName; });
@@ -74,7 +67,7 @@ bool IsDigitOrOperator(std::string_view loweredName) {
 
 KeyKind KindOf(bool hasChildren, std::string_view text) {
     if (hasChildren) return KeyKind::Group;
-    const std::string lowered = LowerAscii(text);
+    const std::string lowered = text::LowerAscii(text);
     if (IsSpaceName(lowered)) return KeyKind::Space;
     if (FindSpecialKey(lowered)) return KeyKind::Special;
     if (IsDigitOrOperator(lowered)) return KeyKind::DigitOrOperator;

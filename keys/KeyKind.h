@@ -19,9 +19,6 @@ struct SpecialKey {
     uint8_t code;  // the character or the virtual key
 };
 
-// Turns A to Z into a to z; every other byte, accented capitals included, stays.
-std::string LowerAscii(std::string_view text);
-
 // The special key of a lower-cased name, or nullptr.
 const SpecialKey* FindSpecialKey(std::string_view loweredName);
 

@@ -51,6 +51,10 @@ class Windows {
     virtual HWND HandleOf(QWidget* topLevel) = 0;
     // Runs the handlers of every pending window message, then returns.
     virtual void ProcessMessages() = 0;
+    // Calls `changed` on the UI thread whenever the window system announces that the foreground
+    // window, or its title, may have changed; replaces the callback given before (none: stops).
+    // The callback only takes note: it must not call back into the desktop.
+    virtual void WatchForeground(std::function<void()> changed) = 0;
 };
 
 }  // namespace platform

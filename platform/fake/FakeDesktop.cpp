@@ -115,6 +115,19 @@ HWND FakeDesktop::AddWindow(std::string title, std::string className, Rect rect)
 void FakeDesktop::CloseWindow(HWND window) {
     if (auto it = windows_.find(window); it != windows_.end()) it->second.alive = false;
     std::erase(stacking_, window);
+    if (window == foreground_ && foregroundWatcher_) foregroundWatcher_();
+}
+
+void FakeDesktop::SetForeground(HWND window) { MoveForeground(window); }
+
+void FakeDesktop::MoveForeground(HWND window) {
+    if (window == foreground_) return;
+    foreground_ = window;
+    if (foregroundWatcher_) foregroundWatcher_();
+}
+
+void FakeDesktop::WatchForeground(std::function<void()> changed) {
+    foregroundWatcher_ = std::move(changed);
 }
 
 const FakeDesktop::FakeWindow* FakeDesktop::Window(HWND window) const {
@@ -168,7 +181,7 @@ bool FakeDesktop::BringWindowToTop(HWND window) {
         if (now_ - asked < activationDelay_) return false;
     }
     activationAsked_.erase(window);
-    foreground_ = window;
+    MoveForeground(window);
     return true;
 }
 

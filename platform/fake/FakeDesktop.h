@@ -52,7 +52,7 @@ class FakeDesktop : public Desktop {
     // --- scripting -------------------------------------------------------------------
     HWND AddWindow(std::string title, std::string className = "FakeWindow", Rect rect = {});
     void CloseWindow(HWND window);
-    void SetForeground(HWND window) { foreground_ = window; }
+    void SetForeground(HWND window);
     void SetScreen(int width, int height) { screenWidth_ = width, screenHeight_ = height; }
     void SetWorkArea(int width, int height) { maxWidth_ = width, maxHeight_ = height; }
     void SetClipboard(std::optional<std::string> text) { clipboard_ = std::move(text); }
@@ -105,6 +105,7 @@ class FakeDesktop : public Desktop {
     int MessageBoxA(QWidget* owner, const char* text, const char* caption, unsigned type) override;
     HWND HandleOf(QWidget* topLevel) override;
     void ProcessMessages() override;
+    void WatchForeground(std::function<void()> changed) override;
 
     void keybd_event(uint8_t vk, uint8_t scan, unsigned flags, uintptr_t extraInfo) override;
     int16_t VkKeyScanA(char character) override;
@@ -163,6 +164,9 @@ class FakeDesktop : public Desktop {
     std::vector<std::pair<QPointer<QWidget>, HWND>> ownWindows_;
     HWND nextHandle_ = 0x1000;
     HWND foreground_ = 0;
+    std::function<void()> foregroundWatcher_;
+    // A new foreground window, announced as a window system announces it.
+    void MoveForeground(HWND window);
     int screenWidth_ = 1024;
     int screenHeight_ = 768;
     int maxWidth_ = 1024;

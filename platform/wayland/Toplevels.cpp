@@ -39,11 +39,18 @@ struct Toplevels::Entry {
         if (entry->pending.activated && !entry->shown.activated) {
             entry->pending.lastActivation = ++entry->owner->activations_;
         }
+        const bool activeChanged =
+            entry->pending.activated != entry->shown.activated ||
+            (entry->pending.activated && entry->pending.title != entry->shown.title);
         entry->shown = entry->pending;
+        if (activeChanged) entry->owner->Changed();
     }
     static void OnClosed(void* data, zwlr_foreign_toplevel_handle_v1*) {
         Entry* entry = Of(data);
-        entry->owner->entries_.erase(entry->window);
+        Toplevels* owner = entry->owner;
+        const bool wasActive = entry->shown.activated;
+        owner->entries_.erase(entry->window);
+        if (wasActive) owner->Changed();
     }
     static void OnParent(void*, zwlr_foreign_toplevel_handle_v1*,
                          zwlr_foreign_toplevel_handle_v1*) {}
@@ -82,6 +89,10 @@ void Toplevels::OnToplevel(void* data, zwlr_foreign_toplevel_manager_v1* /*manag
 
 // The compositor stops describing windows; the ones known stay as they were last seen.
 void Toplevels::OnFinished(void* /*data*/, zwlr_foreign_toplevel_manager_v1* /*manager*/) {}
+
+void Toplevels::Changed() const {
+    if (changed_) changed_();
+}
 
 HWND Toplevels::Active() const {
     for (const auto& [window, entry] : entries_) {

@@ -39,17 +39,22 @@ class Toplevels {
     void Activate(HWND window);
     // Each open window, the most recently active first (the compositor tells no stacking).
     void Each(const std::function<bool(HWND, const Toplevel&)>& callback) const;
+    // Calls `changed` whenever a window is activated, loses the activation, is renamed while
+    // active or closes while active.
+    void OnActiveChange(std::function<void()> changed) { changed_ = std::move(changed); }
 
   private:
     struct Entry;
     static void OnToplevel(void* data, zwlr_foreign_toplevel_manager_v1* manager,
                            zwlr_foreign_toplevel_handle_v1* handle);
     static void OnFinished(void* data, zwlr_foreign_toplevel_manager_v1* manager);
+    void Changed() const;
 
     WaylandConnection& connection_;
     std::map<HWND, std::unique_ptr<Entry>> entries_;
     HWND nextHandle_ = 1;
     uint64_t activations_ = 0;
+    std::function<void()> changed_;
 };
 
 }  // namespace platform::wayland

@@ -121,6 +121,9 @@ class WaylandDesktop final : public qt::QtDesktop {
                 return 0;
         }
     }
+    void WatchForeground(std::function<void()> changed) override {
+        toplevels_.OnActiveChange(std::move(changed));
+    }
     // Window messages are an X11 matter; no Wayland window takes them.
     long SendMessageA(HWND, unsigned, uintptr_t, intptr_t) override { return 0; }
     HWND HandleOf(QWidget* topLevel) override { return ownWindows_.HandleOf(topLevel); }

@@ -100,10 +100,14 @@ void ActiveWindow::OnEvent(const XEvent& event) {
     switch (event.type) {
         case PropertyNotify: {
             const XPropertyEvent& change = event.xproperty;
-            if (change.window == connection_.root() && change.atom == activeAtom_) stale_ = true;
+            if (change.window == connection_.root() && change.atom == activeAtom_) {
+                stale_ = true;
+                Changed();
+            }
             if (active_ != 0 && change.window == active_ &&
                 (change.atom == XA_WM_NAME || change.atom == netNameAtom_)) {
                 title_.reset();
+                Changed();
             }
             break;
         }
@@ -122,11 +126,16 @@ void ActiveWindow::OnEvent(const XEvent& event) {
                 focusInside_ = false;
                 title_.reset();
                 stale_ = true;
+                Changed();
             }
             break;
         default:
             break;
     }
+}
+
+void ActiveWindow::Changed() {
+    if (changed_) changed_();
 }
 
 }  // namespace platform::x11

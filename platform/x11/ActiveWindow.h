@@ -29,12 +29,16 @@ class ActiveWindow {
     // The window's title as `read` gives it; the active window's is read again only after the
     // window has changed it.
     std::string Title(Window window, const std::function<std::string(Window)>& read);
+    // Calls `changed` whenever the server says that the active window or its title changed,
+    // or that the active window is gone.
+    void OnChange(std::function<void()> changed) { changed_ = std::move(changed); }
 
   private:
     // Takes in the events the server has sent, and reads the property again if it changed.
     void Refresh();
     void OnEvent(const XEvent& event);
     void Follow(Window window);
+    void Changed();
     bool FocusIsInside(Window window);
 
     X11Connection& connection_;
@@ -47,6 +51,7 @@ class ActiveWindow {
     bool followed_ = false;
     bool focusInside_ = false;
     std::optional<std::string> title_;
+    std::function<void()> changed_;
 };
 
 }  // namespace platform::x11

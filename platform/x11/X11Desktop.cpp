@@ -58,6 +58,9 @@ class X11Desktop final : public qt::QtDesktop {
         return windows_.SetWindowPos(window, x, y, cx, cy, flags);
     }
     int GetSystemMetrics(int index) override { return windows_.GetSystemMetrics(index); }
+    void WatchForeground(std::function<void()> changed) override {
+        windows_.WatchForeground(std::move(changed));
+    }
     long SendMessageA(HWND window, unsigned message, uintptr_t wParam, intptr_t lParam) override {
         return messages_.SendMessageA(window, message, wParam, lParam);
     }

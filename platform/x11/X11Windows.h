@@ -24,6 +24,7 @@ class X11Windows {
     bool GetWindowRect(HWND window, Rect* rect);
     bool SetWindowPos(HWND window, int x, int y, int cx, int cy, unsigned flags);
     int GetSystemMetrics(int index);
+    void WatchForeground(std::function<void()> changed) { active_.OnChange(std::move(changed)); }
 
   private:
     bool IsActive(Window window);

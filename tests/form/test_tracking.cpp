@@ -17,6 +17,10 @@ class Tracking : public FormFixture {
         desktop.Advance(100);
     }
     std::string Caption() { return platform::FromQString(form.windowTitle()); }
+    // The calls of one tick that found the window in front.
+    static std::vector<platform::FakeCall> BroughtToTop(platform::HWND window) {
+        return {{"BringWindowToTop", {std::to_string(window)}}};
+    }
 };
 
 TEST_F(Tracking, TheCaptionFollowsTheWindowTheUserWorksIn) {
@@ -32,13 +36,23 @@ TEST_F(Tracking, TheCaptionFollowsTheWindowTheUserWorksIn) {
     EXPECT_EQ(form.windowTitle(), QString::fromUtf8("Pàgina - Navegador – Web"));
 }
 
-TEST_F(Tracking, EveryTickBringsTheRecordedWindowToTheTop) {
+TEST_F(Tracking, ATickComesOnlyAfterTheWindowInFrontChanged) {
     const platform::HWND editor = desktop.AddWindow("Document - Editor");
+    const platform::HWND browser = desktop.AddWindow("Navegador");
     WorkIn(editor);
-    desktop.Advance(200);
-    EXPECT_EQ(desktop.CallsNamed("BringWindowToTop"),
-              std::vector<platform::FakeCall>(
-                  3, platform::FakeCall{"BringWindowToTop", {std::to_string(editor)}}));
+    EXPECT_EQ(desktop.CallsNamed("BringWindowToTop"), BroughtToTop(editor));
+    desktop.ClearLog();
+    desktop.Advance(60'000);
+    EXPECT_TRUE(desktop.Calls().empty()) << "an idle keyboard asks the desktop nothing";
+    // Changes within one interval make one tick, which sees the last of them.
+    desktop.SetForeground(browser);
+    desktop.Advance(40);
+    desktop.SetForeground(editor);
+    desktop.Advance(40);
+    desktop.SetForeground(browser);
+    desktop.Advance(20);
+    EXPECT_EQ(desktop.CallsNamed("BringWindowToTop"), BroughtToTop(browser));
+    EXPECT_EQ(Caption(), "Navegador");
 }
 
 TEST_F(Tracking, TheKeyboardsOwnWindowsAreNotRecorded) {
