@@ -3,7 +3,7 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "analysis/CaseFold.h"
+#include "text/Case.h"
 
 namespace analysis {
 namespace {
@@ -13,7 +13,7 @@ constexpr size_t kSampleEvery = 10;
 class ChunkCounter {
   public:
     void Add(std::string_view run) {
-        const std::string small = InSmallLetters(run);
+        const std::string small = text::ToSmall(run);
         size_t from = 0;
         for (size_t at = 0; at < small.size(); ++at) {
             if (!EndsChunk(small[at])) continue;

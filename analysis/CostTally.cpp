@@ -1,7 +1,7 @@
 #include "analysis/CostTally.h"
 
-#include "analysis/CaseFold.h"
 #include "analysis/TypedText.h"
+#include "text/Case.h"
 
 namespace analysis {
 
@@ -24,7 +24,7 @@ CostTally::CostTally(const FlatKeyboard& keyboard, const std::vector<std::option
 }
 
 void CostTally::Type(std::string_view text) {
-    const std::string small = InSmallLetters(text);
+    const std::string small = text::ToSmall(text);
     std::string_view rest = small;
     while (!rest.empty()) {
         if (TakePrediction(rest)) continue;

@@ -32,7 +32,7 @@ struct CostSummary {
 };
 
 // Writes texts with a keyboard the way the analysis assumes a user does: at each place the
-// longest key that types what follows, compared in small letters (see CaseFold.h), chosen
+// longest key that types what follows, compared in small letters (see text/Case.h), chosen
 // from a restart at the cost CostsFromRestart gives; a character that no key types is
 // counted apart and skipped. With word predictions, a prediction that types what follows is
 // chosen instead whenever it costs less than spelling the same characters.

@@ -1,7 +1,7 @@
 #include "analysis/KeyAlphabet.h"
 
-#include "analysis/CaseFold.h"
 #include "keys/KeyKind.h"
+#include "text/Case.h"
 
 namespace analysis {
 namespace {
@@ -33,7 +33,7 @@ bool CanBeKeyText(std::string_view small) {
         if (!IsKeyCharacter(small[i])) return false;
         if (small[i] == ' ' && i + 1 != small.size()) return false;
     }
-    const keys::KeyKind kind = keys::KindOf(false, InCapitals(small));
+    const keys::KeyKind kind = keys::KindOf(false, text::ToCapital(small));
     return kind != keys::KeyKind::Special && kind != keys::KeyKind::Space;
 }
 

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "analysis/CaseFold.h"
+#include "text/Case.h"
 
 namespace analysis {
 namespace {
@@ -45,7 +45,7 @@ keys::KeyForest ArrangeKeys(const LayoutShape& shape, const std::vector<std::str
     std::vector<std::vector<std::vector<keys::KeyNode>>> nested(groups);
     for (size_t i = 0; i < places.size(); ++i) {
         const Place& place = places[i];
-        std::string text = InCapitals(keysByUse[i]);
+        std::string text = text::ToCapital(keysByUse[i]);
         if (place.group == Place::kTopLevel) {
             PutAt(singles, place.index, std::move(text));
         } else if (place.subgroup == Place::kDirect) {

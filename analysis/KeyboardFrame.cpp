@@ -1,10 +1,10 @@
 #include "analysis/KeyboardFrame.h"
 
-#include "analysis/CaseFold.h"
 #include "analysis/KeyAlphabet.h"
 #include "analysis/ScannedKeyboard.h"
 #include "analysis/TypedText.h"
 #include "keys/DefaultKeyboard.h"
+#include "text/Case.h"
 
 namespace analysis {
 namespace {
@@ -18,7 +18,8 @@ keys::KeyNode NumbersGroup() { return keys::DefaultKeyboard()[keys::kSpecialTopL
 keys::KeyNode AlphabetGroup(keys::KeyLanguage language) {
     keys::KeyNode group{
         language == keys::KeyLanguage::Catalan ? kAlphabetCatalan : kAlphabetCastilian, {}};
-    for (const std::string& letter : Alphabet()) group.children.push_back({InCapitals(letter), {}});
+    for (const std::string& letter : Alphabet())
+        group.children.push_back({text::ToCapital(letter), {}});
     return group;
 }
 
@@ -48,7 +49,7 @@ std::vector<std::vector<std::string>> TypedByTrailingGroups(keys::KeyLanguage la
     for (const keys::KeyNode& group : TrailingGroups(language)) {
         typed.emplace_back();
         for (const keys::KeyNode& key : group.children) {
-            typed.back().push_back(InSmallLetters(key.text));
+            typed.back().push_back(text::ToSmall(key.text));
         }
     }
     return typed;

@@ -1,29 +1,21 @@
 #include "analysis/TypedText.h"
 
-#include "analysis/CaseFold.h"
-#include "keys/KeyKind.h"
+#include "keys/KeyTyping.h"
 #include "platform/Constants.h"
+#include "text/Case.h"
 
 namespace analysis {
 
 std::optional<std::string> TypedText(std::string_view keyText) {
-    switch (keys::KindOf(false, keyText)) {
-        case keys::KeyKind::Space:
-            return " ";
-        case keys::KeyKind::Special: {
-            const keys::SpecialKey& key = *keys::FindSpecialKey(keys::LowerAscii(keyText));
-            const bool character = key.send == keys::SpecialSend::Character;
-            if (character && key.code == platform::VK_RETURN) return "\n";
-            if (!character && key.code == platform::VK_TAB) return "\t";
-            return std::nullopt;
-        }
-        case keys::KeyKind::Group:
-        case keys::KeyKind::DigitOrOperator:
-        case keys::KeyKind::Text:
-            break;
+    const keys::KeyTyping typing = keys::WhatAKeyTypes(keyText);
+    if (const keys::SpecialKey* key = typing.special) {
+        const bool character = key->send == keys::SpecialSend::Character;
+        if (character && key->code == platform::VK_RETURN) return "\n";
+        if (!character && key->code == platform::VK_TAB) return "\t";
+        return std::nullopt;
     }
-    if (keyText.empty()) return std::nullopt;
-    return InSmallLetters(keyText);
+    if (typing.characters.empty()) return std::nullopt;
+    return text::ToSmall(typing.characters);
 }
 
 }  // namespace analysis

@@ -5,6 +5,7 @@
 
 #include "predict/Completion.h"
 #include "predict/Letters.h"
+#include "text/Case.h"
 
 namespace analysis {
 namespace {
@@ -18,7 +19,7 @@ std::string PlaceText(size_t place) { return std::string(1, static_cast<char>(pl
 bool BeginsWith(std::string_view text, std::string_view completion) {
     return text.size() >= completion.size() &&
            std::ranges::equal(completion, text.substr(0, completion.size()), {}, {},
-                              predict::FoldCase);
+                              [](char c) { return text::ToSmall(c); });
 }
 
 }  // namespace

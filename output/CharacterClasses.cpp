@@ -1,10 +1,7 @@
 #include "output/CharacterClasses.h"
 
-#include <QString>
 #include <string>
 #include <string_view>
-
-#include "platform/Cp1252.h"
 
 namespace output {
 namespace {
@@ -19,15 +16,6 @@ constexpr std::string_view kDigitsAndPoint = "0123456789.";
 
 bool In(std::string_view set, char character) {
     return set.find(character) != std::string_view::npos;
-}
-
-// The character through a one-character mapping of Qt's, or itself when the result falls
-// outside the code page.
-template <typename Mapping>
-char Mapped(char character, Mapping mapping) {
-    const QChar unicode = platform::ToQString(std::string_view(&character, 1)).front();
-    const std::string mapped = platform::FromQString(QString(mapping(unicode)));
-    return mapped == "?" ? character : mapped.front();
 }
 
 }  // namespace
@@ -45,14 +33,6 @@ CharacterClass ClassOf(char character) {
 bool UsesToggles(CharacterClass characterClass) {
     return characterClass == CharacterClass::GraveVowel ||
            characterClass == CharacterClass::AcuteVowel || characterClass == CharacterClass::Other;
-}
-
-char InCapitals(char character) {
-    return Mapped(character, [](QChar unicode) { return unicode.toUpper(); });
-}
-
-char InSmallLetters(char character) {
-    return Mapped(character, [](QChar unicode) { return unicode.toLower(); });
 }
 
 char PlainVowel(char accented) {

@@ -18,11 +18,6 @@ CharacterClass ClassOf(char character);
 // Whether the case toggles act on the class: the accented vowels and all other characters.
 bool UsesToggles(CharacterClass characterClass);
 
-// The character as Shift or its absence gives it: a capital or a small letter. A character
-// without one counterpart in Windows-1252 (a sign, "\xDF", "\xB5") stays as it is.
-char InCapitals(char character);
-char InSmallLetters(char character);
-
 // For an accented vowel: the lower-case plain vowel typed after the accent.
 char PlainVowel(char accented);
 

@@ -4,6 +4,7 @@
 #include "output/CharacterClasses.h"
 #include "output/KeyEvents.h"
 #include "output/ReceivingWindow.h"
+#include "text/Case.h"
 
 using output::Alliberar;
 using output::Premer;
@@ -91,8 +92,8 @@ bool TeclejarTalComEsEscriu(TFormPrincipal& form, char character) {
         return form.desktop.TypeCharacter(character);
     }
     const bool capital = Majuscula(form);
-    const bool typed = form.desktop.TypeCharacter(capital ? output::InCapitals(character)
-                                                          : output::InSmallLetters(character));
+    const bool typed =
+        form.desktop.TypeCharacter(capital ? text::ToCapital(character) : text::ToSmall(character));
     if (capital) GastarShift(form);
     return typed;
 }

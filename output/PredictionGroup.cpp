@@ -9,6 +9,7 @@
 #include "platform/Cp1252.h"
 #include "predict/Completion.h"
 #include "predict/DataFolder.h"
+#include "text/Case.h"
 
 namespace output {
 namespace {
@@ -25,7 +26,7 @@ bool IsGroup(const QTreeWidgetItem* item) {
 
 // A word as the keys show their texts: in capitals.
 std::string Shown(std::string word) {
-    for (char& c : word) c = InCapitals(c);
+    for (char& c : word) c = text::ToCapital(c);
     return word;
 }
 

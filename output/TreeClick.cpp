@@ -2,11 +2,12 @@
 #include <QPersistentModelIndex>
 
 #include "app/TFormPrincipal.h"
-#include "keys/KeyKind.h"
+#include "keys/KeyTyping.h"
 #include "output/ReceivingWindow.h"
 #include "output/SelectedNode.h"
 #include "platform/Constants.h"
 #include "predict/Letters.h"
+#include "text/Case.h"
 
 namespace {
 
@@ -31,32 +32,21 @@ void EnviarTeclaEspecial(TFormPrincipal& form, const keys::SpecialKey& key) {
     }
 }
 
-// What a key types: its characters, or a special key sent on its own; and whether its group
-// closes after it.
-struct Tecleig {
-    std::string typed;
-    const keys::SpecialKey* special = nullptr;
-    bool collapseAfter = true;
-};
-
-Tecleig QueTeclejar(TFormPrincipal& form, const QTreeWidgetItem* key, const std::string& text) {
+keys::KeyTyping QueTeclejar(TFormPrincipal& form, const QTreeWidgetItem* key,
+                            const std::string& text) {
     // A predicted word types the rest of itself, whatever its letters would name.
     if (form.Prediccions.IsPrediction(key)) {
         const char middleDot =
             form.desktop.SpanishLayoutActive() ? predict::kFullStop : predict::kMiddleDot;
         return {form.Prediccions.CompletionFor(key, middleDot).value_or("")};
     }
-    if (keys::IsSpaceName(text)) return {" "};
-    // Special, digit and operator keys leave their group open, so several can follow.
-    if (const keys::SpecialKey* special = keys::FindSpecialKey(text)) return {"", special, false};
-    if (keys::IsDigitOrOperator(text)) return {text, nullptr, false};
-    return {text};
+    return keys::WhatAKeyTypes(text);
 }
 
 // Word prediction follows what was typed: the characters, or a caret that moved.
-void SeguirElText(TFormPrincipal& form, const Tecleig& tecleig) {
+void SeguirElText(TFormPrincipal& form, const keys::KeyTyping& tecleig) {
     if (!tecleig.special) {
-        form.Prediccions.Typed(tecleig.typed);
+        form.Prediccions.Typed(tecleig.characters);
     } else if (tecleig.special->send == keys::SpecialSend::Character) {
         form.Prediccions.Typed(std::string(1, static_cast<char>(tecleig.special->code)));
     } else {
@@ -65,21 +55,21 @@ void SeguirElText(TFormPrincipal& form, const Tecleig& tecleig) {
 }
 
 void TeclejarTecla(TFormPrincipal& form, const QTreeWidgetItem* key, bool receiverInFront) {
-    const std::string text = keys::LowerAscii(KeyTree::TextOf(key));
+    const std::string text = text::LowerAscii(KeyTree::TextOf(key));
     if (form.MenuLlegirElQueSEscriu->isChecked()) form.LlegirTecla(text);
     const bool sending = form.MenuEnviarLesTeclesALAplicacioActiva->isChecked();
-    const Tecleig tecleig = QueTeclejar(form, key, text);
+    const keys::KeyTyping tecleig = QueTeclejar(form, key, text);
     if (sending && receiverInFront) {
         if (tecleig.special) EnviarTeclaEspecial(form, *tecleig.special);
-        for (char character : tecleig.typed) form.EnviarCaracter(character);
+        for (char character : tecleig.characters) form.EnviarCaracter(character);
         SeguirElText(form, tecleig);
-    } else if (sending && (tecleig.special || !tecleig.typed.empty())) {
+    } else if (sending && (tecleig.special || !tecleig.characters.empty())) {
         // Typed into whatever window has the focus, the key would do harm: it is not sent,
         // and the user hears that it was not.
         form.desktop.MessageBeep(platform::MB_ICONEXCLAMATION);
     }
     form.AvisarCaracterOmes();
-    if (tecleig.collapseAfter) form.Tree->CollapseAll();
+    if (tecleig.closesGroups) form.Tree->CollapseAll();
     form.RefrescarPrediccions();
     form.ReiniciarEscaneig();
 }

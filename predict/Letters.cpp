@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "predict/Encoding.h"
+#include "text/Case.h"
 
 namespace predict {
 
@@ -12,28 +12,17 @@ constexpr std::string_view kAccentedLetters = "\xE0\xE1\xE8\xE9\xED\xEF\xF2\xF3\
 // Letters of the code page outside the range of accented small letters:
 // ƒ Š Œ Ž š œ ž Ÿ ª µ º.
 constexpr std::string_view kOtherLetters = "\x83\x8A\x8C\x8E\x9A\x9C\x9E\x9F\xAA\xB5\xBA";
-constexpr unsigned char kCapitalsFirst = 0xC0;  // À
-constexpr unsigned char kCapitalsLast = 0xDE;   // Þ
-constexpr unsigned char kTimesSign = 0xD7;      // ×, among the capitals but not a letter
-constexpr unsigned char kSmallFirst = 0xDF;     // ß
-constexpr unsigned char kDivisionSign = 0xF7;   // ÷, among the small letters
-constexpr unsigned char kCaseDistance = 0x20;
+constexpr unsigned char kSmallFirst = 0xDF;    // ß
+constexpr unsigned char kDivisionSign = 0xF7;  // ÷, among the small letters
 
 }  // namespace
-
-char FoldCase(char c) {
-    auto byte = static_cast<unsigned char>(c);
-    bool capital = (c >= 'A' && c <= 'Z') ||
-                   (byte >= kCapitalsFirst && byte <= kCapitalsLast && byte != kTimesSign);
-    return capital ? static_cast<char>(byte + kCaseDistance) : c;
-}
 
 bool IsWordLetter(char c) {
     return (c >= 'a' && c <= 'z') || kAccentedLetters.find(c) != std::string_view::npos;
 }
 
 bool IsForeignLetter(char c) {
-    char small = FoldCase(c);
+    char small = text::ToSmall(c);
     auto byte = static_cast<unsigned char>(small);
     if (IsWordLetter(small)) return false;
     return (c >= '0' && c <= '9') || (byte >= kSmallFirst && byte != kDivisionSign) ||

@@ -12,12 +12,11 @@ inline constexpr char kNoBreakBlank = '\xA0';
 inline constexpr char kHyphen = '-';
 inline constexpr char kBackspace = '\b';
 
-// The small letter of a capital: A to Z and the accented capitals of the code
-// page (À to Þ) become small; every other byte stays. The keyboard lower-cases
-// A to Z only, but a word is the same word whatever case it was typed in.
-char FoldCase(char c);
+// Stands for a character Windows-1252 cannot hold; a byte the code page leaves
+// unassigned, so it never passes for a letter of a word.
+inline constexpr char kUnmappable = '\x81';
 
-// A letter words are made of, after FoldCase: a to z, the accented letters of
+// A letter words are made of, in small letters (text::ToSmall): a to z, the accented letters of
 // Catalan and Castilian (à á è é í ï ò ó ú ü) and ñ, ç.
 bool IsWordLetter(char c);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "predict/Letters.h"
+#include "text/Case.h"
 
 namespace predict {
 
@@ -31,8 +32,8 @@ struct Token {
 
 std::string Folded(std::string_view text) {
     std::string t(text.size(), '\0');
-    std::ranges::transform(text, t.begin(),
-                           [](char c) { return c == kRightQuote ? kApostrophe : FoldCase(c); });
+    std::ranges::transform(
+        text, t.begin(), [](char c) { return c == kRightQuote ? kApostrophe : text::ToSmall(c); });
     return t;
 }
 

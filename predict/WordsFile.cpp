@@ -4,8 +4,9 @@
 #include <charconv>
 #include <optional>
 
-#include "predict/Encoding.h"
+#include "predict/Letters.h"
 #include "predict/Words.h"
+#include "text/Cp1252.h"
 
 namespace predict {
 
@@ -23,7 +24,7 @@ std::vector<std::string_view> Fields(std::string_view line) {
 }
 
 std::optional<std::string> WordField(std::string_view field) {
-    std::optional<std::string> word = Utf8ToCp1252(field);
+    std::optional<std::string> word = text::FromUtf8(field, kUnmappable);
     if (!word || !IsWord(*word)) return std::nullopt;
     return word;
 }
@@ -90,7 +91,7 @@ std::string FormatWordsFile(const Vocabulary& vocabulary, const Counts& counts) 
     std::string content(kWordsFileHeader);
     content += '\n';
     for (WordId id : ids) {
-        content += Cp1252ToUtf8(vocabulary.Text(id));
+        content += text::ToUtf8(vocabulary.Text(id));
         content += ' ' + std::to_string(counts.Of(id));
         std::vector<Follower> followers(counts.After(id).begin(), counts.After(id).end());
         std::ranges::sort(followers, [&vocabulary](const Follower& a, const Follower& b) {
@@ -98,7 +99,7 @@ std::string FormatWordsFile(const Vocabulary& vocabulary, const Counts& counts) 
             return vocabulary.Text(a.word) < vocabulary.Text(b.word);
         });
         for (const Follower& f : followers) {
-            content += ' ' + Cp1252ToUtf8(vocabulary.Text(f.word)) + ' ' + std::to_string(f.count);
+            content += ' ' + text::ToUtf8(vocabulary.Text(f.word)) + ' ' + std::to_string(f.count);
         }
         content += '\n';
     }

@@ -9,6 +9,7 @@
 #include "output/SelectedNode.h"
 #include "scan/RowProbe.h"
 #include "scan/ScanDesign.h"
+#include "text/Case.h"
 
 namespace scan {
 namespace {
@@ -66,7 +67,7 @@ bool RetornarAlGrup(TFormPrincipal& form) {
 
 bool LlegirTeclaRessaltada(TFormPrincipal& form) {
     if (!output::SelectedNode(*form.Tree)) return false;
-    if (!form.LlegirTecla(keys::LowerAscii(output::SelectedText(*form.Tree)))) return false;
+    if (!form.LlegirTecla(text::LowerAscii(output::SelectedText(*form.Tree)))) return false;
     form.EstatEscaneig.Remember(output::SelectedText(*form.Tree));
     form.TimerCercaHandleFinestra.SetEnabled(true);
     TornarALaFinestraReceptora(form);

@@ -18,8 +18,7 @@ constexpr std::array<std::pair<unsigned char, unsigned char>, 4> kOtherPairs = {
 
 bool IsLatinCapital(unsigned char byte) {
     return (byte >= 'A' && byte <= 'Z') ||
-           (byte >= kFirstLatinCapital && byte <= kLastLatinCapital &&
-            byte != kMultiplicationSign);
+           (byte >= kFirstLatinCapital && byte <= kLastLatinCapital && byte != kMultiplicationSign);
 }
 
 bool IsLatinSmall(unsigned char byte) {
@@ -38,7 +37,7 @@ std::string Mapped(std::string_view text, Map map) {
 
 char LowerAscii(char character) {
     return character >= 'A' && character <= 'Z' ? static_cast<char>(character - 'A' + 'a')
-                                                 : character;
+                                                : character;
 }
 
 std::string LowerAscii(std::string_view text) {

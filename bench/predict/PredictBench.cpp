@@ -12,9 +12,10 @@
 #include <vector>
 
 #include "TypingSimulation.h"
-#include "predict/Encoding.h"
+#include "predict/Letters.h"
 #include "predict/WordModel.h"
 #include "predict/Words.h"
+#include "text/Cp1252.h"
 
 namespace {
 
@@ -31,7 +32,8 @@ std::vector<std::string> Paragraphs(const char* file) {
     std::vector<std::string> paragraphs;
     std::ifstream in(file, std::ios::binary);
     for (std::string line; std::getline(in, line);) {
-        if (auto text = predict::Utf8ToCp1252(line)) paragraphs.push_back(std::move(*text));
+        if (auto text = text::FromUtf8(line, predict::kUnmappable))
+            paragraphs.push_back(std::move(*text));
     }
     if (paragraphs.empty()) {
         std::fprintf(stderr, "bench_predict: no text in %s\n", file);

@@ -11,10 +11,11 @@
 #include <unordered_map>
 #include <vector>
 
-#include "predict/Encoding.h"
 #include "predict/Files.h"
+#include "predict/Letters.h"
 #include "predict/Words.h"
 #include "predict/WordsFile.h"
+#include "text/Cp1252.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ bool Count(const char* file, Corpus& corpus) {
     if (!in) return false;
     for (std::string line; std::getline(in, line);) {
         ++corpus.lines;
-        auto text = predict::Utf8ToCp1252(line);
+        auto text = text::FromUtf8(line, predict::kUnmappable);
         if (!text) {
             ++corpus.skippedLines;
             continue;

@@ -1,6 +1,7 @@
 #include "speech/protocol/VoceliaText.h"
 
 #include "keys/KeyKind.h"
+#include "text/Case.h"
 
 namespace speech {
 
@@ -22,7 +23,7 @@ std::string TreureEspais(std::string_view text) {
 }
 
 std::string TextPerAVocelia(std::string_view text) {
-    std::string joined = keys::LowerAscii(UnirLinies(text));
+    std::string joined = text::LowerAscii(UnirLinies(text));
     if (TreureEspais(joined).empty()) return {};
     return joined;
 }

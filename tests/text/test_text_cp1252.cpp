@@ -48,7 +48,8 @@ TEST(TextCp1252, EveryByteSurvivesTheRoundTrip) {
 TEST(TextCp1252, OnlyFiveBytesAreUnassigned) {
     std::string unassigned;
     for (int byte = 0; byte < 256; ++byte) {
-        if (!text::IsAssigned(static_cast<char>(byte))) unassigned.push_back(static_cast<char>(byte));
+        if (!text::IsAssigned(static_cast<char>(byte)))
+            unassigned.push_back(static_cast<char>(byte));
     }
     EXPECT_EQ(unassigned, "\x81\x8D\x8F\x90\x9D");
     EXPECT_EQ(text::FromUnicode(U'\u2192'), std::nullopt) << "an arrow";

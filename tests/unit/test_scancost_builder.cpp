@@ -6,7 +6,6 @@
 #include <string>
 
 #include "analysis/CandidateKeys.h"
-#include "analysis/CaseFold.h"
 #include "analysis/KeyAlphabet.h"
 #include "analysis/KeyboardBuilder.h"
 #include "analysis/KeyboardWriter.h"
@@ -14,6 +13,7 @@
 #include "analysis/ScannedKeyboard.h"
 #include "keys/DefaultKeyboard.h"
 #include "keys/KeyboardFile.h"
+#include "text/Case.h"
 
 namespace {
 
@@ -128,12 +128,12 @@ TEST(ScanCostBuilder, ABuiltKeyboardTypesItsCorpusWithFewerActionsAndEveryLetter
     std::vector<std::string> keys;
     CollectKeys(built.keys, keys);
     for (const std::string& key : keys) {
-        EXPECT_TRUE(analysis::CanBeKeyText(analysis::InSmallLetters(key))) << key;
-        EXPECT_EQ(analysis::InCapitals(key), key) << "written in capitals";
+        EXPECT_TRUE(analysis::CanBeKeyText(text::ToSmall(key))) << key;
+        EXPECT_EQ(text::ToCapital(key), key) << "written in capitals";
     }
     const std::set<std::string> all(keys.begin(), keys.end());
     for (const std::string& letter : analysis::Alphabet()) {
-        EXPECT_TRUE(all.contains(analysis::InCapitals(letter))) << letter;
+        EXPECT_TRUE(all.contains(text::ToCapital(letter))) << letter;
     }
     EXPECT_TRUE(all.contains("MENJA ")) << "the most frequent long word is a key";
     EXPECT_EQ(keys::ParseKeyboard(analysis::KeyboardFileText(built.keys))->size(),

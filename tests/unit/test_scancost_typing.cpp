@@ -3,41 +3,12 @@
 #include <optional>
 #include <string>
 
-#include "analysis/CaseFold.h"
 #include "analysis/CostTally.h"
 #include "analysis/KeyMatcher.h"
 #include "analysis/ScannedKeyboard.h"
 #include "analysis/TypedText.h"
 
 namespace {
-
-TEST(ScanCostTyping, LettersOfEitherCaseAreComparedInSmallLetters) {
-    struct Row {
-        const char* rule;
-        const char* capitals;
-        const char* small;
-    };
-    const Row pairs[] = {
-        {"A to Z", "BAZ", "baz"},
-        {"accented capitals, which the dispatch leaves to the toggles", "\xC0\xC9\xD3\xDA",
-         "\xE0\xE9\xF3\xFA"},
-        {"\xD1 and \xC7", "\xD1\xC7", "\xF1\xE7"},
-        {"S caron, OE, Z caron and Y diaeresis", "\x8A\x8C\x8E\x9F", "\x9A\x9C\x9E\xFF"},
-    };
-    for (const Row& row : pairs) {
-        EXPECT_EQ(analysis::InSmallLetters(row.capitals), row.small) << row.rule;
-        EXPECT_EQ(analysis::InCapitals(row.small), row.capitals) << row.rule;
-    }
-    const Row caseless[] = {
-        {"multiplication and division signs", "\xD7\xF7", "\xD7\xF7"},
-        {"sharp s and micro sign", "\xDF\xB5", "\xDF\xB5"},
-        {"signs and digits", "7.?\xBF@", "7.?\xBF@"},
-    };
-    for (const Row& row : caseless) {
-        EXPECT_EQ(analysis::InSmallLetters(row.capitals), row.small) << row.rule;
-        EXPECT_EQ(analysis::InCapitals(row.small), row.capitals) << row.rule;
-    }
-}
 
 TEST(ScanCostTyping, AKeyTypesItsTextOrWhatItsSpecialKeySends) {
     struct Row {
