@@ -4,8 +4,8 @@
 
 #include "about/ClickFilter.h"
 #include "about/LazyPicture.h"
-#include "app/Timer.h"
 #include "platform/Desktop.h"
+#include "ui/Timer.h"
 
 class QFrame;
 class QLabel;

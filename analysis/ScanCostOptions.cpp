@@ -3,7 +3,7 @@
 #include <QCommandLineParser>
 #include <QFile>
 
-#include "app/DesignTexts.h"
+#include "scan/ScanDesign.h"
 
 namespace analysis {
 namespace {
@@ -37,9 +37,9 @@ std::variant<ScanCostOptions, UsageMessage> ParseScanCostOptions(const QStringLi
     const QCommandLineOption step(
         "step-time",
         QString("The scan's step time in tenths of a second, as on the toolbar (%1 to %2).")
-            .arg(design::kScanStepMin)
-            .arg(design::kScanStepMax),
-        "tenths", QString::number(design::kScanStepDefault));
+            .arg(scan::kScanStepMin)
+            .arg(scan::kScanStepMax),
+        "tenths", QString::number(scan::kScanStepDefault));
     const QCommandLineOption build("build", "Build a keyboard for scanning from the texts.",
                                    "file");
     const QCommandLineOption mostKeys(
@@ -77,8 +77,8 @@ std::variant<ScanCostOptions, UsageMessage> ParseScanCostOptions(const QStringLi
         languageName == "ca" ? keys::KeyLanguage::Catalan : keys::KeyLanguage::Castilian;
     bool number = false;
     options.stepTenths = parser.value(step).toInt(&number);
-    if (!number || options.stepTenths < design::kScanStepMin ||
-        options.stepTenths > design::kScanStepMax) {
+    if (!number || options.stepTenths < scan::kScanStepMin ||
+        options.stepTenths > scan::kScanStepMax) {
         return UsageMessage{parser.value(step).toStdString() +
                                 " is not a step time: " + step.description().toStdString(),
                             true};

@@ -3,84 +3,105 @@
 #include <algorithm>
 
 namespace analysis {
-
 namespace {
+
 constexpr int kNone = FlatKeyboard::kNone;
-}
+// Any indent will do: the model counts steps and presses, not where the pointer goes.
+constexpr int kModelIndent = 19;
 
-ScanModel::ScanModel(const FlatKeyboard& keyboard, bool passTwice)
-    : keyboard_(&keyboard), passTwice_(passTwice) {}
+}  // namespace
 
-void ScanModel::Restart() {
-    CloseAll();
-    if (passTwice_) {
-        GrupDuesVegades = highlighted_;
-        FillsGrup = SaltsGrup = 0;
+// The model's keyboard as scanning reads it: a node is its FlatKeyboard number plus one.
+class ScanModel::View final : public scan::Tree {
+  public:
+    explicit View(const ScanModel& model) : model_(model) {}
+
+    scan::Node First() const override { return NodeOf(Keyboard().First()); }
+    scan::Node Parent(scan::Node node) const override { return NodeOf(At(node).parent); }
+    scan::Node FirstChild(scan::Node node) const override { return NodeOf(At(node).firstChild); }
+    scan::Node NextSibling(scan::Node node) const override { return NodeOf(At(node).nextSibling); }
+    bool IsOpen(scan::Node group) const override { return model_.IsOpen(IndexOf(group)); }
+    std::string Text(scan::Node node) const override { return At(node).key->text; }
+    scan::Node Highlighted() const override { return NodeOf(model_.highlighted_); }
+    bool Contains(scan::Node node) const override {
+        return IndexOf(node) >= 0 && IndexOf(node) < static_cast<int>(Keyboard().Nodes().size());
     }
-    highlighted_ = keyboard_->First();
-    hidden_ = false;
-    TextEscaneigAnterior = {};
+    int Indent() const override { return kModelIndent; }
+
+    static scan::Node NodeOf(int index) { return static_cast<scan::Node>(index + 1); }
+    static int IndexOf(scan::Node node) { return static_cast<int>(node) - 1; }
+
+  private:
+    const FlatKeyboard& Keyboard() const { return *model_.keyboard_; }
+    const FlatKeyboard::Node& At(scan::Node node) const { return Keyboard().At(IndexOf(node)); }
+
+    const ScanModel& model_;
+};
+
+ScanModel::ScanModel(const FlatKeyboard& keyboard, bool passTwice) : keyboard_(&keyboard) {
+    options_.scanning = true;
+    options_.passTwice = passTwice;
 }
+
+void ScanModel::Restart() { CarryOut(scanner_.Restart(View(*this), options_)); }
 
 ScanModel::StepResult ScanModel::Step() {
-    if (highlighted_ != kNone) {
-        highlighted_ = hidden_ ? NextFromHidden() : NextVisible(highlighted_);
-        hidden_ = false;
+    const scan::Reaction reaction = scanner_.Step(View(*this), options_);
+    CarryOut(reaction);
+    switch (reaction.outcome) {
+        case scan::Reaction::Outcome::Restarted:
+            return StepResult::Restarted;
+        case scan::Reaction::Outcome::GroupReturn:
+            return StepResult::GroupReturn;
+        default:
+            return StepResult::Moved;
     }
-    if (passTwice_ && FillsGrup > 0 && ++SaltsGrup == FillsGrup) {
-        highlighted_ = GrupDuesVegades;
-        CloseWithDescendants(GrupDuesVegades);
-        FillsGrup = SaltsGrup = 0;
-        TextEscaneigAnterior = {};
-        return StepResult::GroupReturn;
-    }
-    StepResult result = StepResult::Moved;
-    // A highlight whose text repeats the last one is taken for one that did not move.
-    if (HighlightedText() == TextEscaneigAnterior) {
-        Restart();
-        result = StepResult::Restarted;
-    }
-    TextEscaneigAnterior = HighlightedText();
-    return result;
 }
 
 ScanModel::PressResult ScanModel::Press() {
-    TextEscaneigAnterior = {};
     if (highlighted_ == kNone) return PressResult::Nothing;
-    if (!keyboard_->IsGroup(highlighted_)) {
-        Restart();
-        return PressResult::Typed;
+    scanner_.Pressed(options_);
+    const scan::Reaction reaction =
+        scanner_.Chosen(View(*this), View::NodeOf(highlighted_), options_);
+    CarryOut(reaction);
+    switch (reaction.outcome) {
+        case scan::Reaction::Outcome::Opened:
+            return PressResult::Opened;
+        case scan::Reaction::Outcome::Closed:
+            return PressResult::Closed;
+        default:
+            // The key is typed, and the scan starts again at the first key.
+            Restart();
+            return PressResult::Typed;
     }
-    if (IsOpen(highlighted_)) {
-        CloseAll();
-        hidden_ = keyboard_->At(highlighted_).parent != kNone;
-        if (passTwice_) FillsGrup = SaltsGrup = 0;
-        return PressResult::Closed;
-    }
-    openGroups_.push_back(highlighted_);
-    if (passTwice_) {
-        FillsGrup = static_cast<int>(keyboard_->At(highlighted_).key->children.size());
-        SaltsGrup = -1;
-        GrupDuesVegades = highlighted_;
-    }
-    return PressResult::Opened;
 }
-
-int ScanModel::NextVisible(int node) const {
-    if (IsOpen(node)) return keyboard_->At(node).firstChild;
-    for (int at = node; at != kNone; at = keyboard_->At(at).parent) {
-        if (keyboard_->At(at).nextSibling != kNone) return keyboard_->At(at).nextSibling;
-    }
-    return node;
-}
-
-int ScanModel::NextFromHidden() const { return NextVisible(keyboard_->First()); }
 
 bool ScanModel::IsOpen(int node) const {
     return std::find(openGroups_.begin(), openGroups_.end(), node) != openGroups_.end();
 }
 
-void ScanModel::CloseAll() { openGroups_.clear(); }
+// Only what moves the highlight and the groups matters to the model.
+void ScanModel::CarryOut(const scan::Reaction& reaction) {
+    using Kind = scan::Action::Kind;
+    for (const scan::Action& action : reaction.actions) {
+        switch (action.kind) {
+            case Kind::Highlight:
+                highlighted_ = View::IndexOf(action.node);
+                break;
+            case Kind::OpenGroup:
+                openGroups_.push_back(View::IndexOf(action.node));
+                break;
+            case Kind::CloseGroup:
+                CloseWithDescendants(View::IndexOf(action.node));
+                break;
+            case Kind::CloseAll:
+                openGroups_.clear();
+                break;
+            default:
+                break;
+        }
+    }
+}
 
 void ScanModel::CloseWithDescendants(int group) {
     std::erase_if(openGroups_, [&](int open) { return Within(open, group); });
@@ -91,10 +112,6 @@ bool ScanModel::Within(int node, int group) const {
         if (at == group) return true;
     }
     return false;
-}
-
-std::string_view ScanModel::HighlightedText() const {
-    return highlighted_ == kNone ? std::string_view() : keyboard_->TextOf(highlighted_);
 }
 
 }  // namespace analysis

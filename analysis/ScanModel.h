@@ -1,16 +1,16 @@
 #pragma once
 
-#include <string_view>
 #include <vector>
 
 #include "analysis/FlatKeyboard.h"
+#include "scan/Scanner.h"
 
 namespace analysis {
 
-// Automatic scanning as the keyboard runs it, without a window: the highlight, the open
-// groups and the values the scan keeps between steps, moved by steps of the timer and by
-// presses of the switch. The design's names are kept for the values it keeps. A copy is a
-// snapshot of the scan, as cheap as the number of open groups.
+// The keyboard's own automatic scanning, run on a keyboard of the model instead of the window's
+// tree: scan::Scanner decides every step and press, as it does in the keyboard, and this
+// carries out its actions on the model's open groups and highlight. A copy is a snapshot of
+// the scan, as cheap as the number of open groups.
 class ScanModel {
   public:
     enum class StepResult {
@@ -34,25 +34,16 @@ class ScanModel {
     bool IsOpen(int node) const;
 
   private:
-    int NextVisible(int node) const;
-    // The node a Down arrow moves to from a highlight inside a closed group: the view counts
-    // such a highlight as its first row.
-    int NextFromHidden() const;
-    void CloseAll();
+    class View;
+    void CarryOut(const scan::Reaction& reaction);
     void CloseWithDescendants(int group);
     bool Within(int node, int group) const;
-    std::string_view HighlightedText() const;
 
     const FlatKeyboard* keyboard_;
-    bool passTwice_;
+    scan::Options options_;
+    scan::Scanner scanner_;
     std::vector<int> openGroups_;  // a handful: one per level opened
     int highlighted_ = FlatKeyboard::kNone;
-    // Closing every group from a press on an open group inside another hides the highlight.
-    bool hidden_ = false;
-    std::string_view TextEscaneigAnterior;
-    int FillsGrup = 0;
-    int SaltsGrup = 0;
-    int GrupDuesVegades = FlatKeyboard::kNone;
 };
 
 }  // namespace analysis

@@ -2,7 +2,7 @@
 
 void TFormPrincipal::FormClose() {
     DesarConfiguracio();
-    ReleaseSwitchKeys();
-    Prediccions.Save();
-    TancarVocelia();
+    scanning->ReleaseSwitchKeys();
+    prediction->Prediccions.Save();
+    speech->TancarVocelia();
 }

@@ -1,15 +1,15 @@
 #include <QSpinBox>
 #include <cmath>
 
-#include "app/DesignTexts.h"
 #include "app/TFormPrincipal.h"
 #include "app/WindowPlace.h"
 #include "keys/SpecialKeys.h"
 #include "platform/Constants.h"
 #include "platform/ScreenPixels.h"
+#include "ui/DesignTexts.h"
 
 void TFormPrincipal::FormCreate() {
-    FinestraReceptora = 0;
+    tracking->FinestraReceptora = 0;
     programa.LecturaPausada = false;
     escaneigPerRestaurar_ = EscaneigAutomaticDesat();
     PlaceAtTopRight();
@@ -17,8 +17,8 @@ void TFormPrincipal::FormCreate() {
     TeclesDeControl = true;
     CarregarConfiguracio();
     BuildKeyboard();
-    if (MenuPrediccioDeParaules->isChecked()) EngegarPrediccio();
-    ApplyScanInterval(SpinEditTempsTimer->value() * design::kScanStepUnitMs);
+    if (MenuPrediccioDeParaules->isChecked()) prediction->EngegarPrediccio();
+    scanning->SpinEditTempsTimerChange();
 }
 
 void TFormPrincipal::PlaceAtTopRight() {
@@ -91,7 +91,7 @@ void TFormPrincipal::AfegirTeclesEspecials() {
     keys::AfegirTeclesEspecials(special, PopupCatala->isChecked() ? keys::KeyLanguage::Catalan
                                                                   : keys::KeyLanguage::Castilian);
     Tree->InsertAtTop(special);
-    RefrescarPrediccions();
+    prediction->RefrescarPrediccions();
 }
 
 void TFormPrincipal::showEvent(QShowEvent* event) {

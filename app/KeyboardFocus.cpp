@@ -26,6 +26,5 @@ void TFormPrincipal::TornarElFocus() {
     const platform::HWND own = desktop.HandleOf(this);
     desktop.SetWindowNoActivate(own, true);
     // The user goes back to the application being typed into.
-    if (desktop.GetForegroundWindow() == own && FinestraReceptora != 0)
-        desktop.BringWindowToTop(FinestraReceptora);
+    if (desktop.GetForegroundWindow() == own) tracking->TornarALaFinestraReceptora();
 }

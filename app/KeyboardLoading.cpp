@@ -4,12 +4,12 @@
 #include <QFileSystemModel>
 #include <cmath>
 
-#include "app/DesignTexts.h"
 #include "app/KeyboardTexts.h"
 #include "app/TFormPrincipal.h"
 #include "keys/KeyboardFile.h"
 #include "platform/Constants.h"
 #include "platform/Cp1252.h"
+#include "ui/DesignTexts.h"
 
 namespace {
 
@@ -22,10 +22,10 @@ bool TFormPrincipal::CarregarTeclat(const std::string& fileName) {
     // Read whole before anything changes, so a file that fails keeps the keyboard shown.
     std::optional<keys::KeyForest> keyboard = keys::ReadKeyboardFile(fileName);
     if (!keyboard) return false;
-    EstatEscaneig.ForgetGroup();
+    scanning->ForgetGroup();
     Tree->SetKeyboard(*keyboard);
     keys::ClearKeyForest(*keyboard);
-    RefrescarPrediccions();
+    prediction->RefrescarPrediccions();
     return true;
 }
 
@@ -42,9 +42,9 @@ void TFormPrincipal::CarregarTeclatDeLiniaOrdres() {
 }
 
 void TFormPrincipal::MenuObrirClick() {
-    TimerCercaHandleFinestra.SetEnabled(false);
+    tracking->TimerCercaHandleFinestra.SetEnabled(false);
     if (std::optional<std::string> fileName = OpenFileDialog()) ObrirTeclat(*fileName);
-    TimerCercaHandleFinestra.SetEnabled(true);
+    tracking->TimerCercaHandleFinestra.SetEnabled(true);
 }
 
 void TFormPrincipal::ObrirTeclat(const std::string& fileName) {

@@ -89,9 +89,13 @@ void TFormPrincipal::BuildMenu() {
 }
 
 void TFormPrincipal::OnClick(QAction* item, void (TFormPrincipal::*handler)()) {
-    connect(item, &QAction::triggered, this, [this, item, handler] {
+    OnClick(item, [this, handler] { (this->*handler)(); });
+}
+
+void TFormPrincipal::OnClick(QAction* item, std::function<void()> handler) {
+    connect(item, &QAction::triggered, this, [item, handler = std::move(handler)] {
         // The handlers own the check marks: undo the toolkit's own toggling first.
         if (item->isCheckable()) item->setChecked(!item->isChecked());
-        (this->*handler)();
+        handler();
     });
 }

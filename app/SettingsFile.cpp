@@ -1,7 +1,7 @@
 #include "app/SettingsFile.h"
 
-#include "app/StrToInt.h"
 #include "platform/profile/ProfileFiles.h"
+#include "text/StrToInt.h"
 
 namespace settings {
 
@@ -20,7 +20,7 @@ std::string Llegir(const char* section, const char* key, const char* def) {
 }
 
 std::int32_t LlegirNombre(const char* section, const char* key) {
-    return app::StrToInt(Llegir(section, key, kZero));
+    return text::StrToInt(Llegir(section, key, kZero));
 }
 
 void EsborrarSeccio(const char* section) {

@@ -61,7 +61,7 @@ inline constexpr const char* kHome = "Home";
 // The value of a key, at most 49 characters; the default when the file, the section
 // or the key is missing.
 std::string Llegir(const char* section, const char* key, const char* def);
-// The value of a number key ("0" when missing); throws app::EConvertError, naming
+// The value of a number key ("0" when missing); throws text::EConvertError, naming
 // the text, when it is not a whole number.
 std::int32_t LlegirNombre(const char* section, const char* key);
 // Removes a section with all its keys; nothing when it is not there.

@@ -2,13 +2,13 @@
 #include <QApplication>
 #include <algorithm>
 
-#include "app/DesignTexts.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsFont.h"
 #include "app/SettingsMenu.h"
 #include "app/TFormPrincipal.h"
 #include "app/WindowPlace.h"
 #include "platform/Cp1252.h"
+#include "ui/DesignTexts.h"
 
 using namespace settings;
 
@@ -28,7 +28,7 @@ void TFormPrincipal::CarregarConfiguracio() {
     const std::string llengua = Llegir(kSeccioOrvalet, kClauLlengua, kNo);
     programa.LlenguaTriada = llengua != kNo;
     if (!programa.LlenguaTriada) return;
-    AplicarLlenguaDesada(llengua);
+    languages->AplicarLlenguaDesada(llengua);
     AplicarVeuDesada();
     AplicarFontDesada();
     AplicarMenuDesat();
@@ -39,7 +39,7 @@ void TFormPrincipal::CarregarConfiguracio() {
 
 void TFormPrincipal::AplicarVeuDesada() {
     if (Llegir(kSeccioOrvalet, kClauVeuDe, kNo) == kDona && programa.upctv.Loaded())
-        PopupDonaClick();
+        speech->PopupDonaClick();
 }
 
 void TFormPrincipal::AplicarFontDesada() {
@@ -80,7 +80,7 @@ void TFormPrincipal::AplicarMenuDesat() {
                 item->setChecked(value == kSi);
                 break;
             case EfecteDeMenu::ClicaAmbSi:
-                if (value == kSi) (this->*opcio.handler)();
+                if (value == kSi) opcio.handler(*this);
                 break;
             case EfecteDeMenu::LlegitEnArrencar:
                 break;
@@ -116,5 +116,5 @@ void TFormPrincipal::RestaurarEscaneigAutomatic() {
     if (!EscaneigAutomaticDesat()) return;
     Espera(design::kStartupWaitMs);
     escaneigPerRestaurar_ = false;
-    if (!Tancada()) MenuActivarLEscaneigAutomaticClick();
+    if (!Tancada()) scanning->MenuActivarLEscaneigAutomaticClick();
 }

@@ -21,7 +21,8 @@ struct OpcioDeMenu {
     QAction* TFormPrincipal::*item;
     const char* perDefecte;
     EfecteDeMenu efecte;
-    void (TFormPrincipal::*handler)();
+    // The item's click handler, for ClicaAmbSi and LlegitEnArrencar.
+    void (*handler)(TFormPrincipal& form);
 };
 
 std::span<const OpcioDeMenu> OpcionsDeMenu();

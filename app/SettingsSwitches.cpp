@@ -1,8 +1,8 @@
 #include <string>
 
 #include "app/SettingsFile.h"
-#include "app/StrToInt.h"
 #include "app/TFormPrincipal.h"
+#include "text/StrToInt.h"
 
 using namespace settings;
 
@@ -17,15 +17,12 @@ void TFormPrincipal::ApplyStoredSwitches() {
     }
     stored.moveKey = Llegir(kSeccioCommutador, kClauAvancar, "");
     stored.autoAdvanceSeconds =
-        app::TryStrToInt(Llegir(kSeccioCommutador, kClauAvancarSol, kZero)).value_or(0);
-    const scan::CheckedSwitches checked = scan::CheckSwitches(
-        stored, [this](const std::string& key) { return desktop.HasSwitchKey(key); });
-    SetSwitches(checked.switches);
-    if (checked.lostKey) TellSwitchKeyLost(*checked.lostKey, checked.lostMoveKey);
+        text::TryStrToInt(Llegir(kSeccioCommutador, kClauAvancarSol, kZero)).value_or(0);
+    scanning->ApplyStoredSwitches(stored);
 }
 
 void TFormPrincipal::SaveSwitches() {
-    const scan::Switches& switches = CurrentSwitches;
+    const scan::Switches& switches = scanning->CurrentSwitches;
     if (switches == scan::Switches{}) {
         EsborrarSeccio(kSeccioCommutador);
         return;

@@ -1,17 +1,17 @@
 #include "about/TAboutBox.h"
 #include "app/TFormPrincipal.h"
-#include "app/UnitTools.h"
+#include "ui/UnitTools.h"
 
 void TFormPrincipal::Espera(int ms) { ::Espera(desktop, ms); }
 
 void TFormPrincipal::MenuCanviarLaFontClick() {
-    TimerCercaHandleFinestra.SetEnabled(false);
+    tracking->TimerCercaHandleFinestra.SetEnabled(false);
     if (std::optional<TriaDeFont> tria = FontDialog({FontDialogFont, FontDialogColor})) {
         AplicarFont(tria->font);
         FontDialogColor = tria->color;
         AplicarColorDeFont();
     }
-    TimerCercaHandleFinestra.SetEnabled(true);
+    tracking->TimerCercaHandleFinestra.SetEnabled(true);
 }
 
 void TFormPrincipal::MenuParlantDeClick() { AboutBox->exec(); }

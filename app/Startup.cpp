@@ -5,11 +5,11 @@
 
 #include "about/TAboutBox.h"
 #include "app/CommandLine.h"
-#include "app/DesignTexts.h"
 #include "app/TFormPrincipal.h"
 #include "lang/TFormLlengua.h"
 #include "platform/Constants.h"
 #include "speech/EngineBinding.h"
+#include "ui/DesignTexts.h"
 
 Startup::Startup(platform::Desktop& desktop, std::vector<std::string> parameters)
     : programa(desktop), parameters_(std::move(parameters)) {}
@@ -17,21 +17,21 @@ Startup::Startup(platform::Desktop& desktop, std::vector<std::string> parameters
 Startup::~Startup() = default;
 
 bool Startup::Start() {
-    CarregarUpcTV(programa);
+    speech::CarregarUpcTV(programa);
     programa.FitxerLiniaOrdres = JoinParameters(parameters_);
     CreateWindows();
     AboutBox->OKButton->hide();
-    if (!programa.upctv.Loaded()) FormPrincipal->DesactivarControlsDeLectura();
+    if (!programa.upctv.Loaded()) FormPrincipal->speech->DesactivarControlsDeLectura();
     ShowSplash();
     if (!programa.LlenguaTriada) FormLlengua->exec();
     FormPrincipal->show();
     // The window is on screen from here on, and each wait below may see it closed: what is
     // left of start-up must then not switch anything on for a window that is gone.
-    FormPrincipal->RestaurarSintetitzador();
+    FormPrincipal->speech->RestaurarSintetitzador();
     if (FormPrincipal->Tancada()) return false;
     FormPrincipal->RestaurarEscaneigAutomatic();
     if (FormPrincipal->Tancada()) return false;
-    FormPrincipal->TimerCercaHandleFinestra.SetEnabled(true);
+    FormPrincipal->tracking->TimerCercaHandleFinestra.SetEnabled(true);
     return true;
 }
 
@@ -46,7 +46,7 @@ void Startup::CreateWindows() {
     }
     AboutBox = std::make_unique<TAboutBox>(programa.desktop);
     FormPrincipal->AboutBox = AboutBox.get();
-    FormLlengua = std::make_unique<TFormLlengua>(*FormPrincipal);
+    FormLlengua = std::make_unique<TFormLlengua>(*FormPrincipal->languages, programa.desktop);
 }
 
 void Startup::ShowSplash() {

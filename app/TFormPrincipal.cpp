@@ -7,11 +7,12 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "app/DesignTexts.h"
 #include "app/ToolbarPictures.h"
 #include "keys/DefaultKeyboard.h"
 #include "platform/Cp1252.h"
 #include "platform/ScreenPixels.h"
+#include "scan/ScanDesign.h"
+#include "ui/DesignTexts.h"
 
 using platform::ToQString;
 
@@ -36,13 +37,7 @@ QFont DesignFont(int height) {
 }  // namespace
 
 TFormPrincipal::TFormPrincipal(Programa& programa, QWidget* parent)
-    : QMainWindow(parent),
-      programa(programa),
-      desktop(programa.desktop),
-      TimerStatusUpcTV(desktop, design::kStatusIntervalMs, [this] { TimerStatusUpcTVTimer(); }),
-      TimerCercaHandleFinestra(desktop, design::kTrackingIntervalMs,
-                               [this] { TimerCercaHandleFinestraTimer(); }),
-      TimerEscaneig(desktop, design::kScanDesignIntervalMs, [this] { TimerEscaneigTimer(); }) {
+    : QMainWindow(parent), programa(programa), desktop(programa.desktop) {
     setWindowTitle(ToQString(design::kCaption));
     setWindowFlag(Qt::WindowStaysOnTopHint);
     const double scale = platform::ScaleOf(this);
@@ -63,13 +58,15 @@ TFormPrincipal::TFormPrincipal(Programa& programa, QWidget* parent)
     layout->addWidget(Tree);
     setCentralWidget(central);
     BuildMenu();
+    BuildLanguages();
+    BuildSpeech();
+    BuildTyping();
+    BuildScanning();
     WireShell();
-    desktop.WatchForeground([this] { TimerCercaHandleFinestra.Changed(); });
     WireFieldFocus();
     WireDispatch();
     WireScanning();
     WireSpeech();
-    WireVocelia();
     WireLanguages();
     WirePrediction();
     FontDialog = [this](const TriaDeFont& initial) { return TriarFontIColor(this, initial); };
@@ -81,7 +78,6 @@ TFormPrincipal::~TFormPrincipal() {
     // Hiding the window on its way out ends the fields' editing, when only the QWidget part
     // of this form is left: nothing may hand the focus back then.
     fieldFocus_.reset();
-    desktop.WatchForeground({});
     EditVelocitat->disconnect(this);
     SpinEditTempsTimer->disconnect(this);
     programa.vocelia.SetKeyboardWindow({});
@@ -113,8 +109,8 @@ void TFormPrincipal::BuildToolBar() {
     EditVelocitat->setToolTip(ToQString(design::kHintSpeed));
     SpinEditTempsTimer = new QSpinBox(ToolBar1);
     SpinEditTempsTimer->setGeometry(design::kStepX, 0, design::kStepWidth, design::kButtonHeight);
-    SpinEditTempsTimer->setRange(design::kScanStepMin, design::kScanStepMax);
-    SpinEditTempsTimer->setValue(design::kScanStepDefault);
+    SpinEditTempsTimer->setRange(scan::kScanStepMin, scan::kScanStepMax);
+    SpinEditTempsTimer->setValue(scan::kScanStepDefault);
     SpinEditTempsTimer->setFont(DesignFont(design::kEditFontHeight));
     SpinEditTempsTimer->setToolTip(ToQString(design::kHintStep));
     ButtonParar = NewButton(ToolBar1, design::kStopX, design::kHintStop);

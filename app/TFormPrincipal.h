@@ -8,16 +8,18 @@
 #include <string>
 #include <vector>
 
-#include "app/ChangeTimer.h"
 #include "app/FieldFocus.h"
 #include "app/FontColourDialog.h"
-#include "app/KeyTree.h"
 #include "app/Programa.h"
 #include "app/SettingsFont.h"
-#include "app/Timer.h"
-#include "output/PredictionGroup.h"
-#include "scan/ScanState.h"
-#include "scan/Switches.h"
+#include "lang/Languages.h"
+#include "output/Tracking.h"
+#include "output/Typing.h"
+#include "output/WordPrediction.h"
+#include "scanning/Scanning.h"
+#include "speech/Speech.h"
+#include "ui/KeyTree.h"
+#include "ui/Timer.h"
 
 class QAction;
 class QLineEdit;
@@ -26,9 +28,6 @@ class QSpinBox;
 class QToolButton;
 class QTreeWidgetItem;
 class TAboutBox;
-namespace lang {
-enum class Llengua;
-}
 namespace settings {
 struct OpcioDeMenu;
 }
@@ -97,16 +96,18 @@ class TFormPrincipal : public QMainWindow {
     QAction* MenuParlantDe;
     QAction* MenuSortir;
 
-    Timer TimerStatusUpcTV;
-    // Ticks only when the window system says the window in front or its title changed.
-    ChangeTimer TimerCercaHandleFinestra;
-    Timer TimerEscaneig;
-
     // --- state -------------------------------------------------------------------------
-    platform::HWND FinestraReceptora = 0;
     bool TeclesDeControl = true;
-    // Scanning's bookkeeping between steps; the dispatch tells it what a press did.
-    scan::ScanState<QTreeWidgetItem*> EstatEscaneig;
+    // The receiving window, word prediction and the key press dispatch.
+    std::unique_ptr<output::Tracking> tracking;
+    std::unique_ptr<output::WordPrediction> prediction;
+    std::unique_ptr<output::Typing> typing;
+    // The interface languages.
+    std::unique_ptr<lang::Languages> languages;
+    // Reading aloud, and the engines and voices it reads with.
+    std::unique_ptr<speech::Speech> speech;
+    // Automatic scanning and the switches.
+    std::unique_ptr<scanning::Scanning> scanning;
 
     // --- start-up, shutdown and the small commands -----------------------------------------
     void FormCreate();
@@ -118,8 +119,6 @@ class TFormPrincipal : public QMainWindow {
     void MenuSortirClick();
     // Waits ms milliseconds on the tick count while window messages keep being handled.
     void Espera(int ms);
-    // Disables the reading controls when the speech library is missing.
-    void DesactivarControlsDeLectura();
     // The keyboard focus: the window takes it only while the user types into one of its fields,
     // and gives it back to the receiving window when done or at the next key.
     void PrendreElFocusPerEscriure();
@@ -143,45 +142,6 @@ class TFormPrincipal : public QMainWindow {
     void CarregarTeclatDeLiniaOrdres();
     void MenuObrirClick();
 
-    // --- key press dispatch ---------------------------------------------------------------
-    void TreeClick();
-    void EnviarTecla(uint8_t vk);
-    void EnviarCaracter(char character);
-    // Tells the user, once a run, that the layout could not type a character of the key
-    // just typed.
-    void AvisarCaracterOmes();
-    void ButtonShiftClick();
-    void ButtonBloqMajusculesClick();
-    void MenuEnviarLesTeclesALAplicacioActivaClick();
-
-    // --- word prediction ------------------------------------------------------------------
-    // Off until the user ticks it: a group of predicted words at the top of the tree.
-    output::PredictionGroup Prediccions;
-    void MenuPrediccioDeParaulesClick();
-    void MenuEsborrarLesParaulesApresesClick();
-    // Loads the model of the interface language and shows the group; says once a run when
-    // the lexicon is missing or what was learned was damaged.
-    void EngegarPrediccio();
-    // Refills the group for the word being typed, at the tree's top.
-    void RefrescarPrediccions();
-    // After a change of the interface language: its lexicon and the group's label.
-    void SeguirLlenguaAmbPrediccio();
-    // Another receiving window: the word being typed there is not known.
-    void SeguirAltraFinestra();
-
-    // --- receiving window -------------------------------------------------------------------
-    void TimerCercaHandleFinestraTimer();
-    void MenuAjustarlagrandriadelafinestrareceptoraClick();
-
-    // --- scanning ------------------------------------------------------------------------
-    void MenuActivarLEscaneigAutomaticClick();
-    void TreeMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void SpinEditTempsTimerChange();
-    void MenuPassarDuesVegadesClick();
-    void MenuLlegirlateclaEnEscaneigAutomaticClick();
-    void ReiniciarEscaneig();
-    void TimerEscaneigTimer();
-
     // --- switches ------------------------------------------------------------------------
     // Beyond the design, each off until the user turns it on: a key as the switch that
     // chooses, and two switches, one of them moving the highlight in place of the timer.
@@ -192,70 +152,12 @@ class TFormPrincipal : public QMainWindow {
     QMenu* MenuAutoAdvance;
     // "Never" first, then one item per pause of scan::kAutoAdvanceChoices.
     std::vector<QAction*> MenuAutoAdvanceItems;
-    scan::Switches CurrentSwitches;
-    // Asks the user to press the switch that chooses (or, moving: the one that moves); the
-    // key's name, nothing when the user cancels.
-    std::function<std::optional<std::string>(bool moving)> SwitchDialog;
-    void MenuSwitchMouseClick();
-    void MenuSwitchKeyClick();
-    void MenuTwoSwitchesClick();
-    void MenuAutoAdvanceClick(int seconds);
-    // One press of a switch key: the choosing key takes the ordinary click path on the
-    // highlighted key, the moving key makes one scanning step.
-    void SwitchPressed(const std::string& key);
-    // Puts switches in force: menu ticks, the scanning timer's interval, the caught keys.
-    void SetSwitches(const scan::Switches& switches);
-    // Catches the switch keys while scanning is on and lets them go otherwise.
-    void GrabSwitchKeys();
-    void ReleaseSwitchKeys();
     // The captions of the switch items in a language.
     void SwitchCaptions(lang::Llengua llengua);
 
-    // --- speech engines --------------------------------------------------------------------
-    void RecarregarUpcTV();
-    void AplicarVeu();
-    void PopupDonaClick();
-    void PopupHomeClick();
-    void MenuUPCTVClick();
-    void EditVelocitatChange();
-    void ObrirVocelia();
-    void MenuSapi51Click();
-    void MenuIdiomaSapi51Click();
-    // Start-up: the engine chosen at the last close, restored once the window is shown.
-    void RestaurarSintetitzador();
-    // Closing: tells the bridge that the keyboard is going and records the chosen engine.
-    void TancarVocelia();
-
-    // --- reading -----------------------------------------------------------------------
-    bool LlegirTecla(const std::string& text);
-    void LlegirText(const std::string& text);
-    bool ComprovarStatus();
-    void TimerStatusUpcTVTimer();
-    void ButtonLecturaClick();
-    void ButtonPausaClick();
-    void ButtonPararClick();
-    void MenuLlegirElQueSEscriuClick();
-    void MenuLlegeixLoDeLaCarpetaSensePosarHiResClick();
-    void MenuLlegeixLoSeleccionatClick();
-    void MenuSeleccionaTotTeclesEstandarClick();
-    void MenuSeleccionaAmbCtrlAClick();
-    void MenuSeleccionaAmbCtrlEClick();
-    void DesmarcarModesLectura();
-
-    // --- interface languages ------------------------------------------------------------
-    void PopupCatalaClick();
-    void PopupCastellanoClick();
-    void PopupEuskeraClick();
-    void PopupGalegoClick();
-    void MenuPortuguesClick();
-    // Applies the language stored in the settings file while the window is created.
-    void AplicarLlenguaDesada(const std::string& storedValue);
-    // The language the captions are in: Catalan (the value 0) at start. Without the speech
-    // library a stored language changes the captions but not the ticked item.
-    lang::Llengua LlenguaDeLaInterficie{};
-
     // Runs the handler when the menu item is clicked; the handler decides the check mark.
     void OnClick(QAction* item, void (TFormPrincipal::*handler)());
+    void OnClick(QAction* item, std::function<void()> handler);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -288,11 +190,6 @@ class TFormPrincipal : public QMainWindow {
     void PortarPunterALaPregunta();
     std::optional<std::string> TriarFitxerDeTeclat();
 
-    // Key press dispatch: a character of the key being typed was skipped; the user has
-    // been told of one.
-    bool caracterOmes_ = false;
-    bool caracterOmesAvisat_ = false;
-
     bool tancada_ = false;
     // Scanning was on at the last close and start-up has not switched it on yet.
     bool escaneigPerRestaurar_ = false;
@@ -313,32 +210,14 @@ class TFormPrincipal : public QMainWindow {
     void WireFieldFocus();
     std::unique_ptr<FieldFocus> fieldFocus_;
     bool focusPerEscriure_ = false;
+    void BuildTyping();
     void WireDispatch();
+    void BuildScanning();
     void WireScanning();
     void BuildSwitchMenu();
-    void WireSwitches();
-    std::optional<std::string> AskForSwitchKey(bool moving);
-    void MoveSwitchPressed();
-    void GiveUpSwitchKeys();
-    void TellSwitchKeyLost(const std::string& key, bool moving);
-    // The scanning timer's interval for the step time and the switches.
-    void ApplyScanInterval(int stepMs);
-    bool switchKeysGrabbed_ = false;
+    void BuildSpeech();
     void WireSpeech();
-    void WireVocelia();
+    void BuildLanguages();
     void WireLanguages();
     void WirePrediction();
-    bool prediccioAvisada_ = false;
-
-    // Speech: the toolbar layouts of the reading states and the steps of the read button.
-    void DisposicioRepos();
-    void DisposicioLectura();
-    void DisposicioPausa();
-    std::string HintLectura() const;
-    void AplicarVelocitat();
-    void PortarFinestraReceptora();
-    void CopiarTextReceptor();
-    bool SeleccionarTot();
-    void IniciarLectura();
-    void ArrencadaFallida();
 };

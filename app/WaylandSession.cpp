@@ -7,10 +7,10 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "app/DesignTexts.h"
 #include "app/TFormPrincipal.h"
 #include "lang/CaptionTable.h"
 #include "platform/Cp1252.h"
+#include "ui/DesignTexts.h"
 
 namespace wayland {
 namespace {

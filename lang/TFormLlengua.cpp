@@ -5,9 +5,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/TFormPrincipal.h"
+#include "lang/Languages.h"
 #include "platform/Constants.h"
 #include "platform/Cp1252.h"
+#include "platform/Windows.h"
 
 using platform::ToQString;
 
@@ -25,8 +26,8 @@ namespace {
 constexpr int kMinimumWidth = 260;
 }  // namespace
 
-TFormLlengua::TFormLlengua(TFormPrincipal& FormPrincipal, QWidget* parent)
-    : QDialog(parent), FormPrincipal(FormPrincipal) {
+TFormLlengua::TFormLlengua(lang::Languages& languages, platform::Windows& windows, QWidget* parent)
+    : QDialog(parent), languages_(languages), windows_(windows) {
     setWindowTitle(ToQString(kCaption));
     RadioButton1 = new QRadioButton(ToQString(kCatala), this);
     RadioButton1->setChecked(true);
@@ -51,7 +52,7 @@ TFormLlengua::TFormLlengua(TFormPrincipal& FormPrincipal, QWidget* parent)
 }
 
 void TFormLlengua::BitBtn1Click() {
-    if (RadioButtonCastellano->isChecked()) FormPrincipal.PopupCastellanoClick();
+    if (RadioButtonCastellano->isChecked()) languages_.PopupCastellanoClick();
     accept();
 }
 
@@ -61,8 +62,8 @@ void TFormLlengua::showEvent(QShowEvent* event) {
 }
 
 void TFormLlengua::CentrarALaPantalla() {
-    const int screenWidth = FormPrincipal.desktop.GetSystemMetrics(platform::SM_CXSCREEN);
-    const int screenHeight = FormPrincipal.desktop.GetSystemMetrics(platform::SM_CYSCREEN);
+    const int screenWidth = windows_.GetSystemMetrics(platform::SM_CXSCREEN);
+    const int screenHeight = windows_.GetSystemMetrics(platform::SM_CYSCREEN);
     const QRect outer = frameGeometry();
     move((screenWidth - outer.width()) / 2, (screenHeight - outer.height()) / 2);
 }

@@ -4,7 +4,12 @@
 
 class QPushButton;
 class QRadioButton;
-class TFormPrincipal;
+namespace lang {
+class Languages;
+}
+namespace platform {
+class Windows;
+}
 
 // The first-run dialog: asks once for the interface language, offering Catalan, which is in
 // force already, or Castilian.
@@ -12,7 +17,7 @@ class TFormLlengua : public QDialog {
     Q_OBJECT
 
   public:
-    explicit TFormLlengua(TFormPrincipal& FormPrincipal, QWidget* parent = nullptr);
+    TFormLlengua(lang::Languages& languages, platform::Windows& windows, QWidget* parent = nullptr);
 
     // OK: switches the main window to Castilian when that is chosen, then closes.
     void BitBtn1Click();
@@ -28,5 +33,6 @@ class TFormLlengua : public QDialog {
   private:
     void CentrarALaPantalla();
 
-    TFormPrincipal& FormPrincipal;
+    lang::Languages& languages_;
+    platform::Windows& windows_;
 };

@@ -1,32 +1,24 @@
 #include <QAction>
 #include <QToolButton>
 
-#include "app/TFormPrincipal.h"
+#include "output/Typing.h"
 
-void TFormPrincipal::WireDispatch() {
-    connect(Tree, &KeyTree::clicked, this, &TFormPrincipal::TreeClick);
-    // "clicked" comes after the button has changed state, and never from setChecked.
-    connect(ButtonShift, &QToolButton::clicked, this, &TFormPrincipal::ButtonShiftClick);
-    connect(ButtonBloqMajuscules, &QToolButton::clicked, this,
-            &TFormPrincipal::ButtonBloqMajusculesClick);
-    OnClick(MenuEnviarLesTeclesALAplicacioActiva,
-            &TFormPrincipal::MenuEnviarLesTeclesALAplicacioActivaClick);
-    OnClick(MenuAjustarlagrandriadelafinestrareceptora,
-            &TFormPrincipal::MenuAjustarlagrandriadelafinestrareceptoraClick);
-}
+namespace output {
 
-void TFormPrincipal::ButtonShiftClick() {
+void Typing::ButtonShiftClick() {
     // Releasing shift ends caps lock.
-    if (!ButtonShift->isChecked() && ButtonBloqMajuscules->isChecked()) {
-        ButtonBloqMajuscules->setChecked(false);
+    if (!parts_.ButtonShift->isChecked() && parts_.ButtonBloqMajuscules->isChecked()) {
+        parts_.ButtonBloqMajuscules->setChecked(false);
     }
 }
 
-void TFormPrincipal::ButtonBloqMajusculesClick() {
-    ButtonShift->setChecked(ButtonBloqMajuscules->isChecked());
+void Typing::ButtonBloqMajusculesClick() {
+    parts_.ButtonShift->setChecked(parts_.ButtonBloqMajuscules->isChecked());
 }
 
-void TFormPrincipal::MenuEnviarLesTeclesALAplicacioActivaClick() {
-    MenuEnviarLesTeclesALAplicacioActiva->setChecked(
-        !MenuEnviarLesTeclesALAplicacioActiva->isChecked());
+void Typing::MenuEnviarLesTeclesALAplicacioActivaClick() {
+    parts_.MenuEnviarLesTeclesALAplicacioActiva->setChecked(
+        !parts_.MenuEnviarLesTeclesALAplicacioActiva->isChecked());
 }
+
+}  // namespace output

@@ -4,12 +4,12 @@
 #include <QFile>
 #include <QStandardPaths>
 
-#include "app/KeyTree.h"
 #include "output/CharacterClasses.h"
 #include "platform/Cp1252.h"
 #include "predict/Completion.h"
 #include "predict/DataFolder.h"
 #include "text/Case.h"
+#include "ui/KeyTree.h"
 
 namespace output {
 namespace {

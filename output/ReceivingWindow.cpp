@@ -1,6 +1,6 @@
 #include "output/ReceivingWindow.h"
 
-#include "app/UnitTools.h"
+#include "ui/UnitTools.h"
 
 namespace output {
 namespace {
@@ -10,27 +10,28 @@ namespace {
 constexpr uint32_t kLimitActivacioMs = 5000;
 constexpr int kReintentActivacioMs = 50;
 
-bool DemanarFinsQueEstiguiDavant(platform::Desktop& desktop, platform::HWND receiver) {
-    const uint32_t start = desktop.GetTickCount();
-    while (!desktop.BringWindowToTop(receiver)) {
-        if (!desktop.IsWindow(receiver)) return false;
-        if (desktop.GetTickCount() - start >= kLimitActivacioMs) return false;
-        Espera(desktop, kReintentActivacioMs);
+bool DemanarFinsQueEstiguiDavant(platform::Windows& windows, platform::Time& time,
+                                 platform::HWND receiver) {
+    const uint32_t start = time.GetTickCount();
+    while (!windows.BringWindowToTop(receiver)) {
+        if (!windows.IsWindow(receiver)) return false;
+        if (time.GetTickCount() - start >= kLimitActivacioMs) return false;
+        Espera(time, kReintentActivacioMs);
     }
     return true;
 }
 
 }  // namespace
 
-bool PortarAlDavant(platform::Desktop& desktop, platform::HWND receiver) {
-    const bool inFront = receiver != 0 && desktop.BringWindowToTop(receiver);
-    desktop.ProcessMessages();
+bool PortarAlDavant(platform::Windows& windows, platform::HWND receiver) {
+    const bool inFront = receiver != 0 && windows.BringWindowToTop(receiver);
+    windows.ProcessMessages();
     return inFront;
 }
 
-bool EsperarAlDavant(platform::Desktop& desktop, platform::HWND receiver) {
-    const bool inFront = receiver != 0 && DemanarFinsQueEstiguiDavant(desktop, receiver);
-    desktop.ProcessMessages();
+bool EsperarAlDavant(platform::Windows& windows, platform::Time& time, platform::HWND receiver) {
+    const bool inFront = receiver != 0 && DemanarFinsQueEstiguiDavant(windows, time, receiver);
+    windows.ProcessMessages();
     return inFront;
 }
 

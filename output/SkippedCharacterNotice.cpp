@@ -1,10 +1,11 @@
 #include <array>
 
-#include "app/DesignTexts.h"
-#include "app/TFormPrincipal.h"
 #include "lang/CaptionTable.h"
+#include "output/Typing.h"
 #include "platform/Constants.h"
+#include "ui/DesignTexts.h"
 
+namespace output {
 namespace {
 
 // In the order of lang::Llengua (Windows-1252 bytes).
@@ -24,11 +25,13 @@ constexpr std::array<const char*, lang::kLlengues> kAvisos = {
 
 }  // namespace
 
-void TFormPrincipal::AvisarCaracterOmes() {
+void Typing::AvisarCaracterOmes() {
     if (!caracterOmes_) return;
     caracterOmes_ = false;
     if (caracterOmesAvisat_) return;
     caracterOmesAvisat_ = true;
-    desktop.MessageBoxA(nullptr, kAvisos[static_cast<size_t>(LlenguaDeLaInterficie)],
-                        design::kCaption, platform::MB_ICONINFORMATION);
+    windows_.MessageBoxA(nullptr, kAvisos[static_cast<size_t>(hooks_.Llengua())], design::kCaption,
+                         platform::MB_ICONINFORMATION);
 }
+
+}  // namespace output

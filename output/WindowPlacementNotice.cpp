@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "app/DesignTexts.h"
 #include "platform/Constants.h"
+#include "ui/DesignTexts.h"
 
 namespace output {
 namespace {
@@ -24,8 +24,8 @@ constexpr std::array<const char*, lang::kLlengues> kAvisos = {
 
 }  // namespace
 
-void TellTheDesktopPlacesWindows(platform::Desktop& desktop, lang::Llengua llengua) {
-    desktop.MessageBoxA(nullptr, kAvisos[static_cast<size_t>(llengua)], design::kCaption,
+void TellTheDesktopPlacesWindows(platform::Windows& windows, lang::Llengua llengua) {
+    windows.MessageBoxA(nullptr, kAvisos[static_cast<size_t>(llengua)], design::kCaption,
                         platform::MB_ICONINFORMATION);
 }
 

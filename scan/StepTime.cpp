@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
-#include "app/DesignTexts.h"
-#include "app/StrToInt.h"
+#include "scan/ScanDesign.h"
+#include "text/StrToInt.h"
 
 namespace scan {
 
 int TempsDelPas(std::string_view spinText) {
-    const int tenths = app::TryStrToInt(spinText).value_or(design::kScanStepMin);
-    return std::clamp(tenths, design::kScanStepMin, design::kScanStepMax) * design::kScanStepUnitMs;
+    const int tenths = text::TryStrToInt(spinText).value_or(kScanStepMin);
+    return std::clamp(tenths, kScanStepMin, kScanStepMax) * kScanStepUnitMs;
 }
 
 }  // namespace scan

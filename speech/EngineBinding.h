@@ -1,6 +1,10 @@
 #pragma once
 
-struct Programa;
+namespace speech {
+
+struct Engines;
 
 // Binds the speech library at start-up, before any window exists, and sets its speed.
-void CarregarUpcTV(Programa& programa);
+void CarregarUpcTV(Engines& engines);
+
+}  // namespace speech

@@ -1,9 +1,10 @@
 #include <QAction>
 
-#include "app/TFormPrincipal.h"
 #include "platform/Constants.h"
+#include "speech/Speech.h"
 #include "speech/SpeechDesign.h"
 #include "speech/TextCarpeta.h"
+#include "ui/UnitTools.h"
 
 using platform::KEYEVENTF_KEYUP;
 using platform::VK_CONTROL;
@@ -11,6 +12,8 @@ using platform::VK_END;
 using platform::VK_HOME;
 using platform::VK_INSERT;
 using platform::VK_SHIFT;
+
+namespace speech {
 
 namespace {
 
@@ -33,30 +36,31 @@ uint8_t TeclaDeLletra(platform::Keyboard& keyboard, char letter) {
 
 }  // namespace
 
-void TFormPrincipal::ButtonLecturaClick() {
-    TimerCercaHandleFinestra.SetEnabled(false);
+void Speech::ButtonLecturaClick() {
+    hooks_.Seguiment(false);
     DisposicioLectura();
     PortarFinestraReceptora();
-    if (programa.LecturaPausada) {
-        programa.motor->Resume();
+    if (engines_.LecturaPausada) {
+        engines_.motor->Resume();
         // The poll may have stopped during the pause; it has to see this reading end.
-        programa.LecturaEnCurs = true;
+        engines_.LecturaEnCurs = true;
         TimerStatusUpcTV.SetEnabled(true);
     } else {
         IniciarLectura();
     }
-    programa.LecturaPausada = false;
-    TimerCercaHandleFinestra.SetEnabled(true);
+    engines_.LecturaPausada = false;
+    hooks_.Seguiment(true);
 }
 
-void TFormPrincipal::PortarFinestraReceptora() {
-    if (!FinestraReceptora) return;
-    desktop.BringWindowToTop(FinestraReceptora);
-    desktop.ProcessMessages();
+void Speech::PortarFinestraReceptora() {
+    const platform::HWND receiver = hooks_.FinestraReceptora();
+    if (!receiver) return;
+    windows_.BringWindowToTop(receiver);
+    windows_.ProcessMessages();
 }
 
-void TFormPrincipal::IniciarLectura() {
-    if (!MenuLlegeixLoDeLaCarpetaSensePosarHiRes->isChecked()) CopiarTextReceptor();
+void Speech::IniciarLectura() {
+    if (!parts_.MenuLlegeixLoDeLaCarpetaSensePosarHiRes->isChecked()) CopiarTextReceptor();
     TimerStatusUpcTV.SetEnabled(true);
     if (ComprovarStatus()) {
         ArrencadaFallida();
@@ -65,53 +69,57 @@ void TFormPrincipal::IniciarLectura() {
     // The idle answer of the status check has just taken the idle layout and the timer.
     DisposicioLectura();
     TimerStatusUpcTV.SetEnabled(true);
-    programa.LecturaEnCurs = true;
-    LlegirText(speech::TextCarpeta(desktop));
+    engines_.LecturaEnCurs = true;
+    LlegirText(TextCarpeta(clipboard_));
 }
 
 // Selects and copies the receiving window's text as the checked mode says.
-void TFormPrincipal::CopiarTextReceptor() {
+void Speech::CopiarTextReceptor() {
     const bool seleccionat = SeleccionarTot();
-    Espera(speech::kEsperaSeleccioMs);
-    AmbControl(desktop, VK_INSERT);
-    Espera(speech::kEsperaCopiaMs);
+    Espera(time_, kEsperaSeleccioMs);
+    AmbControl(keyboard_, VK_INSERT);
+    Espera(time_, kEsperaCopiaMs);
     // Leaves the caret at the start of the text rather than the whole text highlighted.
-    if (seleccionat) AmbControl(desktop, VK_HOME);
-    desktop.ProcessMessages();
+    if (seleccionat) AmbControl(keyboard_, VK_HOME);
+    windows_.ProcessMessages();
 }
 
 // False when nothing was selected: the mode copies what the user has selected already.
-bool TFormPrincipal::SeleccionarTot() {
-    if (MenuLlegeixLoSeleccionat->isChecked()) return false;
-    if (MenuSeleccionaTotTeclesEstandar->isChecked()) {
-        AmbControl(desktop, VK_HOME);
-        Premer(desktop, VK_SHIFT);
-        AmbControl(desktop, VK_END);
-        Deixar(desktop, VK_SHIFT);
+bool Speech::SeleccionarTot() {
+    if (parts_.MenuLlegeixLoSeleccionat->isChecked()) return false;
+    if (parts_.MenuSeleccionaTotTeclesEstandar->isChecked()) {
+        AmbControl(keyboard_, VK_HOME);
+        Premer(keyboard_, VK_SHIFT);
+        AmbControl(keyboard_, VK_END);
+        Deixar(keyboard_, VK_SHIFT);
         return true;
     }
-    if (MenuSeleccionaAmbCtrlA->isChecked()) {
-        AmbControl(desktop, TeclaDeLletra(desktop, 'A'));
+    if (parts_.MenuSeleccionaAmbCtrlA->isChecked()) {
+        AmbControl(keyboard_, TeclaDeLletra(keyboard_, 'A'));
         return true;
     }
-    if (MenuSeleccionaAmbCtrlE->isChecked()) {
-        AmbControl(desktop, TeclaDeLletra(desktop, 'E'));
+    if (parts_.MenuSeleccionaAmbCtrlE->isChecked()) {
+        AmbControl(keyboard_, TeclaDeLletra(keyboard_, 'E'));
         return true;
     }
     return false;
 }
 
-void TFormPrincipal::ArrencadaFallida() {
-    programa.LecturaEnCurs = false;
+void Speech::ArrencadaFallida() {
+    engines_.LecturaEnCurs = false;
     DisposicioRepos();
     TimerStatusUpcTV.SetEnabled(false);
-    desktop.MessageBoxA(this, speech::kMissatgeSenseSo, speech::kTitolSenseSo,
-                        platform::MB_OK | platform::MB_ICONWARNING);
-    if (FinestraReceptora) desktop.BringWindowToTop(FinestraReceptora);
+    windows_.MessageBoxA(parts_.FormPrincipal, kMissatgeSenseSo, kTitolSenseSo,
+                         platform::MB_OK | platform::MB_ICONWARNING);
+    if (const platform::HWND receiver = hooks_.FinestraReceptora()) {
+        windows_.BringWindowToTop(receiver);
+    }
 }
 
-void TFormPrincipal::ButtonPausaClick() {
+void Speech::ButtonPausaClick() {
     DisposicioPausa();
-    programa.LecturaPausada = true;
-    programa.motor->Pause();
+    engines_.LecturaPausada = true;
+    engines_.motor->Pause();
 }
+
+}  // namespace speech

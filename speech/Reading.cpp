@@ -1,43 +1,45 @@
 #include <QAction>
 
-#include "app/TFormPrincipal.h"
 #include "platform/profile/ProfileFiles.h"
+#include "speech/Speech.h"
 #include "speech/SpeechDesign.h"
 #include "speech/SpeechText.h"
 
-bool TFormPrincipal::LlegirTecla(const std::string& text) {
+namespace speech {
+
+bool Speech::LlegirTecla(const std::string& text) {
     // With the library engine chosen but no library there is nothing to read with; the
     // toolbar must not pretend a reading for the length of a status poll.
-    if (!programa.motor->Available()) return false;
-    if (programa.LecturaEnCurs) ButtonPararClick();
+    if (!engines_.motor->Available()) return false;
+    if (engines_.LecturaEnCurs) ButtonPararClick();
     if (ComprovarStatus()) return false;
     DisposicioLectura();
-    programa.LecturaEnCurs = true;
+    engines_.LecturaEnCurs = true;
     TimerStatusUpcTV.SetEnabled(true);
     LlegirText(text);
-    programa.LecturaPausada = false;
+    engines_.LecturaPausada = false;
     return true;
 }
 
-void TFormPrincipal::LlegirText(const std::string& text) {
-    programa.motor->Read(speech::PrepararText(text));
-}
+void Speech::LlegirText(const std::string& text) { engines_.motor->Read(PrepararText(text)); }
 
-bool TFormPrincipal::ComprovarStatus() {
-    if (programa.motor->Busy()) return true;
+bool Speech::ComprovarStatus() {
+    if (engines_.motor->Busy()) return true;
     TimerStatusUpcTV.SetEnabled(false);
-    if (!programa.LecturaPausada) ButtonPararClick();
+    if (!engines_.LecturaPausada) ButtonPararClick();
     return false;
 }
 
-void TFormPrincipal::TimerStatusUpcTVTimer() {
+void Speech::TimerStatusUpcTVTimer() {
     // A tick already queued when the timer was switched off must not end a new reading.
     if (TimerStatusUpcTV.Enabled()) ComprovarStatus();
 }
 
-void TFormPrincipal::ButtonPararClick() {
-    programa.motor->Stop();
-    programa.LecturaEnCurs = false;
+void Speech::ButtonPararClick() {
+    engines_.motor->Stop();
+    engines_.LecturaEnCurs = false;
     DisposicioRepos();
     TimerStatusUpcTV.SetEnabled(false);
 }
+
+}  // namespace speech

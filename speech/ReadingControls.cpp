@@ -2,20 +2,25 @@
 #include <QMenu>
 #include <QToolButton>
 
-#include "app/DesignTexts.h"
-#include "app/TFormPrincipal.h"
 #include "platform/Cp1252.h"
+#include "speech/Speech.h"
+#include "ui/DesignTexts.h"
 
-void TFormPrincipal::DesactivarControlsDeLectura() {
-    ButtonLectura->setEnabled(false);
-    PopupLlenguatge->setEnabled(false);
-    PopupVeuDe->setEnabled(false);
+namespace speech {
+
+void Speech::DesactivarControlsDeLectura() {
+    parts_.ButtonLectura->setEnabled(false);
+    parts_.PopupLlenguatge->setEnabled(false);
+    parts_.PopupVeuDe->setEnabled(false);
     for (QAction* item :
-         {MenuLlegirlateclaEnEscaneigAutomatic, MenuLlegirElQueSEscriu,
-          MenuLlegeixLoDeLaCarpetaSensePosarHiRes, MenuLlegeixLoSeleccionat,
-          MenuSeleccionaTotTeclesEstandar, MenuSeleccionaAmbCtrlA, MenuSeleccionaAmbCtrlE}) {
+         {parts_.MenuLlegirlateclaEnEscaneigAutomatic, parts_.MenuLlegirElQueSEscriu,
+          parts_.MenuLlegeixLoDeLaCarpetaSensePosarHiRes, parts_.MenuLlegeixLoSeleccionat,
+          parts_.MenuSeleccionaTotTeclesEstandar, parts_.MenuSeleccionaAmbCtrlA,
+          parts_.MenuSeleccionaAmbCtrlE}) {
         item->setEnabled(false);
     }
-    ButtonLectura->setToolTip(ButtonLectura->toolTip() +
-                              platform::ToQString(design::kHintNoLibrary));
+    parts_.ButtonLectura->setToolTip(parts_.ButtonLectura->toolTip() +
+                                     platform::ToQString(design::kHintNoLibrary));
 }
+
+}  // namespace speech

@@ -2,10 +2,12 @@
 #include <QSpinBox>
 #include <QToolButton>
 
-#include "app/DesignTexts.h"
-#include "app/TFormPrincipal.h"
 #include "platform/Cp1252.h"
+#include "speech/Speech.h"
 #include "speech/SpeechDesign.h"
+#include "ui/DesignTexts.h"
+
+namespace speech {
 
 namespace {
 
@@ -15,40 +17,42 @@ void MoureA(QWidget* control, int x) { control->move(x, control->y()); }
 
 // The read button's hint when it offers a new reading; it keeps saying why it is disabled
 // while the library is missing.
-std::string TFormPrincipal::HintLectura() const {
+std::string Speech::HintLectura() const {
     std::string hint = design::kHintRead;
-    if (!programa.upctv.Loaded()) hint += design::kHintNoLibrary;
+    if (!engines_.upctv.Loaded()) hint += design::kHintNoLibrary;
     return hint;
 }
 
-void TFormPrincipal::DisposicioRepos() {
-    MoureA(ButtonLectura, design::kReadX);
-    ButtonLectura->setToolTip(platform::ToQString(HintLectura()));
-    ButtonLectura->show();
-    ButtonParar->hide();
-    MoureA(ButtonPausa, design::kPauseX);
-    ButtonPausa->setEnabled(false);
-    MoureA(EditVelocitat, design::kSpeedX);
-    MoureA(SpinEditTempsTimer, design::kStepX);
+void Speech::DisposicioRepos() {
+    MoureA(parts_.ButtonLectura, design::kReadX);
+    parts_.ButtonLectura->setToolTip(platform::ToQString(HintLectura()));
+    parts_.ButtonLectura->show();
+    parts_.ButtonParar->hide();
+    MoureA(parts_.ButtonPausa, design::kPauseX);
+    parts_.ButtonPausa->setEnabled(false);
+    MoureA(parts_.EditVelocitat, design::kSpeedX);
+    MoureA(parts_.SpinEditTempsTimer, design::kStepX);
 }
 
-void TFormPrincipal::DisposicioLectura() {
-    ButtonLectura->hide();
-    MoureA(ButtonParar, design::kReadX);
-    ButtonParar->show();
-    MoureA(ButtonPausa, design::kPauseX);
-    ButtonPausa->setEnabled(true);
-    MoureA(EditVelocitat, design::kSpeedX);
-    MoureA(SpinEditTempsTimer, design::kStepX);
+void Speech::DisposicioLectura() {
+    parts_.ButtonLectura->hide();
+    MoureA(parts_.ButtonParar, design::kReadX);
+    parts_.ButtonParar->show();
+    MoureA(parts_.ButtonPausa, design::kPauseX);
+    parts_.ButtonPausa->setEnabled(true);
+    MoureA(parts_.EditVelocitat, design::kSpeedX);
+    MoureA(parts_.SpinEditTempsTimer, design::kStepX);
 }
 
-void TFormPrincipal::DisposicioPausa() {
-    MoureA(ButtonLectura, design::kReadX);
-    ButtonLectura->setToolTip(platform::ToQString(speech::kHintContinuar));
-    ButtonLectura->show();
-    ButtonParar->hide();
-    MoureA(ButtonPausa, design::kPauseX);
-    ButtonPausa->setEnabled(false);
-    MoureA(EditVelocitat, design::kSpeedX);
-    MoureA(SpinEditTempsTimer, design::kStepX);
+void Speech::DisposicioPausa() {
+    MoureA(parts_.ButtonLectura, design::kReadX);
+    parts_.ButtonLectura->setToolTip(platform::ToQString(kHintContinuar));
+    parts_.ButtonLectura->show();
+    parts_.ButtonParar->hide();
+    MoureA(parts_.ButtonPausa, design::kPauseX);
+    parts_.ButtonPausa->setEnabled(false);
+    MoureA(parts_.EditVelocitat, design::kSpeedX);
+    MoureA(parts_.SpinEditTempsTimer, design::kStepX);
 }
+
+}  // namespace speech

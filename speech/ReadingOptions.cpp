@@ -1,41 +1,45 @@
 #include <QAction>
 
-#include "app/TFormPrincipal.h"
+#include "speech/Speech.h"
 
-void TFormPrincipal::MenuLlegirElQueSEscriuClick() {
-    MenuLlegirElQueSEscriu->setChecked(!MenuLlegirElQueSEscriu->isChecked());
-    MenuLlegirlateclaEnEscaneigAutomatic->setChecked(false);
+namespace speech {
+
+void Speech::MenuLlegirElQueSEscriuClick() {
+    parts_.MenuLlegirElQueSEscriu->setChecked(!parts_.MenuLlegirElQueSEscriu->isChecked());
+    parts_.MenuLlegirlateclaEnEscaneigAutomatic->setChecked(false);
 }
 
-void TFormPrincipal::DesmarcarModesLectura() {
-    for (QAction* mode :
-         {MenuLlegeixLoDeLaCarpetaSensePosarHiRes, MenuLlegeixLoSeleccionat,
-          MenuSeleccionaTotTeclesEstandar, MenuSeleccionaAmbCtrlA, MenuSeleccionaAmbCtrlE}) {
+void Speech::DesmarcarModesLectura() {
+    for (QAction* mode : {parts_.MenuLlegeixLoDeLaCarpetaSensePosarHiRes,
+                          parts_.MenuLlegeixLoSeleccionat, parts_.MenuSeleccionaTotTeclesEstandar,
+                          parts_.MenuSeleccionaAmbCtrlA, parts_.MenuSeleccionaAmbCtrlE}) {
         mode->setChecked(false);
     }
 }
 
-void TFormPrincipal::MenuLlegeixLoDeLaCarpetaSensePosarHiResClick() {
+void Speech::MenuLlegeixLoDeLaCarpetaSensePosarHiResClick() {
     DesmarcarModesLectura();
-    MenuLlegeixLoDeLaCarpetaSensePosarHiRes->setChecked(true);
+    parts_.MenuLlegeixLoDeLaCarpetaSensePosarHiRes->setChecked(true);
 }
 
-void TFormPrincipal::MenuLlegeixLoSeleccionatClick() {
+void Speech::MenuLlegeixLoSeleccionatClick() {
     DesmarcarModesLectura();
-    MenuLlegeixLoSeleccionat->setChecked(true);
+    parts_.MenuLlegeixLoSeleccionat->setChecked(true);
 }
 
-void TFormPrincipal::MenuSeleccionaTotTeclesEstandarClick() {
+void Speech::MenuSeleccionaTotTeclesEstandarClick() {
     DesmarcarModesLectura();
-    MenuSeleccionaTotTeclesEstandar->setChecked(true);
+    parts_.MenuSeleccionaTotTeclesEstandar->setChecked(true);
 }
 
-void TFormPrincipal::MenuSeleccionaAmbCtrlAClick() {
+void Speech::MenuSeleccionaAmbCtrlAClick() {
     DesmarcarModesLectura();
-    MenuSeleccionaAmbCtrlA->setChecked(true);
+    parts_.MenuSeleccionaAmbCtrlA->setChecked(true);
 }
 
-void TFormPrincipal::MenuSeleccionaAmbCtrlEClick() {
+void Speech::MenuSeleccionaAmbCtrlEClick() {
     DesmarcarModesLectura();
-    MenuSeleccionaAmbCtrlE->setChecked(true);
+    parts_.MenuSeleccionaAmbCtrlE->setChecked(true);
 }
+
+}  // namespace speech

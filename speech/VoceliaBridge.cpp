@@ -1,16 +1,18 @@
-#include "app/TFormPrincipal.h"
+#include "speech/Speech.h"
 #include "speech/protocol/VoceliaDesign.h"
 #include "speech/protocol/VoceliaSuite.h"
 
-using namespace speech;
+namespace speech {
 
-void TFormPrincipal::ObrirVocelia() {
-    BridgeEngine& vocelia = programa.vocelia;
+void Speech::ObrirVocelia() {
+    BridgeEngine& vocelia = engines_.vocelia;
     if (!vocelia.BuscarVocelia()) {
         vocelia.ArrencarVocelia();
         return;
     }
     EscriureVocelia(kClauOrvaletObert, kValorCert);
-    desktop.SendMessageA(vocelia.FinestraVocelia(), kMissatgeMostrar, 0, 0);
-    desktop.SetForegroundWindow(vocelia.FinestraVocelia());
+    windows_.SendMessageA(vocelia.FinestraVocelia(), kMissatgeMostrar, 0, 0);
+    windows_.SetForegroundWindow(vocelia.FinestraVocelia());
 }
+
+}  // namespace speech

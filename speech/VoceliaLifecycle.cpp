@@ -1,11 +1,12 @@
 #include <QAction>
 
-#include "app/DesignTexts.h"
-#include "app/TFormPrincipal.h"
+#include "speech/Speech.h"
 #include "speech/protocol/VoceliaDesign.h"
 #include "speech/protocol/VoceliaSuite.h"
+#include "ui/DesignTexts.h"
+#include "ui/UnitTools.h"
 
-using namespace speech;
+namespace speech {
 
 namespace {
 
@@ -14,22 +15,25 @@ constexpr int kEsperaTancamentMs = 3000;
 
 }  // namespace
 
-void TFormPrincipal::RestaurarSintetitzador() {
-    if (LlegirSintetitzador() != kMotorSapi51 || !MenuSapi51->isEnabled()) return;
+void Speech::RestaurarSintetitzador() {
+    if (LlegirSintetitzador() != kMotorSapi51 || !parts_.MenuSapi51->isEnabled()) return;
     MenuSapi51Click();
-    Espera(design::kStartupWaitMs);
-    if (!Tancada() && programa.vocelia.BuscarVocelia())
-        desktop.SendMessageA(programa.vocelia.FinestraVocelia(), kMissatgeArrencada, 0, 0);
+    Espera(time_, design::kStartupWaitMs);
+    if (!hooks_.Tancada() && engines_.vocelia.BuscarVocelia())
+        windows_.SendMessageA(engines_.vocelia.FinestraVocelia(), kMissatgeArrencada, 0, 0);
 }
 
-void TFormPrincipal::TancarVocelia() {
+void Speech::TancarVocelia() {
     EscriureVocelia(kClauOrvaletTancat, kValorFals);
     EscriureVocelia(kClauProgramaExecutantSe, kValorFals);
     // Whichever engine is chosen, a running bridge must not outlive the keyboard.
-    const bool demanat = programa.vocelia.BuscarVocelia();
-    if (demanat) desktop.SendMessageA(programa.vocelia.FinestraVocelia(), platform::WM_CLOSE, 0, 0);
+    const bool demanat = engines_.vocelia.BuscarVocelia();
+    if (demanat)
+        windows_.SendMessageA(engines_.vocelia.FinestraVocelia(), platform::WM_CLOSE, 0, 0);
     // One it started and that does not go when asked, or whose window was never found, is
     // ended; the suite file is written once the bridge is done with it.
-    programa.startedBridges.End(demanat ? kEsperaTancamentMs : 0);
-    EscriureSintetitzador(programa.motor->Name());
+    engines_.startedBridges.End(demanat ? kEsperaTancamentMs : 0);
+    EscriureSintetitzador(engines_.motor->Name());
 }
+
+}  // namespace speech

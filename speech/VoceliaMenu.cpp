@@ -1,27 +1,25 @@
 #include <QAction>
 #include <QMenu>
 
-#include "app/TFormPrincipal.h"
+#include "speech/Speech.h"
 #include "speech/protocol/VoceliaDesign.h"
 #include "speech/protocol/VoceliaSuite.h"
 
-void TFormPrincipal::WireVocelia() {
-    programa.vocelia.SetKeyboardWindow([this] { return desktop.HandleOf(this); });
-    OnClick(MenuSapi51, &TFormPrincipal::MenuSapi51Click);
-    OnClick(MenuIdiomaSapi51, &TFormPrincipal::MenuIdiomaSapi51Click);
-}
+namespace speech {
 
-void TFormPrincipal::MenuSapi51Click() {
-    if (!MenuSapi51->isChecked()) {
-        MenuUPCTV->setChecked(false);
-        PopupVeuDe->setEnabled(false);
-        MenuSapi51->setChecked(true);
-        programa.motor = &programa.vocelia;
-        MenuIdiomaSapi51->setEnabled(true);
-        speech::EscriureVocelia(speech::kClauNombreSintetitzadors, speech::kCapSintetitzador);
+void Speech::MenuSapi51Click() {
+    if (!parts_.MenuSapi51->isChecked()) {
+        parts_.MenuUPCTV->setChecked(false);
+        parts_.PopupVeuDe->setEnabled(false);
+        parts_.MenuSapi51->setChecked(true);
+        engines_.motor = &engines_.vocelia;
+        parts_.MenuIdiomaSapi51->setEnabled(true);
+        EscriureVocelia(kClauNombreSintetitzadors, kCapSintetitzador);
     }
     ObrirVocelia();
 }
 
 // The bridge's language and voice are chosen in the bridge's own window.
-void TFormPrincipal::MenuIdiomaSapi51Click() { ObrirVocelia(); }
+void Speech::MenuIdiomaSapi51Click() { ObrirVocelia(); }
+
+}  // namespace speech

@@ -27,7 +27,7 @@ class DispatchFixtureOn : public FormFixtureOn<Desktop> {
     void SetUp() override {
         editor = this->desktop.AddWindow("Document - Editor");
         this->desktop.SetForeground(editor);
-        this->form.TimerCercaHandleFinestra.SetEnabled(true);
+        this->form.tracking->TimerCercaHandleFinestra.SetEnabled(true);
         this->desktop.Advance(100);
         this->desktop.SetForeground(this->OwnWindow());
         this->desktop.ClearLog();

@@ -16,7 +16,7 @@ class SpeakingForm : public speechtest::SpeechForm {
         form->show();
         QApplication::processEvents();
         editor = desktop.AddWindow("Document - Editor");
-        form->FinestraReceptora = editor;
+        form->tracking->FinestraReceptora = editor;
         desktop.ClearLog();
         library.Clear();
     }

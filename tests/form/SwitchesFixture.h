@@ -12,7 +12,7 @@ class SwitchesFixture : public ScanningFixture {
     }
     void UseSwitches(const std::string& chooseKey, scan::ScanMode mode = scan::ScanMode::Automatic,
                      const std::string& moveKey = {}, int autoAdvanceSeconds = 0) {
-        form.SetSwitches({chooseKey, mode, moveKey, autoAdvanceSeconds});
+        form.scanning->SetSwitches({chooseKey, mode, moveKey, autoAdvanceSeconds});
     }
     // The moving switch pressed n times; the highlight after each press.
     std::vector<std::string> Moves(int n, const std::string& moveKey = "Return") {

@@ -5,6 +5,7 @@
 
 #include "DispatchFixture.h"
 #include "DispatchKeys.h"
+#include "scanning/KeyTreeView.h"
 
 namespace {
 
@@ -48,23 +49,24 @@ TEST_F(DispatchGroups, AClickOnAnOpenGroupClosesEveryOpenGroup) {
     ClickPath({"B"});
     ClickPath({"C"});
     ASSERT_EQ(OpenGroups(), (Texts{"B", "C"}));
-    EXPECT_EQ(form.EstatEscaneig.Column(), 20 + 2 * 19)
+    EXPECT_EQ(form.scanning->EstatEscaneig.Column(), 20 + 2 * 19)
         << "each group entered moves the column one indent";
     ClickPath({"B"});
     EXPECT_TRUE(OpenGroups().empty());
-    EXPECT_EQ(form.EstatEscaneig.Column(), 20);
+    EXPECT_EQ(form.scanning->EstatEscaneig.Column(), 20);
     EXPECT_EQ(Highlighted(), "B") << "the selection stays on the group";
     EXPECT_TRUE(desktop.Keys().empty());
 }
 
 TEST_F(DispatchGroups, EnteringAGroupStartsCountingItsChildrenForPassTwice) {
     ClickPath({"B"});
-    EXPECT_EQ(form.EstatEscaneig.GroupChildren(), 15);
-    EXPECT_EQ(form.EstatEscaneig.GroupSteps(), -1);
-    EXPECT_EQ(form.EstatEscaneig.CountedGroup(), Node({"B"}));
+    EXPECT_EQ(form.scanning->EstatEscaneig.GroupChildren(), 15);
+    EXPECT_EQ(form.scanning->EstatEscaneig.GroupSteps(), -1);
+    EXPECT_EQ(form.scanning->EstatEscaneig.CountedGroup(),
+              scanning::KeyTreeView::NodeOf(Node({"B"})));
     ClickPath({"B"});
-    EXPECT_EQ(form.EstatEscaneig.GroupChildren(), 0);
-    EXPECT_EQ(form.EstatEscaneig.GroupSteps(), 0);
+    EXPECT_EQ(form.scanning->EstatEscaneig.GroupChildren(), 0);
+    EXPECT_EQ(form.scanning->EstatEscaneig.GroupSteps(), 0);
 }
 
 TEST_F(DispatchGroups, EnteringAGroupOpensItAloneNotItsDescendants) {
@@ -119,9 +121,9 @@ TEST_F(DispatchGroups, WithSendingOffNothingIsSentButGroupsStillClose) {
 TEST_F(DispatchGroups, AClickWithNothingSelectedLeavesBothTimersRunning) {
     ASSERT_TRUE(form.Tree->selectedItems().isEmpty());
     form.MenuActivarLEscaneigAutomatic->setChecked(true);
-    form.TreeClick();
-    EXPECT_TRUE(form.TimerCercaHandleFinestra.Enabled());
-    EXPECT_TRUE(form.TimerEscaneig.Enabled());
+    form.typing->TreeClick();
+    EXPECT_TRUE(form.tracking->TimerCercaHandleFinestra.Enabled());
+    EXPECT_TRUE(form.scanning->TimerEscaneig.Enabled());
     EXPECT_TRUE(desktop.Keys().empty());
 }
 

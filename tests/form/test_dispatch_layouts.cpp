@@ -256,7 +256,7 @@ TEST_P(SkippedCharacterNotice, SpeaksTheInterfaceLanguage) {
 // speaks the language the user reads.
 TEST_F(OtherLayout, TheNoticeSpeaksTheCaptionsLanguageWhenTheTickStaysOnCatalan) {
     ASSERT_FALSE(programa.upctv.Loaded());
-    form.AplicarLlenguaDesada("Galego");
+    form.languages->AplicarLlenguaDesada("Galego");
     ASSERT_TRUE(form.PopupCatala->isChecked());
     desktop.SetLayout(false, "\xD1\xF1");
     ClickPath({"\xD1", "\xD1"});

@@ -19,8 +19,8 @@ class WatchingDesktop : public platform::FakeDesktop {
     }
     void keybd_event(uint8_t vk, uint8_t scan, unsigned flags, uintptr_t extra) override {
         if (form) {
-            timersAtKeys.push_back(form->TimerCercaHandleFinestra.Enabled() ||
-                                   form->TimerEscaneig.Enabled());
+            timersAtKeys.push_back(form->tracking->TimerCercaHandleFinestra.Enabled() ||
+                                   form->scanning->TimerEscaneig.Enabled());
         }
         FakeDesktop::keybd_event(vk, scan, flags, extra);
     }
@@ -43,13 +43,13 @@ TEST_F(DispatchReentry, AClickHandledWhileTheReceiverComesBackTypesItsOwnKeyOnly
 TEST_F(DispatchReentry, NeitherTimerRunsWhileKeysAreSent) {
     desktop.form = &form;
     form.MenuActivarLEscaneigAutomatic->setChecked(true);
-    form.TimerEscaneig.SetEnabled(true);
+    form.scanning->TimerEscaneig.SetEnabled(true);
     SetCase(Case::LowerCase);
     ClickPath({"B", "BA"});
     ASSERT_FALSE(desktop.timersAtKeys.empty());
     EXPECT_EQ(desktop.timersAtKeys, std::vector<bool>(desktop.timersAtKeys.size(), false));
-    EXPECT_TRUE(form.TimerCercaHandleFinestra.Enabled());
-    EXPECT_TRUE(form.TimerEscaneig.Enabled());
+    EXPECT_TRUE(form.tracking->TimerCercaHandleFinestra.Enabled());
+    EXPECT_TRUE(form.scanning->TimerEscaneig.Enabled());
 }
 
 TEST_F(DispatchReentry, NoKeyGoesOutWhenTheReceivingWindowCannotBeBroughtBack) {
@@ -59,7 +59,7 @@ TEST_F(DispatchReentry, NoKeyGoesOutWhenTheReceivingWindowCannotBeBroughtBack) {
     };
     const Row rows[] = {
         {"the receiving window has closed", [this] { desktop.CloseWindow(editor); }},
-        {"no receiving window is known", [this] { form.FinestraReceptora = 0; }},
+        {"no receiving window is known", [this] { form.tracking->FinestraReceptora = 0; }},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.rule);
@@ -70,7 +70,7 @@ TEST_F(DispatchReentry, NoKeyGoesOutWhenTheReceivingWindowCannotBeBroughtBack) {
         ClickPath({"TECLES ESPECIALS", "ESQUERRA"});
         ClickPath({"RETURN"});
         EXPECT_TRUE(desktop.Keys().empty());
-        EXPECT_TRUE(form.TimerCercaHandleFinestra.Enabled());
+        EXPECT_TRUE(form.tracking->TimerCercaHandleFinestra.Enabled());
         EXPECT_EQ(OpenGroups(), std::vector<std::string>{"TECLES ESPECIALS"});
         // The keyboard keeps working once another window is in front.
         const platform::HWND other = desktop.AddWindow("Other");
@@ -81,7 +81,7 @@ TEST_F(DispatchReentry, NoKeyGoesOutWhenTheReceivingWindowCannotBeBroughtBack) {
         EXPECT_EQ(desktop.Keys(), Shifted(Tap('Y')));
         EXPECT_EQ(desktop.Foreground(), other);
         editor = desktop.AddWindow("Document - Editor");
-        form.FinestraReceptora = editor;
+        form.tracking->FinestraReceptora = editor;
         form.Tree->CollapseAll();
     }
 }

@@ -31,7 +31,7 @@ TEST_F(SlowWindowManager, AKeyWaitsForTheReceivingWindowAndArrivesThere) {
         EXPECT_EQ(desktop.Foreground(), editor) << row.rule;
         EXPECT_GE(desktop.GetTickCount() - start, row.activationMs) << row.rule;
         EXPECT_TRUE(desktop.CallsNamed("MessageBeep").empty()) << row.rule;
-        EXPECT_TRUE(form.TimerCercaHandleFinestra.Enabled()) << row.rule;
+        EXPECT_TRUE(form.tracking->TimerCercaHandleFinestra.Enabled()) << row.rule;
         form.Tree->CollapseAll();
         desktop.ClearLog();
     }
@@ -54,7 +54,7 @@ TEST_F(SlowWindowManager, AKeyThatCannotReachTheReceiverIsNotTypedElsewhereAndSa
         EXPECT_TRUE(desktop.Keys().empty()) << row.rule;
         EXPECT_EQ(desktop.CallsNamed("MessageBeep").size(), 1u) << row.rule;
         EXPECT_TRUE(OpenGroups().empty()) << row.rule << ": the key is done with all the same";
-        EXPECT_TRUE(form.TimerCercaHandleFinestra.Enabled()) << row.rule;
+        EXPECT_TRUE(form.tracking->TimerCercaHandleFinestra.Enabled()) << row.rule;
     }
 }
 

@@ -49,7 +49,7 @@ TEST_F(FontCommand, TheFontDialogOffersTheColourOfTheKeys) {
     EXPECT_EQ(form.Tree->font().pointSize(), 20);
     EXPECT_EQ(form.Tree->palette().color(QPalette::Text), QColor(0, 128, 255));
     EXPECT_EQ(form.FontDialogColor, 0xFF8000) << "kept as 0x00BBGGRR";
-    EXPECT_TRUE(form.TimerCercaHandleFinestra.Enabled());
+    EXPECT_TRUE(form.tracking->TimerCercaHandleFinestra.Enabled());
 }
 
 TEST_F(FontCommand, CancellingKeepsFontAndColour) {
@@ -59,7 +59,7 @@ TEST_F(FontCommand, CancellingKeepsFontAndColour) {
     form.MenuCanviarLaFontClick();
     EXPECT_EQ(form.Tree->font(), before);
     EXPECT_EQ(form.FontDialogColor, colourBefore);
-    EXPECT_TRUE(form.TimerCercaHandleFinestra.Enabled());
+    EXPECT_TRUE(form.tracking->TimerCercaHandleFinestra.Enabled());
 }
 
 TEST(FontColour, ChosenColoursAreKeptAsTheSettingsFileHoldsThem) {

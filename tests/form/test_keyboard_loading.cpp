@@ -115,7 +115,7 @@ TEST_F(KeyboardLoadingTest, AKeyboardOpenedFromTheMenuReplacesTheTree) {
                   (std::vector<FakeCall>{{"MessageBoxA", {kPregunta, "Orvalet", kQuestio}}}))
             << c.name;
         EXPECT_EQ(form.Tree->currentItem(), nullptr) << c.name;
-        EXPECT_TRUE(form.TimerCercaHandleFinestra.Enabled()) << c.name;
+        EXPECT_TRUE(form.tracking->TimerCercaHandleFinestra.Enabled()) << c.name;
         run.Close();
     }
 }
@@ -162,7 +162,7 @@ TEST_F(KeyboardLoadingTest, AFileThatFailsFromTheMenuKeepsThePreviousKeyboard) {
                   (std::vector<FakeCall>{{"MessageBoxA", {kAnterior, "Orvalet", kInformacio}}}))
             << c.name;
         EXPECT_TRUE(run.desktop.CallsNamed("SetCursorPos").empty()) << c.name;
-        EXPECT_TRUE(form.TimerCercaHandleFinestra.Enabled()) << c.name;
+        EXPECT_TRUE(form.tracking->TimerCercaHandleFinestra.Enabled()) << c.name;
         run.Close();
     }
 }
@@ -173,13 +173,13 @@ TEST_F(KeyboardLoadingTest, CancellingTheDialogChangesNothing) {
     TFormPrincipal& form = run.form();
     bool trackingDuringDialog = true;
     form.OpenFileDialog = [&]() -> std::optional<std::string> {
-        trackingDuringDialog = form.TimerCercaHandleFinestra.Enabled();
+        trackingDuringDialog = form.tracking->TimerCercaHandleFinestra.Enabled();
         return std::nullopt;
     };
     run.desktop.ClearLog();
     form.MenuObrir->trigger();
     EXPECT_FALSE(trackingDuringDialog);
-    EXPECT_TRUE(form.TimerCercaHandleFinestra.Enabled());
+    EXPECT_TRUE(form.tracking->TimerCercaHandleFinestra.Enabled());
     EXPECT_EQ(form.Tree->CountNodes(), 287);
     EXPECT_TRUE(run.desktop.Calls().empty());
     run.Close();
@@ -264,7 +264,7 @@ TEST_F(KeyboardLoadingTest, ACommandLineKeyboardThatFailsLeavesTheDefaultKeyboar
                   (std::vector<FakeCall>{{"MessageBoxA", {kDefecte, "Orvalet", kInformacio}}}))
             << c.name;
         EXPECT_TRUE(run.desktop.CallsNamed("SetCursorPos").empty()) << c.name;
-        EXPECT_EQ(run.form().TimerEscaneig.Interval(), 1200) << c.name;
+        EXPECT_EQ(run.form().scanning->TimerEscaneig.Interval(), 1200) << c.name;
         run.Close();
     }
 }

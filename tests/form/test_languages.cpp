@@ -292,7 +292,7 @@ TEST_F(Languages, TheSwitchSetsTheVoicePairOfTheLanguageAndTheCheckedVoice) {
 }
 
 TEST_F(Languages, ChoosingALanguageWhileAKeyIsReadStopsTheReading) {
-    ASSERT_TRUE(form->LlegirTecla("BA"));
+    ASSERT_TRUE(form->speech->LlegirTecla("BA"));
     library.SetStatus(1);
     ASSERT_TRUE(programa.LecturaEnCurs);
     library.Clear();
@@ -341,12 +341,12 @@ TEST(StoredLanguage, AppliesOnlyTheFourExactValuesOtherThanCatalan) {
         desktop.SetLibrary("upctv.dll",
                            c.library ? std::optional<std::string>(RECORDING_UPCTV) : std::nullopt);
         Programa programa(desktop);
-        CarregarUpcTV(programa);
+        speech::CarregarUpcTV(programa);
         {
             TFormPrincipal form(programa);
             library.Clear();
             desktop.ClearLog();
-            form.AplicarLlenguaDesada(c.stored);
+            form.languages->AplicarLlenguaDesada(c.stored);
             EXPECT_EQ(CaptionsOutside(form, c.captions), Calls{}) << c.rule;
             EXPECT_EQ(CheckedLanguage(form), c.checked) << c.rule;
             EXPECT_EQ(library.Commands(), c.commands) << c.rule;

@@ -128,7 +128,7 @@ TEST(LanguageDialog, OffersCatalanSelectedOrCastellanoWithOkAsTheDefaultButton) 
     desktop.SetScreen(1280, 1024);
     Programa programa(desktop);
     TFormPrincipal form(programa);
-    TFormLlengua dialog(form);
+    TFormLlengua dialog(*form.languages, desktop);
     EXPECT_EQ(platform::FromQString(dialog.windowTitle()), "Llengua/Lengua");
     EXPECT_EQ(platform::FromQString(dialog.RadioButton1->text()), "Catal\xE0");
     EXPECT_EQ(platform::FromQString(dialog.RadioButtonCastellano->text()), "Castellano");

@@ -17,7 +17,7 @@ class ReadingThroughTheBridge : public SpeechForm {
     void SetUp() override {
         Start();
         bridge = desktop.AddWindow(kBridgeTitle);
-        form->MenuSapi51Click();
+        form->speech->MenuSapi51Click();
         SetStatus("0");
         desktop.ClearLog();
         library.Clear();
@@ -32,7 +32,7 @@ class ReadingThroughTheBridge : public SpeechForm {
 };
 
 TEST_F(ReadingThroughTheBridge, AKeyGoesToTheBridgeNotToTheLibrary) {
-    ASSERT_TRUE(form->LlegirTecla("M"));
+    ASSERT_TRUE(form->speech->LlegirTecla("M"));
     for (const std::string& call : library.Commands()) EXPECT_NE(call.rfind("Read(", 0), 0u);
     EXPECT_TRUE(library.Commands() == std::vector<std::string>{"Stop()"})
         << "only the stop of the status check";
@@ -58,25 +58,25 @@ TEST_F(ReadingThroughTheBridge, TheBridgeStatusDecidesWhenTheReadingEnds) {
     };
     for (const Case& c : cases) {
         SetStatus("0");
-        ASSERT_TRUE(form->LlegirTecla("BA")) << c.rule;
+        ASSERT_TRUE(form->speech->LlegirTecla("BA")) << c.rule;
         SetStatus(c.status);
         desktop.Advance(100);
         EXPECT_EQ(Reading(), c.busy) << c.rule;
         EXPECT_EQ(Idle(), !c.busy) << c.rule;
-        form->ButtonPararClick();
+        form->speech->ButtonPararClick();
     }
 }
 
 TEST_F(ReadingThroughTheBridge, AKeyIsNotReadWhileTheBridgeSpeaks) {
     SetStatus("1");
-    EXPECT_FALSE(form->LlegirTecla("BA"));
+    EXPECT_FALSE(form->speech->LlegirTecla("BA"));
     EXPECT_TRUE(desktop.CallsNamed("SendMessageA").empty());
     EXPECT_FALSE(programa.LecturaEnCurs);
 }
 
 TEST_F(ReadingThroughTheBridge, TheBridgeReadsEvenWithoutTheLibrary) {
     programa.upctv.Free();
-    ASSERT_TRUE(form->LlegirTecla("BA"));
+    ASSERT_TRUE(form->speech->LlegirTecla("BA"));
     EXPECT_EQ(desktop.CallsNamed("SendMessageA").size(), 1u);
 }
 

@@ -35,8 +35,8 @@ class ReadingCommands : public SpeechForm {
     void SetUp() override {
         Start();
         receptor = desktop.AddWindow("Document - Bloc de notes");
-        form->FinestraReceptora = receptor;
-        form->TimerCercaHandleFinestra.SetEnabled(true);
+        form->tracking->FinestraReceptora = receptor;
+        form->tracking->TimerCercaHandleFinestra.SetEnabled(true);
     }
     // The tick of the last press of a key during the last command, relative to `from`; -1
     // when the key was not pressed.
@@ -65,48 +65,48 @@ TEST_F(ReadingCommands, AKeyIsReadInItsSpokenForm) {
     for (const Case& c : cases) {
         library.Clear();
         const std::string key = c.key;
-        ASSERT_TRUE(form->LlegirTecla(key)) << c.rule;
+        ASSERT_TRUE(form->speech->LlegirTecla(key)) << c.rule;
         EXPECT_EQ(library.Commands().back(), c.read) << c.rule;
         EXPECT_EQ(key, c.key) << "the caller's text is left alone";
         EXPECT_TRUE(Reading()) << c.rule;
-        form->ButtonPararClick();
+        form->speech->ButtonPararClick();
     }
 }
 
 TEST_F(ReadingCommands, AKeyReadingChecksTheStatusThenReads) {
-    ASSERT_TRUE(form->LlegirTecla("BA"));
+    ASSERT_TRUE(form->speech->LlegirTecla("BA"));
     EXPECT_EQ(library.Calls(), (Calls{"Status(0)", "Stop()", "Read(ba )"}));
     EXPECT_TRUE(Reading());
     EXPECT_FALSE(form->programa.LecturaPausada);
 }
 
 TEST_F(ReadingCommands, ANewKeyStopsTheRunningReadingAndIsRead) {
-    ASSERT_TRUE(form->LlegirTecla("BA"));
+    ASSERT_TRUE(form->speech->LlegirTecla("BA"));
     library.Clear();
-    ASSERT_TRUE(form->LlegirTecla("BE"));
+    ASSERT_TRUE(form->speech->LlegirTecla("BE"));
     EXPECT_EQ(library.Commands(), (Calls{"Stop()", "Stop()", "Read(be )"}));
     EXPECT_TRUE(Reading());
 }
 
 TEST_F(ReadingCommands, AKeyIsNotReadWhileTheEngineIsBusyElsewhere) {
     library.SetStatus(1);
-    EXPECT_FALSE(form->LlegirTecla("BA"));
+    EXPECT_FALSE(form->speech->LlegirTecla("BA"));
     EXPECT_EQ(library.Calls(), Calls{"Status(0)"});
     EXPECT_TRUE(form->ButtonParar->isHidden()) << "nothing else changes";
     EXPECT_FALSE(programa.LecturaEnCurs);
 }
 
 TEST_F(ReadingCommands, AKeyReadDuringAPauseClearsThePause) {
-    form->MenuLlegeixLoDeLaCarpetaSensePosarHiResClick();
+    form->speech->MenuLlegeixLoDeLaCarpetaSensePosarHiResClick();
     Click(form->ButtonLectura);
     Click(form->ButtonPausa);
-    ASSERT_TRUE(form->LlegirTecla("BA"));
+    ASSERT_TRUE(form->speech->LlegirTecla("BA"));
     EXPECT_FALSE(form->programa.LecturaPausada);
     EXPECT_TRUE(Reading());
 }
 
 TEST_F(ReadingCommands, TheStatusPollEndsAReadingWhenTheEngineFallsSilent) {
-    ASSERT_TRUE(form->LlegirTecla("BA"));
+    ASSERT_TRUE(form->speech->LlegirTecla("BA"));
     desktop.Advance(300);
     EXPECT_TRUE(Reading()) << "still speaking";
     library.Clear();
@@ -122,14 +122,14 @@ TEST_F(ReadingCommands, TheStatusPollEndsAReadingWhenTheEngineFallsSilent) {
 TEST_F(ReadingCommands, TheReadButtonSelectsCopiesAndReadsByMode) {
     struct Case {
         const char* rule;
-        void (TFormPrincipal::*mode)();
+        void (speech::Speech::*mode)();
         Keys keys;
         int copyAt;  // ms after the click; -1 when nothing is copied
         int homeAt;  // the Ctrl+Home after the copy; -1 when none
     };
     const Case cases[] = {
         {"standard keys: Ctrl+Home, Shift+Ctrl+End, copy, back home",
-         &TFormPrincipal::MenuSeleccionaTotTeclesEstandarClick,
+         &speech::Speech::MenuSeleccionaTotTeclesEstandarClick,
          Join({Ctrl(kHome),
                {{kShift, false}},
                Ctrl(kEnd),
@@ -137,20 +137,20 @@ TEST_F(ReadingCommands, TheReadButtonSelectsCopiesAndReadsByMode) {
                Ctrl(kInsert),
                Ctrl(kHome)}),
          200, 500},
-        {"Ctrl+A, copy, back home", &TFormPrincipal::MenuSeleccionaAmbCtrlAClick,
+        {"Ctrl+A, copy, back home", &speech::Speech::MenuSeleccionaAmbCtrlAClick,
          Join({Ctrl(kA), Ctrl(kInsert), Ctrl(kHome)}), 200, 500},
-        {"Ctrl+E, copy, back home", &TFormPrincipal::MenuSeleccionaAmbCtrlEClick,
+        {"Ctrl+E, copy, back home", &speech::Speech::MenuSeleccionaAmbCtrlEClick,
          Join({Ctrl(kE), Ctrl(kInsert), Ctrl(kHome)}), 200, 500},
         {"the selection: only Ctrl+Insert, after 200 ms",
-         &TFormPrincipal::MenuLlegeixLoSeleccionatClick, Ctrl(kInsert), 200, -1},
+         &speech::Speech::MenuLlegeixLoSeleccionatClick, Ctrl(kInsert), 200, -1},
         {"the clipboard: no keys at all",
-         &TFormPrincipal::MenuLlegeixLoDeLaCarpetaSensePosarHiResClick,
+         &speech::Speech::MenuLlegeixLoDeLaCarpetaSensePosarHiResClick,
          {},
          -1,
          -1},
     };
     for (const Case& c : cases) {
-        (form.get()->*c.mode)();
+        (form->speech.get()->*c.mode)();
         desktop.SetClipboard("Hola M\xD3N");
         desktop.ClearLog();
         desktop.stamps.clear();
@@ -165,7 +165,7 @@ TEST_F(ReadingCommands, TheReadButtonSelectsCopiesAndReadsByMode) {
         }
         EXPECT_EQ(library.Commands().back(), "Read(hola m\xD3n )") << c.rule;
         EXPECT_TRUE(Reading()) << c.rule;
-        EXPECT_TRUE(form->TimerCercaHandleFinestra.Enabled()) << c.rule;
+        EXPECT_TRUE(form->tracking->TimerCercaHandleFinestra.Enabled()) << c.rule;
         ASSERT_FALSE(desktop.CallsNamed("BringWindowToTop").empty());
         EXPECT_EQ(desktop.CallsNamed("BringWindowToTop")[0].args[0], std::to_string(receptor));
         Click(form->ButtonParar);
@@ -184,7 +184,7 @@ TEST_F(ReadingCommands, ClipboardTexts) {
         {"a long clipboard is read up to its 65500th character", std::string(70000, 'x'),
          "Read(" + std::string(65500, 'x') + " )"},
     };
-    form->MenuLlegeixLoDeLaCarpetaSensePosarHiResClick();
+    form->speech->MenuLlegeixLoDeLaCarpetaSensePosarHiResClick();
     for (const Case& c : cases) {
         desktop.SetClipboard(c.clipboard);
         library.Clear();
@@ -218,7 +218,7 @@ TEST_F(ReadingCommands, AResumedReadingStillEndsByItself) {
     Click(form->ButtonPausa);
     library.SetStatus(0);  // the engine fell silent during the pause: the poll stops
     desktop.Advance(100);
-    EXPECT_FALSE(form->TimerStatusUpcTV.Enabled());
+    EXPECT_FALSE(form->speech->TimerStatusUpcTV.Enabled());
     Click(form->ButtonLectura);
     desktop.Advance(100);
     EXPECT_TRUE(Idle()) << "the toolbar does not stay in its reading look";
@@ -248,7 +248,7 @@ TEST_F(ReadingCommands, ABusyEngineFailsTheStartWithAMessage) {
     EXPECT_EQ(library.Commands(), Calls{}) << "nothing is read";
     EXPECT_EQ(desktop.Calls().back(),
               (platform::FakeCall{"BringWindowToTop", {std::to_string(receptor)}}));
-    EXPECT_TRUE(form->TimerCercaHandleFinestra.Enabled());
+    EXPECT_TRUE(form->tracking->TimerCercaHandleFinestra.Enabled());
 }
 
 TEST_F(ReadingCommands, ToolbarLayouts) {
@@ -336,7 +336,7 @@ TEST_F(ReadingCommands, AModeClickLeavesExactlyThatModeChecked) {
 // silent.
 TEST_F(ReadingCommands, CommandsInAnyOrderLeaveTheControlsConsistent) {
     std::vector<std::pair<const char*, std::function<void()>>> actions = {
-        {"key", [&] { form->LlegirTecla("BA"); }},
+        {"key", [&] { form->speech->LlegirTecla("BA"); }},
         {"read",
          [&] {
              if (!form->ButtonLectura->isHidden()) form->ButtonLectura->click();
@@ -372,7 +372,7 @@ TEST_F(ReadingCommands, CommandsInAnyOrderLeaveTheControlsConsistent) {
         if (!form->programa.LecturaPausada) {
             EXPECT_TRUE(Idle()) << "seed " << seed << ": " << trail;
         }
-        form->ButtonPararClick();
+        form->speech->ButtonPararClick();
         form->programa.LecturaPausada = false;
         desktop.Advance(200);
     }

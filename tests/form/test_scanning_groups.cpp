@@ -18,6 +18,8 @@ class ScanningGroups : public ScanningFixture {
         ClickAtPointer();
         ASSERT_EQ(OpenGroups(), Texts{"G"});
     }
+    // The pause that holds a group's node after a step returns to it.
+    int PauseOfAReturn() { return StepTime() + scan::kPausaRetornGrupMs; }
     // Steps until the clock has moved by ms, expecting no highlight move before the end.
     void ExpectStillFor(int ms, const std::string& highlighted) {
         desktop.ClearLog();
@@ -34,18 +36,18 @@ TEST_F(ScanningGroups, PassTwiceBringsTheHighlightBackToTheGroupAfterItsChildren
     EXPECT_EQ(Steps(15), (Texts{"B", "BA", "BE", "BI", "BO", "BU", "BLA", "BLE", "BLI", "BLO",
                                 "BLU", "BRA", "BRE", "BRI", "BRO"}));
     EXPECT_EQ(PointerInTree().x(), 39);
-    const uint32_t before = desktop.GetTickCount();
     EXPECT_EQ(Steps(1), Texts{"B"}) << "the sixteenth step returns to the group";
-    EXPECT_EQ(desktop.GetTickCount() - before, static_cast<uint32_t>(2 * StepTime() + 300))
-        << "the step came after one step time and paused for one step time and 300 ms";
     EXPECT_TRUE(OpenGroups().empty());
-    EXPECT_EQ(form.EstatEscaneig.Column(), 20);
+    EXPECT_EQ(form.scanning->EstatEscaneig.Column(), 20);
     EXPECT_EQ(PointerInTree().x(), 20) << "one indent to the left";
     EXPECT_EQ(RowUnderPointer(), "B");
-    EXPECT_EQ(form.EstatEscaneig.GroupChildren(), 0);
-    EXPECT_TRUE(form.EstatEscaneig.PreviousText().empty());
-    // One more step time follows the pause before the scan goes on past the group.
-    EXPECT_TRUE(form.TimerEscaneig.Enabled());
+    EXPECT_EQ(form.scanning->EstatEscaneig.GroupChildren(), 0);
+    EXPECT_TRUE(form.scanning->EstatEscaneig.PreviousText().empty());
+    // The group's node stays for a pause of one step time and 300 ms, then one more step
+    // time before the scan goes on past the group.
+    ExpectStillFor(PauseOfAReturn(), "B");
+    desktop.Advance(1);
+    EXPECT_TRUE(form.scanning->TimerEscaneig.Enabled());
     ExpectStillFor(StepTime(), "B");
     desktop.Advance(1);
     EXPECT_EQ(Highlighted(), "C");
@@ -57,19 +59,19 @@ TEST_F(ScanningGroups, ReturningToTheGroupLeavesTrackingOffUntilTheNextStep) {
     desktop.ClearLog();
     Step();
     ASSERT_EQ(Highlighted(), "G");
-    EXPECT_FALSE(form.TimerCercaHandleFinestra.Enabled());
+    EXPECT_FALSE(form.tracking->TimerCercaHandleFinestra.Enabled());
     // The step's own calls end with putting the pointer on the group's node.
     EXPECT_EQ(desktop.Calls().back().name, "SetCursorPos")
         << "the receiving window is not brought back after a group return";
     Step();
-    EXPECT_TRUE(form.TimerCercaHandleFinestra.Enabled());
+    EXPECT_TRUE(form.tracking->TimerCercaHandleFinestra.Enabled());
     EXPECT_EQ(desktop.Foreground(), editor);
 }
 
 TEST_F(ScanningGroups, AOneChildGroupShowsItsChildForOneStepThenItsNode) {
     OneChildGroup();
     EXPECT_EQ(Steps(2), (Texts{"H", "G"}));
-    ExpectStillFor(StepTime(), "G");
+    ExpectStillFor(PauseOfAReturn() + StepTime(), "G");
     desktop.Advance(1);
     EXPECT_EQ(Highlighted(), "K");
 }
@@ -79,7 +81,7 @@ TEST_F(ScanningGroups, APressWhileTheGroupsNodeIsHighlightedEntersItAgain) {
     Steps(2);
     ClickAtPointer();
     EXPECT_EQ(OpenGroups(), Texts{"G"});
-    EXPECT_EQ(form.EstatEscaneig.GroupChildren(), 1);
+    EXPECT_EQ(form.scanning->EstatEscaneig.GroupChildren(), 1);
     EXPECT_EQ(Steps(1), Texts{"H"});
 }
 
@@ -89,10 +91,10 @@ TEST_F(ScanningGroups, WithoutPassTwiceTheScanRunsOnPastTheGroup) {
     OneChildGroup();
     EXPECT_EQ(Steps(3), (Texts{"H", "K", "L"}));
     EXPECT_EQ(OpenGroups(), Texts{"G"});
-    EXPECT_EQ(form.EstatEscaneig.Column(), 39);
+    EXPECT_EQ(form.scanning->EstatEscaneig.Column(), 39);
     EXPECT_EQ(Steps(1), Texts{"G"}) << "the end of the list restarts";
     EXPECT_TRUE(OpenGroups().empty());
-    EXPECT_EQ(form.EstatEscaneig.Column(), 20);
+    EXPECT_EQ(form.scanning->EstatEscaneig.Column(), 20);
 }
 
 TEST_F(ScanningGroups, EnteringAnInnerGroupCountsOnlyTheInnerOne) {
@@ -101,10 +103,10 @@ TEST_F(ScanningGroups, EnteringAnInnerGroupCountsOnlyTheInnerOne) {
     ClickAtPointer();
     EXPECT_EQ(Steps(1), Texts{"H"});
     ClickAtPointer();
-    EXPECT_EQ(form.EstatEscaneig.GroupChildren(), 2);
+    EXPECT_EQ(form.scanning->EstatEscaneig.GroupChildren(), 2);
     EXPECT_EQ(Steps(3), (Texts{"X", "Y", "H"}));
     EXPECT_EQ(OpenGroups(), Texts{"G"}) << "the outer group stays open";
-    EXPECT_EQ(form.EstatEscaneig.Column(), 20 + 19);
+    EXPECT_EQ(form.scanning->EstatEscaneig.Column(), 20 + 19);
     EXPECT_EQ(Steps(3), (Texts{"J", "K", "G"})) << "no group is counted any more";
 }
 
@@ -120,8 +122,10 @@ TEST_F(ScanningGroups, TheRightButtonDuringAGroupPauseSwitchesScanningOffForGood
     press->start(StepTime() + 100);
     Step();
     ASSERT_EQ(Highlighted(), "G");
+    desktop.Advance(100);
     EXPECT_FALSE(form.MenuActivarLEscaneigAutomatic->isChecked());
-    EXPECT_FALSE(form.TimerEscaneig.Enabled()) << "the pause's end does not switch it on";
+    desktop.Advance(static_cast<uint32_t>(PauseOfAReturn()));
+    EXPECT_FALSE(form.scanning->TimerEscaneig.Enabled()) << "the pause's end does not switch it on";
     desktop.ClearLog();
     desktop.Advance(20000);
     EXPECT_TRUE(desktop.Keys().empty());
@@ -137,9 +141,13 @@ TEST_F(ScanningGroups, ASwitchPressDuringAGroupPauseIsHandledAtOnce) {
     });
     press->start(StepTime() + 100);
     Step();
+    ASSERT_EQ(Highlighted(), "G");
+    desktop.Advance(static_cast<uint32_t>(StepTime() + 100));
     EXPECT_EQ(OpenGroups(), Texts{"G"}) << "the group was entered again during the pause";
     EXPECT_EQ(Highlighted(), "H") << "and a step ran inside the pause, one step after the press";
-    EXPECT_TRUE(form.TimerEscaneig.Enabled());
+    EXPECT_TRUE(form.scanning->TimerEscaneig.Enabled());
+    // The pause's end starts the step time again.
+    desktop.Advance(200);
     EXPECT_EQ(Steps(1), Texts{"G"});
 }
 

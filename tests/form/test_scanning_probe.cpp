@@ -2,8 +2,8 @@
 
 #include <QFont>
 
-#include "scan/RowProbe.h"
 #include "scan/StepTime.h"
+#include "scanning/RowProbe.h"
 
 namespace {
 
@@ -23,19 +23,19 @@ TEST(ScanningProbe, RowsAreProbedOneFontSizeApartAndAlwaysAdvance) {
         {"a huge negative size does not probe above the client area", -1000000, 3, {0, 1, 2}},
     };
     for (const Row& row : rows) {
-        EXPECT_EQ(scan::AlcadesDeSondeig(row.points, row.height), row.heights) << row.rule;
+        EXPECT_EQ(scanning::AlcadesDeSondeig(row.points, row.height), row.heights) << row.rule;
     }
 }
 
 TEST(ScanningProbe, AFontSizedInPixelsIsCountedInPointsAt96PixelsPerInch) {
     QFont pixels;
     pixels.setPixelSize(11);
-    EXPECT_EQ(scan::PuntsDeLaFont(pixels), 8) << "the design font: 11 pixels, 8 points";
+    EXPECT_EQ(scanning::PuntsDeLaFont(pixels), 8) << "the design font: 11 pixels, 8 points";
     pixels.setPixelSize(16);
-    EXPECT_EQ(scan::PuntsDeLaFont(pixels), 12);
+    EXPECT_EQ(scanning::PuntsDeLaFont(pixels), 12);
     QFont points;
     points.setPointSize(14);
-    EXPECT_EQ(scan::PuntsDeLaFont(points), 14);
+    EXPECT_EQ(scanning::PuntsDeLaFont(points), 14);
 }
 
 TEST(ScanningProbe, TheStepTimeIsTheSpinTextInTenthsOfASecond) {

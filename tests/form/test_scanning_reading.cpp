@@ -6,7 +6,7 @@ namespace {
 
 class ScanningReading : public SpeakingForm {
   protected:
-    int StepTime() { return form->TimerEscaneig.Interval(); }
+    int StepTime() { return form->scanning->TimerEscaneig.Interval(); }
     std::string Highlighted() {
         const QList<QTreeWidgetItem*> selected = form->Tree->selectedItems();
         return selected.isEmpty() ? "(none)" : KeyTree::TextOf(selected.first());
@@ -19,11 +19,15 @@ TEST_F(ScanningReading, TheScanHoldsOnAKeyWhileItIsSpokenAndOneStepAfter) {
     SpeakBetween(10, 2500);
     const uint32_t start = desktop.GetTickCount();
     form->MenuActivarLEscaneigAutomatic->trigger();
-    // The switching on returns once the first key has been spoken.
+    // The first key is read, and the scan holds on it until it has been spoken.
     EXPECT_EQ(Reads(), std::vector<std::string>{"Read(tecles especials )"});
+    EXPECT_FALSE(form->scanning->TimerEscaneig.Enabled());
+    while (!form->scanning->TimerEscaneig.Enabled() && desktop.GetTickCount() - start < 10000) {
+        desktop.Advance(100);
+    }
     EXPECT_GE(desktop.GetTickCount() - start, 2500u);
-    EXPECT_FALSE(form->TimerStatusUpcTV.Enabled());
-    EXPECT_TRUE(form->TimerEscaneig.Enabled());
+    EXPECT_FALSE(form->speech->TimerStatusUpcTV.Enabled());
+    EXPECT_TRUE(form->scanning->TimerEscaneig.Enabled());
     EXPECT_EQ(desktop.Foreground(), editor);
     desktop.Advance(static_cast<uint32_t>(StepTime() - 1));
     EXPECT_EQ(Highlighted(), "TECLES ESPECIALS");
@@ -31,7 +35,7 @@ TEST_F(ScanningReading, TheScanHoldsOnAKeyWhileItIsSpokenAndOneStepAfter) {
     desktop.Advance(1);
     EXPECT_EQ(Highlighted(), "RETURN");
     EXPECT_EQ(Reads(), (std::vector<std::string>{"Read(tecles especials )", "Read(return )"}));
-    EXPECT_EQ(form->EstatEscaneig.PreviousText(), "RETURN");
+    EXPECT_EQ(form->scanning->EstatEscaneig.PreviousText(), "RETURN");
 }
 
 TEST_F(ScanningReading, AKeyIsNotReadWhileTheEngineIsStillSpeaking) {
@@ -41,9 +45,9 @@ TEST_F(ScanningReading, AKeyIsNotReadWhileTheEngineIsStillSpeaking) {
     EXPECT_TRUE(Reads().empty());
     desktop.Advance(static_cast<uint32_t>(StepTime()));
     EXPECT_TRUE(Reads().empty());
-    EXPECT_EQ(form->EstatEscaneig.PreviousText(), "RETURN")
+    EXPECT_EQ(form->scanning->EstatEscaneig.PreviousText(), "RETURN")
         << "the step goes on as without reading";
-    EXPECT_TRUE(form->TimerEscaneig.Enabled());
+    EXPECT_TRUE(form->scanning->TimerEscaneig.Enabled());
 }
 
 TEST_F(ScanningReading, ReadingHighlightedKeysUnticksReadingTypedKeys) {

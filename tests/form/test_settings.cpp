@@ -125,7 +125,7 @@ TEST_F(SettingsTest, AutomaticScanningComesBackOnEveryStart) {
         ProgramRun run;
         run.Start();
         EXPECT_EQ(run.form().MenuActivarLEscaneigAutomatic->isChecked(), c.scanning) << c.name;
-        EXPECT_EQ(run.form().TimerEscaneig.Enabled(), c.scanning) << c.name;
+        EXPECT_EQ(run.form().scanning->TimerEscaneig.Enabled(), c.scanning) << c.name;
         run.Close();
     }
 }
@@ -303,7 +303,7 @@ TEST_F(SettingsTest, ABadNumberShowsTheErrorBoxAndSkipsTheRestOfCreation) {
         EXPECT_TRUE(form.TeclesDeControl) << c.name;
         EXPECT_EQ(form.Tree->CountNodes(), 287) << c.name;
         EXPECT_TRUE(run.desktop.CallsNamed("SetCursorPos").empty()) << c.name;
-        EXPECT_EQ(form.TimerEscaneig.Interval(), 800) << c.name;
+        EXPECT_EQ(form.scanning->TimerEscaneig.Interval(), 800) << c.name;
         EXPECT_TRUE(form.isVisible()) << c.name;
         run.Close();
     }

@@ -44,7 +44,7 @@ class SpeechBinding : public SpeechForm {
 };
 
 TEST_F(SpeechBinding, StartBindsTheLibraryAndSetsTheDefaultSpeed) {
-    CarregarUpcTV(programa);
+    speech::CarregarUpcTV(programa);
     EXPECT_TRUE(programa.upctv.Loaded());
     EXPECT_EQ(library.Calls(), Calls{"SetSpeed(100)"});
     ASSERT_EQ(desktop.CallsNamed("LoadLibraryA").size(), 1u);
@@ -55,33 +55,33 @@ TEST_F(SpeechBinding, VoiceAndLanguageSendTheirCodesAfterAReload) {
     struct Case {
         const char* rule;
         QAction* TFormPrincipal::*language;
-        void (TFormPrincipal::*choose)();
+        void (speech::Speech::*choose)();
         Calls calls;
     };
     const Case cases[] = {
         {"Dona with Catalan: 99, 2",
          &TFormPrincipal::PopupCatala,
-         &TFormPrincipal::PopupDonaClick,
+         &speech::Speech::PopupDonaClick,
          {"SetSpeed(100)", "SetLanguage(99)", "SetSpeaker(2)"}},
         {"Home again with Catalan reloads and sends 99, 0",
          &TFormPrincipal::PopupCatala,
-         &TFormPrincipal::PopupHomeClick,
+         &speech::Speech::PopupHomeClick,
          {"SetSpeed(100)", "SetLanguage(99)", "SetSpeaker(0)"}},
         {"Castilian with Home: 101, 1",
          &TFormPrincipal::PopupCastellano,
-         &TFormPrincipal::AplicarVeu,
+         &speech::Speech::AplicarVeu,
          {"SetSpeed(100)", "SetLanguage(101)", "SetSpeaker(1)"}},
         {"Dona with Castilian: 101, 0",
          &TFormPrincipal::PopupCastellano,
-         &TFormPrincipal::PopupDonaClick,
+         &speech::Speech::PopupDonaClick,
          {"SetSpeed(100)", "SetLanguage(101)", "SetSpeaker(0)"}},
         {"Basque speaks as Castilian",
          &TFormPrincipal::PopupEuskera,
-         &TFormPrincipal::PopupHomeClick,
+         &speech::Speech::PopupHomeClick,
          {"SetSpeed(100)", "SetLanguage(101)", "SetSpeaker(1)"}},
         {"Portuguese speaks as Castilian",
          &TFormPrincipal::MenuPortugues,
-         &TFormPrincipal::PopupHomeClick,
+         &speech::Speech::PopupHomeClick,
          {"SetSpeed(100)", "SetLanguage(101)", "SetSpeaker(1)"}},
     };
     Start();
@@ -89,7 +89,7 @@ TEST_F(SpeechBinding, VoiceAndLanguageSendTheirCodesAfterAReload) {
         CheckLanguage(form.get()->*c.language);
         library.Clear();
         desktop.ClearLog();
-        (form.get()->*c.choose)();
+        (form->speech.get()->*c.choose)();
         EXPECT_EQ(library.Calls(), c.calls) << c.rule;
         EXPECT_EQ(desktop.CallsNamed("FreeLibrary").size(), 1u) << c.rule;
         EXPECT_EQ(desktop.CallsNamed("LoadLibraryA").size(), 1u) << c.rule;
@@ -112,15 +112,15 @@ TEST_F(SpeechBinding, AReloadPassesTheSpeedOfTheField) {
     Start();
     form->EditVelocitat->setText("150");
     library.Clear();
-    form->PopupHomeClick();
+    form->speech->PopupHomeClick();
     EXPECT_EQ(library.Calls(), (Calls{"SetSpeed(150)", "SetLanguage(99)", "SetSpeaker(0)"}));
 }
 
 TEST_F(SpeechBinding, AVoiceChangeStopsARunningReading) {
     Start();
-    ASSERT_TRUE(form->LlegirTecla("BA"));
+    ASSERT_TRUE(form->speech->LlegirTecla("BA"));
     library.Clear();
-    form->PopupDonaClick();
+    form->speech->PopupDonaClick();
     EXPECT_EQ(library.Commands(),
               (Calls{"Stop()", "SetSpeed(100)", "SetLanguage(99)", "SetSpeaker(2)"}));
     EXPECT_FALSE(programa.LecturaEnCurs);
@@ -159,7 +159,7 @@ TEST_F(SpeechBinding, SpeedTextsAreValidatedAndPassed) {
 
 TEST_F(SpeechBinding, ASpeedChangeStopsARunningReadingFirst) {
     Start();
-    ASSERT_TRUE(form->LlegirTecla("BA"));
+    ASSERT_TRUE(form->speech->LlegirTecla("BA"));
     library.Clear();
     form->EditVelocitat->setText("120");
     EXPECT_EQ(library.Commands(), (Calls{"Stop()", "SetSpeed(120)"}));
@@ -173,9 +173,9 @@ TEST_F(SpeechBinding, WithoutTheLibraryNothingIsCalledAndReadingIsOff) {
     EXPECT_EQ(ReadHint(), kNoLibraryHint);
     form->EditVelocitat->setText("abc");
     EXPECT_EQ(form->EditVelocitat->text().toStdString(), "100") << "the field still validates";
-    form->PopupDonaClick();
+    form->speech->PopupDonaClick();
     EXPECT_TRUE(form->PopupDona->isChecked()) << "voice changes only move check marks";
-    EXPECT_FALSE(form->LlegirTecla("BA")) << "there is nothing to read with";
+    EXPECT_FALSE(form->speech->LlegirTecla("BA")) << "there is nothing to read with";
     EXPECT_TRUE(Idle());
     desktop.Advance(500);
     EXPECT_TRUE(library.Calls().empty());
@@ -186,7 +186,7 @@ TEST_F(SpeechBinding, WithoutTheLibraryNothingIsCalledAndReadingIsOff) {
 TEST_F(SpeechBinding, AFailedReloadIsToldOnceAndDisablesReading) {
     Start();
     desktop.SetLibrary("upctv.dll", std::nullopt);
-    form->PopupDonaClick();
+    form->speech->PopupDonaClick();
     const auto boxes = desktop.CallsNamed("MessageBoxA");
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].args, (std::vector<std::string>{kReloadText, kReloadCaption, "64"}));
@@ -195,8 +195,8 @@ TEST_F(SpeechBinding, AFailedReloadIsToldOnceAndDisablesReading) {
 
     desktop.SetLibrary("upctv.dll", std::string(RECORDING_UPCTV));
     library.Clear();
-    form->PopupHomeClick();
-    form->PopupDonaClick();
+    form->speech->PopupHomeClick();
+    form->speech->PopupDonaClick();
     EXPECT_EQ(desktop.CallsNamed("MessageBoxA").size(), 1u) << "no second message";
     EXPECT_EQ(desktop.CallsNamed("LoadLibraryA").size(), 1u) << "the library stays unbound";
     EXPECT_TRUE(form->PopupDona->isChecked());
@@ -206,11 +206,11 @@ TEST_F(SpeechBinding, AFailedReloadIsToldOnceAndDisablesReading) {
 
 TEST_F(SpeechBinding, AFailedReloadDuringAPauseLeavesNothingToResume) {
     Start();
-    form->MenuLlegeixLoDeLaCarpetaSensePosarHiResClick();
+    form->speech->MenuLlegeixLoDeLaCarpetaSensePosarHiResClick();
     Click(form->ButtonLectura);
     Click(form->ButtonPausa);
     desktop.SetLibrary("upctv.dll", std::nullopt);
-    form->PopupDonaClick();
+    form->speech->PopupDonaClick();
     EXPECT_TRUE(Idle());
     EXPECT_FALSE(form->programa.LecturaPausada);
     EXPECT_EQ(ReadHint(), kNoLibraryHint);
@@ -251,16 +251,16 @@ class PartialLibrary : public speechtest::SpeechForm {
 TEST_F(PartialLibrary, MissingEntryPointsAreSkipped) {
     Start();
     EXPECT_TRUE(programa.upctv.Loaded());
-    form->PopupDonaClick();
+    form->speech->PopupDonaClick();
     EXPECT_EQ(library.Calls(), (Calls{"SetSpeed(100)", "SetLanguage(99)"})) << "no speaker";
 
     library.Clear();
-    ASSERT_TRUE(form->LlegirTecla("M"));
+    ASSERT_TRUE(form->speech->LlegirTecla("M"));
     EXPECT_EQ(library.Calls(), (Calls{"Stop()", "Read(eme )"}));
     desktop.Advance(100);
     EXPECT_TRUE(Idle()) << "without a status the reading ends at the first poll";
 
-    form->MenuLlegeixLoDeLaCarpetaSensePosarHiResClick();
+    form->speech->MenuLlegeixLoDeLaCarpetaSensePosarHiResClick();
     Click(form->ButtonLectura);
     Click(form->ButtonPausa);
     library.Clear();

@@ -81,7 +81,7 @@ class TimedDesktop : public platform::FakeDesktop {
     void keybd_event(uint8_t vk, uint8_t scan, unsigned flags, uintptr_t extraInfo) override {
         stamps.push_back({{vk, (flags & 2) != 0},
                           GetTickCount(),
-                          form && form->TimerCercaHandleFinestra.Enabled()});
+                          form && form->tracking->TimerCercaHandleFinestra.Enabled()});
         FakeDesktop::keybd_event(vk, scan, flags, extraInfo);
     }
     TFormPrincipal* form = nullptr;
@@ -105,7 +105,7 @@ class SpeechForm : public ::testing::Test {
         if (!withLibrary) desktop.SetLibrary("upctv.dll", std::nullopt);
         CarregarUpcTV(programa);
         form = std::make_unique<TFormPrincipal>(programa);
-        if (!programa.upctv.Loaded()) form->DesactivarControlsDeLectura();
+        if (!programa.upctv.Loaded()) form->speech->DesactivarControlsDeLectura();
         desktop.form = form.get();
         library.Clear();
         desktop.ClearLog();
@@ -120,12 +120,12 @@ class SpeechForm : public ::testing::Test {
     }
 
     bool Reading() const {
-        return programa.LecturaEnCurs && form->TimerStatusUpcTV.Enabled() &&
+        return programa.LecturaEnCurs && form->speech->TimerStatusUpcTV.Enabled() &&
                form->ButtonLectura->isHidden() && !form->ButtonParar->isHidden() &&
                form->ButtonPausa->isEnabled();
     }
     bool Idle() const {
-        return !programa.LecturaEnCurs && !form->TimerStatusUpcTV.Enabled() &&
+        return !programa.LecturaEnCurs && !form->speech->TimerStatusUpcTV.Enabled() &&
                !form->ButtonLectura->isHidden() && form->ButtonParar->isHidden() &&
                !form->ButtonPausa->isEnabled();
     }

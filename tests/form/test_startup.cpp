@@ -12,10 +12,10 @@
 #include "about/TAboutBox.h"
 #include "app/Startup.h"
 #include "app/TFormPrincipal.h"
-#include "app/UnitTools.h"
 #include "platform/Constants.h"
 #include "platform/Cp1252.h"
 #include "platform/fake/FakeDesktop.h"
+#include "ui/UnitTools.h"
 
 namespace {
 
@@ -123,10 +123,10 @@ TEST_F(StartupTest, RunsItsStepsInOrder) {
     EXPECT_EQ(calls.front().args, std::vector<std::string>{"upctv.dll"});
     TFormPrincipal& form = *startup.FormPrincipal;
     EXPECT_TRUE(form.isVisible());
-    EXPECT_TRUE(form.TimerCercaHandleFinestra.Enabled());
-    EXPECT_FALSE(form.TimerEscaneig.Enabled());
-    EXPECT_FALSE(form.TimerStatusUpcTV.Enabled());
-    EXPECT_EQ(form.TimerEscaneig.Interval(), 1200);
+    EXPECT_TRUE(form.tracking->TimerCercaHandleFinestra.Enabled());
+    EXPECT_FALSE(form.scanning->TimerEscaneig.Enabled());
+    EXPECT_FALSE(form.speech->TimerStatusUpcTV.Enabled());
+    EXPECT_EQ(form.scanning->TimerEscaneig.Interval(), 1200);
     EXPECT_EQ(form.windowTitle(), "Orvalet");
     EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(form.Tree->CountNodes(), 287);

@@ -75,8 +75,8 @@ TEST_F(StartupCloseTest, ClosingDuringAStartupWaitEndsStartupThere) {
         ASSERT_NE(close.closedAt, 0u) << c.name;
         EXPECT_FALSE(form.isVisible()) << c.name;
         EXPECT_FALSE(form.MenuActivarLEscaneigAutomatic->isChecked()) << c.name;
-        EXPECT_FALSE(form.TimerEscaneig.Enabled()) << c.name;
-        EXPECT_FALSE(form.TimerCercaHandleFinestra.Enabled()) << c.name;
+        EXPECT_FALSE(form.scanning->TimerEscaneig.Enabled()) << c.name;
+        EXPECT_FALSE(form.tracking->TimerCercaHandleFinestra.Enabled()) << c.name;
         run.desktop.ClearLog();
         run.desktop.Advance(5000);
         EXPECT_TRUE(run.desktop.CallsNamed("SetCursorPos").empty())
@@ -100,9 +100,9 @@ TEST_F(StartupCloseTest, AStartupThatRanToTheEndWantsTheMessageLoop) {
     ProgramRun run;
     EXPECT_TRUE(run.startup.Start());
     EXPECT_TRUE(run.form().MenuActivarLEscaneigAutomatic->isChecked());
-    EXPECT_TRUE(run.form().TimerCercaHandleFinestra.Enabled());
+    EXPECT_TRUE(run.form().tracking->TimerCercaHandleFinestra.Enabled());
     // Scanning switched off by the user before closing stays off.
-    run.form().MenuActivarLEscaneigAutomaticClick();
+    run.form().scanning->MenuActivarLEscaneigAutomaticClick();
     run.Close();
     EXPECT_EQ(CountOf(ReadFile(SettingsPath()).value_or(""), "MenuActivarLEscaneigAutomatic=NO"),
               1u);

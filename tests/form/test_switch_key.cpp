@@ -26,7 +26,8 @@ TEST_F(SwitchKey, TheKeyChoosesTheHighlightedKeyAsAClickWould) {
     ASSERT_EQ(Highlighted(), "B");
     desktop.switchKeys.Press("space");
     EXPECT_EQ(OpenGroups(), Texts{"B"});
-    EXPECT_EQ(form.EstatEscaneig.Column(), 20 + 19) << "the scan column moved one indent in";
+    EXPECT_EQ(form.scanning->EstatEscaneig.Column(), 20 + 19)
+        << "the scan column moved one indent in";
     Steps(2);
     ASSERT_EQ(Highlighted(), "BA");
     desktop.ClearLog();
@@ -35,7 +36,7 @@ TEST_F(SwitchKey, TheKeyChoosesTheHighlightedKeyAsAClickWould) {
         << "BA is typed and no blank";
     EXPECT_EQ(Highlighted(), "TECLES ESPECIALS") << "the scan starts again at the first key";
     EXPECT_TRUE(OpenGroups().empty());
-    EXPECT_TRUE(form.TimerEscaneig.Enabled());
+    EXPECT_TRUE(form.scanning->TimerEscaneig.Enabled());
     EXPECT_EQ(desktop.Foreground(), editor);
 }
 
@@ -83,7 +84,7 @@ TEST_F(SwitchKey, AKeyAnotherProgramHoldsGivesTheMouseButtonBackAndSaysSo) {
     const auto boxes = desktop.CallsNamed("MessageBoxA");
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_NE(boxes[0].args[0].find("(F5)"), std::string::npos) << boxes[0].args[0];
-    EXPECT_TRUE(form.TimerEscaneig.Enabled()) << "the scan goes on with the mouse button";
+    EXPECT_TRUE(form.scanning->TimerEscaneig.Enabled()) << "the scan goes on with the mouse button";
 }
 
 TEST_F(SwitchKey, ChoosingAKeyTakesWhatTheDialogCaught) {
@@ -98,13 +99,13 @@ TEST_F(SwitchKey, ChoosingAKeyTakesWhatTheDialogCaught) {
         {"cancelled: the mouse button stays", std::nullopt, "", false},
     };
     for (const Case& c : cases) {
-        form.SetSwitches({});
-        form.SwitchDialog = [&](bool moving) {
+        form.scanning->SetSwitches({});
+        form.scanning->SwitchDialog = [&](bool moving) {
             EXPECT_FALSE(moving) << c.name;
             return c.pressed;
         };
         form.MenuSwitchKey->trigger();
-        EXPECT_EQ(form.CurrentSwitches.chooseKey, c.chooseKey) << c.name;
+        EXPECT_EQ(form.scanning->CurrentSwitches.chooseKey, c.chooseKey) << c.name;
         EXPECT_EQ(form.MenuSwitchKey->isChecked(), c.keyTicked) << c.name;
         EXPECT_EQ(form.MenuSwitchMouse->isChecked(), !c.keyTicked) << c.name;
     }
@@ -112,7 +113,7 @@ TEST_F(SwitchKey, ChoosingAKeyTakesWhatTheDialogCaught) {
 
 TEST_F(SwitchKey, ChoosingAKeyWhileScanningCatchesItAtOnce) {
     StartScanning();
-    form.SwitchDialog = [](bool) { return std::optional<std::string>("Return"); };
+    form.scanning->SwitchDialog = [](bool) { return std::optional<std::string>("Return"); };
     form.MenuSwitchKey->trigger();
     EXPECT_EQ(desktop.switchKeys.Grabbed(), Texts{"Return"});
     form.MenuSwitchMouse->trigger();

@@ -8,7 +8,7 @@
 
 #include "SwitchesFixture.h"
 #include "lang/CaptionTable.h"
-#include "scan/SwitchKeyDialog.h"
+#include "scanning/SwitchKeyDialog.h"
 
 namespace {
 
@@ -91,7 +91,7 @@ TEST_F(SwitchKeyDialogTest, TheMenuAsksForEachSwitchInTheInterfaceLanguage) {
          {"", scan::ScanMode::TwoSwitches, "F5", 0}},
     };
     for (const Case& c : cases) {
-        form.SetSwitches({});
+        form.scanning->SetSwitches({});
         QString shown;
         WhileOpen([&] {
             SwitchKeyDialog* dialog = OpenDialog();
@@ -100,9 +100,10 @@ TEST_F(SwitchKeyDialogTest, TheMenuAsksForEachSwitchInTheInterfaceLanguage) {
             desktop.switchKeys.Press("F5");
         });
         c.item->trigger();
-        EXPECT_EQ(platform::FromQString(shown), lang::Text(c.prompt, form.LlenguaDeLaInterficie))
+        EXPECT_EQ(platform::FromQString(shown),
+                  lang::Text(c.prompt, form.languages->LlenguaDeLaInterficie))
             << c.name;
-        EXPECT_EQ(form.CurrentSwitches, c.chosen) << c.name;
+        EXPECT_EQ(form.scanning->CurrentSwitches, c.chosen) << c.name;
     }
 }
 

@@ -71,7 +71,7 @@ TEST_F(SwitchSettings, StoredSwitchesLoadByTheirRulesAndAMissingKeyIsToldOnce) {
         WriteFile(SettingsPath(), SwitchFile(c.lines));
         ProgramRun run;
         Start(run);
-        EXPECT_EQ(run.form().CurrentSwitches, c.loaded) << c.name;
+        EXPECT_EQ(run.form().scanning->CurrentSwitches, c.loaded) << c.name;
         EXPECT_EQ(run.form().MenuSwitchMouse->isChecked(), c.loaded.chooseKey.empty()) << c.name;
         EXPECT_EQ(run.form().MenuTwoSwitches->isChecked(), c.loaded.mode == ScanMode::TwoSwitches)
             << c.name;
@@ -92,7 +92,7 @@ TEST_F(SwitchSettings, TheSwitchesComeBackAfterARestart) {
     {
         ProgramRun run;
         Start(run);
-        run.form().SetSwitches(chosen);
+        run.form().scanning->SetSwitches(chosen);
         run.Close();
     }
     const std::optional<std::string> saved = ReadFile(SettingsPath());
@@ -103,7 +103,7 @@ TEST_F(SwitchSettings, TheSwitchesComeBackAfterARestart) {
         << *saved;
     ProgramRun again;
     Start(again);
-    EXPECT_EQ(again.form().CurrentSwitches, chosen);
+    EXPECT_EQ(again.form().scanning->CurrentSwitches, chosen);
     EXPECT_TRUE(again.form().MenuAutoAdvanceItems.back()->isChecked()) << "20 s is ticked";
     again.Close();
 }
@@ -125,7 +125,8 @@ TEST_F(SwitchSettings, AKeyOfAnotherDeviceIsToldAtOneStartOnly) {
         for (int start = 1; start <= 2; ++start) {
             ProgramRun run;
             Start(run);
-            EXPECT_EQ(run.form().CurrentSwitches, c.kept) << c.name << ", start " << start;
+            EXPECT_EQ(run.form().scanning->CurrentSwitches, c.kept)
+                << c.name << ", start " << start;
             EXPECT_EQ(run.desktop.CallsNamed("MessageBoxA").size(), start == 1 ? 1u : 0u)
                 << c.name << ", start " << start;
             run.Close();

@@ -9,7 +9,7 @@ namespace {
 
 class Tracking : public FormFixture {
   protected:
-    void SetUp() override { form.TimerCercaHandleFinestra.SetEnabled(true); }
+    void SetUp() override { form.tracking->TimerCercaHandleFinestra.SetEnabled(true); }
 
     // The user works in a window for a moment.
     void WorkIn(platform::HWND window) {
@@ -25,14 +25,14 @@ class Tracking : public FormFixture {
 
 TEST_F(Tracking, TheCaptionFollowsTheWindowTheUserWorksIn) {
     EXPECT_EQ(Caption(), "Orvalet");
-    EXPECT_EQ(form.FinestraReceptora, 0u);
+    EXPECT_EQ(form.tracking->FinestraReceptora, 0u);
     const platform::HWND editor = desktop.AddWindow("Document - Editor");
     const platform::HWND browser = desktop.AddWindow("P\xE0gina - Navegador \x96 Web");
     WorkIn(editor);
-    EXPECT_EQ(form.FinestraReceptora, editor);
+    EXPECT_EQ(form.tracking->FinestraReceptora, editor);
     EXPECT_EQ(Caption(), "Document - Editor");
     WorkIn(browser);
-    EXPECT_EQ(form.FinestraReceptora, browser);
+    EXPECT_EQ(form.tracking->FinestraReceptora, browser);
     EXPECT_EQ(form.windowTitle(), QString::fromUtf8("Pàgina - Navegador – Web"));
 }
 
@@ -72,7 +72,7 @@ TEST_F(Tracking, TheKeyboardsOwnWindowsAreNotRecorded) {
         SCOPED_TRACE(row.rule);
         desktop.ClearLog();
         WorkIn(row.foreground);
-        EXPECT_EQ(form.FinestraReceptora, editor);
+        EXPECT_EQ(form.tracking->FinestraReceptora, editor);
         EXPECT_EQ(Caption(), "Document - Editor");
         EXPECT_TRUE(desktop.CallsNamed("BringWindowToTop").empty());
     }
@@ -81,9 +81,9 @@ TEST_F(Tracking, TheKeyboardsOwnWindowsAreNotRecorded) {
 TEST_F(Tracking, NoForegroundWindowLeavesNoneAsTheReceivingWindow) {
     WorkIn(desktop.AddWindow("Document - Editor"));
     WorkIn(0);
-    EXPECT_EQ(form.FinestraReceptora, 0u);
+    EXPECT_EQ(form.tracking->FinestraReceptora, 0u);
     EXPECT_EQ(Caption(), "");
-    EXPECT_TRUE(form.TimerCercaHandleFinestra.Enabled());
+    EXPECT_TRUE(form.tracking->TimerCercaHandleFinestra.Enabled());
 }
 
 TEST_F(Tracking, TheCaptionHoldsAtMost254Characters) {
@@ -98,7 +98,7 @@ TEST_F(Tracking, TheReceivingWindowStaysWhenTheKeyboardIsClicked) {
     desktop.SetForeground(OwnWindow());
     ClickPath({"Y"});
     desktop.Advance(300);
-    EXPECT_EQ(form.FinestraReceptora, editor);
+    EXPECT_EQ(form.tracking->FinestraReceptora, editor);
     EXPECT_EQ(Caption(), "Document - Editor");
     EXPECT_FALSE(desktop.Keys().empty());
 }
@@ -128,7 +128,7 @@ TEST_F(Tracking, FittingWithoutALiveReceivingWindowChangesNothing) {
     WorkIn(editor);
     desktop.CloseWindow(editor);
     form.MenuAjustarlagrandriadelafinestrareceptora->trigger();
-    EXPECT_EQ(form.FinestraReceptora, editor) << "a closed window keeps its handle";
+    EXPECT_EQ(form.tracking->FinestraReceptora, editor) << "a closed window keeps its handle";
 }
 
 class FindWindow : public FormFixture {};
@@ -158,7 +158,7 @@ TEST_F(FindWindow, FindsTheFirstWindowWhoseTitleHoldsTheTextExactly) {
 
 TEST_F(FindWindow, TheAlwaysOnTopKeyboardComesBeforeAWindowOfTheSameTitle) {
     const platform::HWND vocelia = desktop.AddWindow("Vocelia - Projecte Brunvol 2005");
-    form.TimerCercaHandleFinestra.SetEnabled(true);
+    form.tracking->TimerCercaHandleFinestra.SetEnabled(true);
     desktop.SetForeground(vocelia);
     desktop.Advance(100);
     EXPECT_EQ(FindWindowByTitle(desktop, "Vocelia - Projecte Brunvol 2005"), OwnWindow());

@@ -129,7 +129,7 @@ TEST_F(TwoSwitches, TurningTwoSwitchesOnAsksForTheMovingKey) {
     };
     for (const Case& c : cases) {
         UseSwitches("space");
-        form.SwitchDialog = [&](bool moving) {
+        form.scanning->SwitchDialog = [&](bool moving) {
             EXPECT_TRUE(moving) << c.name;
             return c.pressed;
         };

@@ -27,9 +27,9 @@ TEST_P(FittingOnACompositor, SaysTheDesktopPlacesWindowsAndMovesNone) {
     (form.*GetParam().language)->trigger();
     const platform::HWND editor = desktop.AddWindow("Document - Editor");
     desktop.SetForeground(editor);
-    form.TimerCercaHandleFinestra.SetEnabled(true);
+    form.tracking->TimerCercaHandleFinestra.SetEnabled(true);
     desktop.Advance(100);
-    ASSERT_EQ(form.FinestraReceptora, editor);
+    ASSERT_EQ(form.tracking->FinestraReceptora, editor);
     desktop.ClearLog();
     form.MenuAjustarlagrandriadelafinestrareceptora->trigger();
     EXPECT_EQ(

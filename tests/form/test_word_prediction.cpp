@@ -35,7 +35,7 @@ class WordPrediction : public DispatchFixture {
         qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
         WriteFile(lexicons.filePath("ca.txt"), kLexicon);
         WriteFile(lexicons.filePath("es.txt"), "orvalet-words 1\ncasa 9\n");
-        form.Prediccions.LexiconFile = [this](const std::string& language) {
+        form.prediction->Prediccions.LexiconFile = [this](const std::string& language) {
             return lexicons.filePath(QString::fromStdString(language) + ".txt").toStdString();
         };
     }
@@ -128,7 +128,7 @@ TEST_F(WordPrediction, ChoosingAWordTypesTheRestAndABlankInTheCaseOfTheToggles) 
         EXPECT_EQ(Offered().front(), "DE") << NameOf(row.state) << ": what follows barca";
         form.ButtonShift->setChecked(true);
         form.ButtonBloqMajuscules->setChecked(true);
-        form.Prediccions.CaretMoved();
+        form.prediction->Prediccions.CaretMoved();
     }
 }
 
@@ -190,7 +190,7 @@ TEST_F(WordPrediction, WhatWasLearnedIsThereAfterARestart) {
     EXPECT_TRUE(QFile::exists(data.filePath("orvalet/words.ca.txt")));
 
     output::PredictionGroup again;
-    again.LexiconFile = form.Prediccions.LexiconFile;
+    again.LexiconFile = form.prediction->Prediccions.LexiconFile;
     ASSERT_EQ(again.SwitchOn("ca"), output::PredictionGroup::Problem::None);
     again.Typed("ba");
     KeyTree tree;
@@ -214,7 +214,9 @@ TEST_F(WordPrediction, ADamagedStoreIsToldOnceAndTheLexiconStillServes) {
 
 TEST_F(WordPrediction, AMissingLexiconIsToldAndTheKeyboardStaysWhole) {
     const int nodes = form.Tree->CountNodes();
-    form.Prediccions.LexiconFile = [](const std::string&) { return std::filesystem::path(); };
+    form.prediction->Prediccions.LexiconFile = [](const std::string&) {
+        return std::filesystem::path();
+    };
     SwitchOn();
     EXPECT_EQ(desktop.CallsNamed("MessageBoxA").size(), 1u);
     EXPECT_EQ(Offered(), (std::vector<std::string>{"(hidden)"})) << "nothing learned yet";
@@ -224,10 +226,10 @@ TEST_F(WordPrediction, AMissingLexiconIsToldAndTheKeyboardStaysWhole) {
 
 TEST_F(WordPrediction, TheLanguageChoosesTheLexiconAndTheLabel) {
     SwitchOn();
-    form.PopupCastellanoClick();
+    form.languages->PopupCastellanoClick();
     ASSERT_EQ(KeyTree::TextOf(form.Tree->topLevelItem(0)), "PREDICCIONES");
     EXPECT_EQ(KeyTree::TextOf(form.Tree->topLevelItem(0)->child(0)), "CASA");
-    form.PopupCatalaClick();
+    form.languages->PopupCatalaClick();
     EXPECT_EQ(KeyTree::TextOf(form.Tree->topLevelItem(0)), kGroup);
 }
 

@@ -1,0 +1,146 @@
+#pragma once
+
+#include <Qt>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "lang/CaptionTable.h"
+#include "platform/Pointer.h"
+#include "platform/SwitchKeys.h"
+#include "platform/Time.h"
+#include "platform/Windows.h"
+#include "scan/Scanner.h"
+#include "scan/Switches.h"
+#include "ui/Timer.h"
+
+class KeyTree;
+class QAction;
+class QMenu;
+class QSpinBox;
+class QTreeWidgetItem;
+
+namespace scanning {
+
+// The parts of the window that scanning works with; the form builds them.
+struct ScanningParts {
+    KeyTree* Tree;
+    QSpinBox* SpinEditTempsTimer;
+    QAction* MenuActivarLEscaneigAutomatic;
+    QAction* MenuPassarDuesVegades;
+    QAction* MenuLlegirlateclaEnEscaneigAutomatic;
+    QAction* MenuLlegirElQueSEscriu;
+    QAction* MenuSwitchMouse;
+    QAction* MenuSwitchKey;
+    QAction* MenuTwoSwitches;
+    QMenu* MenuAutoAdvance;
+    // "Never" first, then one item per pause of scan::kAutoAdvanceChoices.
+    std::vector<QAction*> MenuAutoAdvanceItems;
+};
+
+// What scanning asks of the rest of the keyboard, wired by the form.
+struct ScanningHooks {
+    // Reads a key aloud; false when the engine was still speaking and nothing was read.
+    std::function<bool(const std::string&)> LlegirTecla;
+    // Whether a reading is still going on (the speech status poll runs).
+    std::function<bool()> LecturaEnCurs;
+    // Switches the receiving-window tracking on or off.
+    std::function<void(bool)> Seguiment;
+    // Gives the foreground back to the receiving window, when one is known.
+    std::function<void()> TornarALaFinestraReceptora;
+    // The ordinary click path on the highlighted key, for the switch that chooses.
+    std::function<void()> TreeClick;
+    // The interface language, for the notices.
+    std::function<lang::Llengua()> Llengua;
+};
+
+// Automatic scanning in the window: feeds the scanning library the ticks of the step timer,
+// the toggle, the presses of the switches and the ends of readings and pauses, and carries
+// out on the tree, the pointer and the timers what it decides. Off until the user turns it
+// on; beyond the design, a key or two switches may stand for the mouse button.
+class Scanning {
+  public:
+    Scanning(platform::Pointer& pointer, platform::Time& time, platform::SwitchKeys& switchKeys,
+             platform::Windows& windows, ScanningParts parts, ScanningHooks hooks);
+    ~Scanning();
+    Scanning(const Scanning&) = delete;
+    Scanning& operator=(const Scanning&) = delete;
+
+    // --- the design's handlers -------------------------------------------------------------
+    void MenuActivarLEscaneigAutomaticClick();
+    void TreeMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void SpinEditTempsTimerChange();
+    void MenuPassarDuesVegadesClick();
+    void MenuLlegirlateclaEnEscaneigAutomaticClick();
+    void ReiniciarEscaneig();
+    void TimerEscaneigTimer();
+
+    // --- what the key press dispatch does for scanning ----------------------------------------
+    // A press on a node begins: the timer stops while the key is typed.
+    void PressStarted();
+    // The node pressed, once the receiving window is in front: a group opens or closes.
+    void Chosen(QTreeWidgetItem* node);
+    // The press is over: the timer runs again, unless a reading or a pause holds it.
+    void PressEnded();
+    // The counted group is about to go with the keyboard it belongs to.
+    void ForgetGroup() { EstatEscaneig.ForgetGroup(); }
+
+    // --- switches ---------------------------------------------------------------------------
+    void MenuSwitchMouseClick();
+    void MenuSwitchKeyClick();
+    void MenuTwoSwitchesClick();
+    void MenuAutoAdvanceClick(int seconds);
+    // One press of a switch key: the choosing key takes the ordinary click path on the
+    // highlighted key, the moving key makes one scanning step.
+    void SwitchPressed(const std::string& key);
+    // Puts switches in force: menu ticks, the scanning timer's interval, the caught keys.
+    void SetSwitches(const scan::Switches& switches);
+    // Switches read from the settings file, made safe for this keyboard; the user is told of a
+    // key given up.
+    void ApplyStoredSwitches(const scan::Switches& stored);
+    // Lets the switch keys go, as the window closes.
+    void ReleaseSwitchKeys();
+    // Asks the user to press the switch that chooses (or, moving: the one that moves); the
+    // key's name, nothing when the user cancels.
+    std::function<std::optional<std::string>(bool moving)> SwitchDialog;
+
+    // --- state --------------------------------------------------------------------------
+    // One step per tick, 100 ms to 6.4 s.
+    Timer TimerEscaneig;
+    // The rules and what the scan remembers between steps.
+    scan::Scanner EstatEscaneig;
+    scan::Switches CurrentSwitches;
+
+  private:
+    scan::Options Options() const;
+    void CarryOut(const scan::Reaction& reaction);
+    void CarryOut(const scan::Action& action);
+    void PosarPunterALaFila(int column);
+    void PosarPunterAlPrincipi(int column);
+    void MourePunter(int x, int y);
+    void WaitForReadingEnd();
+    void CheckReadingEnd();
+    void PauseOver();
+
+    void MoveSwitchPressed();
+    void GrabSwitchKeys();
+    void GiveUpSwitchKeys();
+    void TellSwitchKeyLost(const std::string& key, bool moving);
+    void ApplyScanInterval(int stepMs);
+    std::optional<std::string> AskForSwitchKey(bool moving);
+
+    platform::Pointer& pointer_;
+    platform::Time& time_;
+    platform::SwitchKeys& switchKeys_;
+    platform::Windows& windows_;
+    ScanningParts parts_;
+    ScanningHooks hooks_;
+    // The end of a reading is looked for every kEsperaLecturaMs while the scan holds on a key.
+    std::unique_ptr<platform::TimerSource> readingWatch_;
+    std::unique_ptr<platform::TimerSource> pause_;
+    bool switchKeysGrabbed_ = false;
+};
+
+}  // namespace scanning
