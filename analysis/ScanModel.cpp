@@ -38,7 +38,8 @@ class ScanModel::View final : public scan::Tree {
     const ScanModel& model_;
 };
 
-ScanModel::ScanModel(const FlatKeyboard& keyboard, bool passTwice) : keyboard_(&keyboard) {
+ScanModel::ScanModel(const FlatKeyboard& keyboard, bool passTwice)
+    : keyboard_(&keyboard), open_(keyboard.Nodes().size(), false) {
     options_.scanning = true;
     options_.passTwice = passTwice;
 }
@@ -76,9 +77,7 @@ ScanModel::PressResult ScanModel::Press() {
     }
 }
 
-bool ScanModel::IsOpen(int node) const {
-    return std::find(openGroups_.begin(), openGroups_.end(), node) != openGroups_.end();
-}
+bool ScanModel::IsOpen(int node) const { return open_[static_cast<size_t>(node)]; }
 
 // Only what moves the highlight and the groups matters to the model.
 void ScanModel::CarryOut(const scan::Reaction& reaction) {
@@ -89,13 +88,13 @@ void ScanModel::CarryOut(const scan::Reaction& reaction) {
                 highlighted_ = View::IndexOf(action.node);
                 break;
             case Kind::OpenGroup:
-                openGroups_.push_back(View::IndexOf(action.node));
+                open_[static_cast<size_t>(View::IndexOf(action.node))] = true;
                 break;
             case Kind::CloseGroup:
                 CloseWithDescendants(View::IndexOf(action.node));
                 break;
             case Kind::CloseAll:
-                openGroups_.clear();
+                std::fill(open_.begin(), open_.end(), false);
                 break;
             default:
                 break;
@@ -103,15 +102,17 @@ void ScanModel::CarryOut(const scan::Reaction& reaction) {
     }
 }
 
+// Nodes are numbered in display order with every group open, so a group's descendants are the
+// nodes between it and what follows it.
 void ScanModel::CloseWithDescendants(int group) {
-    std::erase_if(openGroups_, [&](int open) { return Within(open, group); });
+    std::fill(open_.begin() + group, open_.begin() + AfterDescendants(group), false);
 }
 
-bool ScanModel::Within(int node, int group) const {
-    for (int at = node; at != kNone; at = keyboard_->At(at).parent) {
-        if (at == group) return true;
+int ScanModel::AfterDescendants(int group) const {
+    for (int at = group; at != kNone; at = keyboard_->At(at).parent) {
+        if (keyboard_->At(at).nextSibling != kNone) return keyboard_->At(at).nextSibling;
     }
-    return false;
+    return static_cast<int>(open_.size());
 }
 
 }  // namespace analysis

@@ -10,7 +10,7 @@ namespace analysis {
 // The keyboard's own automatic scanning, run on a keyboard of the model instead of the window's
 // tree: scan::Scanner decides every step and press, as it does in the keyboard, and this
 // carries out its actions on the model's open groups and highlight. A copy is a snapshot of
-// the scan, as cheap as the number of open groups.
+// the scan, a bit per node.
 class ScanModel {
   public:
     enum class StepResult {
@@ -37,12 +37,14 @@ class ScanModel {
     class View;
     void CarryOut(const scan::Reaction& reaction);
     void CloseWithDescendants(int group);
-    bool Within(int node, int group) const;
+    int AfterDescendants(int group) const;
 
     const FlatKeyboard* keyboard_;
     scan::Options options_;
     scan::Scanner scanner_;
-    std::vector<int> openGroups_;  // a handful: one per level opened
+    // Indexed by node, so that every step's question of whether the highlight is on a visible
+    // row costs no more than its depth, even thousands of levels down.
+    std::vector<bool> open_;
     int highlighted_ = FlatKeyboard::kNone;
 };
 
