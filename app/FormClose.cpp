@@ -1,7 +1,7 @@
 #include "app/TFormPrincipal.h"
 
 void TFormPrincipal::FormClose() {
-    DesarConfiguracio();
+    settings->DesarConfiguracio();
     scanning->ReleaseSwitchKeys();
     prediction->Prediccions.Save();
     speech->TancarVocelia();

@@ -88,10 +88,6 @@ void TFormPrincipal::BuildMenu() {
     MenuSortir = AddItem(MenuOpcions, Design(Element::MenuSortir));
 }
 
-void TFormPrincipal::OnClick(QAction* item, void (TFormPrincipal::*handler)()) {
-    OnClick(item, [this, handler] { (this->*handler)(); });
-}
-
 void TFormPrincipal::OnClick(QAction* item, std::function<void()> handler) {
     connect(item, &QAction::triggered, this, [item, handler = std::move(handler)] {
         // The handlers own the check marks: undo the toolkit's own toggling first.

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <span>
+#include <functional>
 
-#include "app/TFormPrincipal.h"
+class QAction;
 
 // The option items of the main menu that the settings file keeps, each under the item's
 // own name, in the order the file holds them.
@@ -18,13 +18,11 @@ enum class EfecteDeMenu {
 
 struct OpcioDeMenu {
     const char* clau;
-    QAction* TFormPrincipal::*item;
+    QAction* item;
     const char* perDefecte;
     EfecteDeMenu efecte;
     // The item's click handler, for ClicaAmbSi and LlegitEnArrencar.
-    void (*handler)(TFormPrincipal& form);
+    std::function<void()> handler;
 };
-
-std::span<const OpcioDeMenu> OpcionsDeMenu();
 
 }  // namespace settings

@@ -29,7 +29,7 @@ bool Startup::Start() {
     // left of start-up must then not switch anything on for a window that is gone.
     FormPrincipal->speech->RestaurarSintetitzador();
     if (FormPrincipal->Tancada()) return false;
-    FormPrincipal->RestaurarEscaneigAutomatic();
+    FormPrincipal->settings->RestaurarEscaneigAutomatic();
     if (FormPrincipal->Tancada()) return false;
     FormPrincipal->tracking->TimerCercaHandleFinestra.SetEnabled(true);
     return true;

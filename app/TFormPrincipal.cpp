@@ -44,10 +44,11 @@ TFormPrincipal::TFormPrincipal(Programa& programa, QWidget* parent)
     const auto toScreen = [scale](int logical) {
         return static_cast<int>(std::lround(logical * scale));
     };
-    llocDesitjat_ = {toScreen(design::kDesignLeft), toScreen(design::kDesignTop),
-                     toScreen(design::kDesignLeft + design::kWidth),
-                     toScreen(design::kDesignTop + design::kHeight)};
-    AplicarLloc();
+    place = std::make_unique<app::FormPlace>(
+        *this, desktop,
+        platform::Rect{toScreen(design::kDesignLeft), toScreen(design::kDesignTop),
+                       toScreen(design::kDesignLeft + design::kWidth),
+                       toScreen(design::kDesignTop + design::kHeight)});
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -62,6 +63,8 @@ TFormPrincipal::TFormPrincipal(Programa& programa, QWidget* parent)
     BuildSpeech();
     BuildTyping();
     BuildScanning();
+    BuildKeyboardFiles();
+    BuildSettings();
     WireShell();
     WireFieldFocus();
     WireDispatch();
@@ -69,8 +72,6 @@ TFormPrincipal::TFormPrincipal(Programa& programa, QWidget* parent)
     WireSpeech();
     WireLanguages();
     WirePrediction();
-    FontDialog = [this](const TriaDeFont& initial) { return TriarFontIColor(this, initial); };
-    OpenFileDialog = [this] { return TriarFitxerDeTeclat(); };
     Tree->setFocus();
 }
 
@@ -133,8 +134,9 @@ void TFormPrincipal::BuildTree() {
     // The design keyboard is there from the start, so a creation that fails halfway
     // still leaves a keyboard to type with.
     Tree->SetKeyboard(keys::DefaultKeyboard());
-    FontDialogFont = DesignFont(design::kFontHeight);
-    Tree->setFont(FontDialogFont);
+    font = std::make_unique<app::KeyFont>(*Tree, DesignFont(design::kFontHeight), [this](bool on) {
+        tracking->TimerCercaHandleFinestra.SetEnabled(on);
+    });
     // The selection stays as visible when another application is in front.
     QPalette palette = Tree->palette();
     for (auto role : {QPalette::Highlight, QPalette::HighlightedText}) {
@@ -144,15 +146,10 @@ void TFormPrincipal::BuildTree() {
 }
 
 void TFormPrincipal::WireShell() {
-    OnClick(MenuObrir, &TFormPrincipal::MenuObrirClick);
-    OnClick(MenuCanviarLaFont, &TFormPrincipal::MenuCanviarLaFontClick);
-    OnClick(MenuParlantDe, &TFormPrincipal::MenuParlantDeClick);
-    OnClick(MenuSortir, &TFormPrincipal::MenuSortirClick);
-}
-
-void TFormPrincipal::AplicarFont(const QFont& font) {
-    FontDialogFont = font;
-    Tree->setFont(font);
+    OnClick(MenuObrir, [this] { keyboards->MenuObrirClick(); });
+    OnClick(MenuCanviarLaFont, [this] { font->MenuCanviarLaFontClick(); });
+    OnClick(MenuParlantDe, [this] { MenuParlantDeClick(); });
+    OnClick(MenuSortir, [this] { MenuSortirClick(); });
 }
 
 void TFormPrincipal::closeEvent(QCloseEvent* event) {

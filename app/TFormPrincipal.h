@@ -8,10 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "app/Configuracio.h"
 #include "app/FieldFocus.h"
-#include "app/FontColourDialog.h"
+#include "app/FormPlace.h"
+#include "app/KeyFont.h"
+#include "app/KeyboardFiles.h"
 #include "app/Programa.h"
-#include "app/SettingsFont.h"
 #include "lang/Languages.h"
 #include "output/Tracking.h"
 #include "output/Typing.h"
@@ -28,13 +30,12 @@ class QSpinBox;
 class QToolButton;
 class QTreeWidgetItem;
 class TAboutBox;
-namespace settings {
-struct OpcioDeMenu;
-}
 
-// The keyboard's main window. Its handlers live beside their subsystem: app/ holds
-// creation, closing and the small menu commands, output/ the dispatch and tracking,
-// scan/ the scanning, speech/ the reading and the engines, lang/ the languages.
+// The keyboard's main window. It builds its parts (toolbar, tree and menu) and the subsystems
+// that act on them, each taking the narrow platform interfaces it needs, and wires the parts'
+// events to the subsystems' handlers, which keep the design's names: typing and tracking in
+// output/, scanning in scanning/, reading and the engines in speech/, the languages in lang/,
+// the settings file, the keyboard files, the font and the window's place in app/.
 class TFormPrincipal : public QMainWindow {
     Q_OBJECT
   public:
@@ -55,14 +56,6 @@ class TFormPrincipal : public QMainWindow {
     QSpinBox* SpinEditTempsTimer;
     QToolButton* ButtonParar;
     KeyTree* Tree;
-    QFont FontDialogFont;  // the font dialog's font, which is also the tree's
-    // Shows the font dialog starting from a font and colour; nothing when the user cancels.
-    std::function<std::optional<TriaDeFont>(const TriaDeFont&)> FontDialog;
-    // The rest of the font dialog's font, kept for the settings file.
-    int FontDialogCharset = settings::kCharsetPerDefecte;
-    std::int32_t FontDialogColor = settings::kColorPerDefecte;
-    // Shows the open dialog; the chosen file name, nothing when the user cancels.
-    std::function<std::optional<std::string>()> OpenFileDialog;
 
     QMenu* MenuOpcions;
     QAction* MenuObrir;
@@ -95,54 +88,6 @@ class TFormPrincipal : public QMainWindow {
     QAction* MenuIdiomaSapi51;
     QAction* MenuParlantDe;
     QAction* MenuSortir;
-
-    // --- state -------------------------------------------------------------------------
-    bool TeclesDeControl = true;
-    // The receiving window, word prediction and the key press dispatch.
-    std::unique_ptr<output::Tracking> tracking;
-    std::unique_ptr<output::WordPrediction> prediction;
-    std::unique_ptr<output::Typing> typing;
-    // The interface languages.
-    std::unique_ptr<lang::Languages> languages;
-    // Reading aloud, and the engines and voices it reads with.
-    std::unique_ptr<speech::Speech> speech;
-    // Automatic scanning and the switches.
-    std::unique_ptr<scanning::Scanning> scanning;
-
-    // --- start-up, shutdown and the small commands -----------------------------------------
-    void FormCreate();
-    void FormClose();
-    // True once the window has been closed; it is never shown again.
-    bool Tancada() const { return tancada_; }
-    void MenuCanviarLaFontClick();
-    void MenuParlantDeClick();
-    void MenuSortirClick();
-    // Waits ms milliseconds on the tick count while window messages keep being handled.
-    void Espera(int ms);
-    // The keyboard focus: the window takes it only while the user types into one of its fields,
-    // and gives it back to the receiving window when done or at the next key.
-    void PrendreElFocusPerEscriure();
-    void TornarElFocus();
-    // The window's outer sides in screen pixels, as the desktop has them once it is shown.
-    platform::Rect LlocActual();
-    // Sets the tree's font and the font dialog's font.
-    void AplicarFont(const QFont& font);
-
-    // --- settings file ---------------------------------------------------------------
-    // Applies the saved settings; false "Llengua" (a first run) applies nothing else.
-    void CarregarConfiguracio();
-    void DesarConfiguracio();
-    // Starts automatic scanning, after a short wait, when it was on at the last close.
-    void RestaurarEscaneigAutomatic();
-    bool EscaneigAutomaticDesat();
-
-    // --- key tree ----------------------------------------------------------------------
-    void AfegirTeclesEspecials();
-    bool CarregarTeclat(const std::string& fileName);
-    void CarregarTeclatDeLiniaOrdres();
-    void MenuObrirClick();
-
-    // --- switches ------------------------------------------------------------------------
     // Beyond the design, each off until the user turns it on: a key as the switch that
     // chooses, and two switches, one of them moving the highlight in place of the timer.
     QMenu* MenuSwitch;
@@ -152,11 +97,34 @@ class TFormPrincipal : public QMainWindow {
     QMenu* MenuAutoAdvance;
     // "Never" first, then one item per pause of scan::kAutoAdvanceChoices.
     std::vector<QAction*> MenuAutoAdvanceItems;
-    // The captions of the switch items in a language.
-    void SwitchCaptions(lang::Llengua llengua);
+
+    // --- subsystems ----------------------------------------------------------------------
+    std::unique_ptr<app::FormPlace> place;
+    std::unique_ptr<app::KeyFont> font;
+    std::unique_ptr<output::Tracking> tracking;
+    std::unique_ptr<output::WordPrediction> prediction;
+    std::unique_ptr<output::Typing> typing;
+    std::unique_ptr<lang::Languages> languages;
+    std::unique_ptr<speech::Speech> speech;
+    std::unique_ptr<scanning::Scanning> scanning;
+    std::unique_ptr<app::KeyboardFiles> keyboards;
+    std::unique_ptr<settings::Configuracio> settings;
+
+    // --- start-up, shutdown and the small commands -----------------------------------------
+    void FormCreate();
+    void FormClose();
+    // True once the window has been closed; it is never shown again.
+    bool Tancada() const { return tancada_; }
+    void MenuParlantDeClick();
+    void MenuSortirClick();
+    // Waits ms milliseconds on the tick count while window messages keep being handled.
+    void Espera(int ms);
+    // The keyboard focus: the window takes it only while the user types into one of its fields,
+    // and gives it back to the receiving window when done or at the next key.
+    void PrendreElFocusPerEscriure();
+    void TornarElFocus();
 
     // Runs the handler when the menu item is clicked; the handler decides the check mark.
-    void OnClick(QAction* item, void (TFormPrincipal::*handler)());
     void OnClick(QAction* item, std::function<void()> handler);
 
   protected:
@@ -169,55 +137,28 @@ class TFormPrincipal : public QMainWindow {
     void BuildToolBar();
     void BuildTree();
     void BuildMenu();
-    void PlaceAtTopRight();
-    void FitHeightToScreen();
-    void BuildKeyboard();
+    void BuildSwitchMenu();
+    // The captions of the items beyond the design, in a language.
+    void SwitchCaptions(lang::Llengua llengua);
+    // The option items the settings file keeps, with their handlers.
+    std::vector<settings::OpcioDeMenu> OpcionsDeMenu();
 
-    // Settings file.
-    void AplicarVeuDesada();
-    void AplicarFontDesada();
-    void AplicarColorDeFont();
-    void AplicarMenuDesat();
-    void AplicarPosicioDesada();
-    void AplicarTeclesDeControlDesades();
-    void ApplyStoredSwitches();
-    void SaveSwitches();
-    void DesarLlenguaIVeu();
-    void DesarFont();
-
-    // Keyboard files.
-    void ObrirTeclat(const std::string& fileName);
-    void PortarPunterALaPregunta();
-    std::optional<std::string> TriarFitxerDeTeclat();
-
-    bool tancada_ = false;
-    // Scanning was on at the last close and start-up has not switched it on yet.
-    bool escaneigPerRestaurar_ = false;
-    bool MarcaADesar(const settings::OpcioDeMenu& opcio) const;
-    bool shownOnce_ = false;
-    bool frameKnown_ = false;
-    void KeepDesignPlace();
-    // The window's outer sides, frame included, in screen pixels, as the design and the
-    // settings file give them; applied again once the frame is known.
-    platform::Rect llocDesitjat_;
-    // True while the window stands where the design puts it, against the screen's right edge.
-    bool alMargeDret_ = true;
-    void MoureFinestraA(int left, int top);
-    void CanviarMida(int width, int height);
-    void AplicarLloc();
-    // Each subsystem connects its own components to its handlers.
+    // Each subsystem is built on the parts it works with, then its parts are wired to it.
+    void BuildTyping();
+    void BuildLanguages();
+    void BuildSpeech();
+    void BuildScanning();
+    void BuildKeyboardFiles();
+    void BuildSettings();
     void WireShell();
     void WireFieldFocus();
+    void WireDispatch();
+    void WirePrediction();
+    void WireScanning();
+    void WireSpeech();
+    void WireLanguages();
+
+    bool tancada_ = false;
     std::unique_ptr<FieldFocus> fieldFocus_;
     bool focusPerEscriure_ = false;
-    void BuildTyping();
-    void WireDispatch();
-    void BuildScanning();
-    void WireScanning();
-    void BuildSwitchMenu();
-    void BuildSpeech();
-    void WireSpeech();
-    void BuildLanguages();
-    void WireLanguages();
-    void WirePrediction();
 };

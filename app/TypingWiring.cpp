@@ -11,7 +11,7 @@ void TFormPrincipal::BuildTyping() {
             .FormPrincipal = this,
             .AboutBox = [this]() -> QWidget* { return AboutBox; },
             .SeguirAltraFinestra = [this] { prediction->SeguirAltraFinestra(); },
-            .LlocActual = [this] { return LlocActual(); },
+            .LlocActual = [this] { return place->LlocActual(); },
             .Llengua = [this] { return languages->LlenguaDeLaInterficie; },
         });
     prediction = std::make_unique<output::WordPrediction>(

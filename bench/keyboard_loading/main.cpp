@@ -46,10 +46,10 @@ int MeasureInChild(int argc, char** argv, std::size_t lines) {
     Programa programa(desktop);
     TFormPrincipal form(programa);
     const double before = PeakMegabytes();
-    form.OpenFileDialog = [&] { return std::optional<std::string>(path); };
+    form.keyboards->OpenFileDialog = [&] { return std::optional<std::string>(path); };
     desktop.QueueMessageBoxAnswer(platform::IDYES);
     const auto start = std::chrono::steady_clock::now();
-    form.MenuObrirClick();
+    form.keyboards->MenuObrirClick();
     const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
     std::printf("%9zu lines: %9.1f ms, peak %7.1f MB (window alone %5.1f MB), %d nodes\n", lines,
                 took.count(), PeakMegabytes(), before, form.Tree->CountNodes());

@@ -45,20 +45,20 @@ TEST_F(FontCommand, TheFontDialogOffersTheColourOfTheKeys) {
         colour->click();
         OnModal([](QWidget* same) { static_cast<QDialog*>(same)->accept(); });
     });
-    form.MenuCanviarLaFontClick();
+    form.font->MenuCanviarLaFontClick();
     EXPECT_EQ(form.Tree->font().pointSize(), 20);
     EXPECT_EQ(form.Tree->palette().color(QPalette::Text), QColor(0, 128, 255));
-    EXPECT_EQ(form.FontDialogColor, 0xFF8000) << "kept as 0x00BBGGRR";
+    EXPECT_EQ(form.font->FontDialogColor, 0xFF8000) << "kept as 0x00BBGGRR";
     EXPECT_TRUE(form.tracking->TimerCercaHandleFinestra.Enabled());
 }
 
 TEST_F(FontCommand, CancellingKeepsFontAndColour) {
     const QFont before = form.Tree->font();
-    const std::int32_t colourBefore = form.FontDialogColor;
+    const std::int32_t colourBefore = form.font->FontDialogColor;
     OnModal([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
-    form.MenuCanviarLaFontClick();
+    form.font->MenuCanviarLaFontClick();
     EXPECT_EQ(form.Tree->font(), before);
-    EXPECT_EQ(form.FontDialogColor, colourBefore);
+    EXPECT_EQ(form.font->FontDialogColor, colourBefore);
     EXPECT_TRUE(form.tracking->TimerCercaHandleFinestra.Enabled());
 }
 

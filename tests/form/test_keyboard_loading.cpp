@@ -62,7 +62,7 @@ class KeyboardLoadingTest : public SettingsTest {
     }
     // Opens a keyboard through the menu, the dialog answering with the given name.
     static void OpenFromMenu(TFormPrincipal& form, std::optional<std::string> fileName) {
-        form.OpenFileDialog = [fileName] { return fileName; };
+        form.keyboards->OpenFileDialog = [fileName] { return fileName; };
         form.MenuObrir->trigger();
     }
 };
@@ -105,12 +105,12 @@ TEST_F(KeyboardLoadingTest, AKeyboardOpenedFromTheMenuReplacesTheTree) {
         ProgramRun run;
         run.Start();
         TFormPrincipal& form = run.form();
-        form.TeclesDeControl = !c.teclesDeControl;
+        form.keyboards->TeclesDeControl = !c.teclesDeControl;
         run.desktop.ClearLog();
         run.desktop.QueueMessageBoxAnswer(c.answer);
         OpenFromMenu(form, Keyboard("menu.QuarnelTeclat", c.content).string());
         EXPECT_EQ(TopLevel(*form.Tree), c.top) << c.name;
-        EXPECT_EQ(form.TeclesDeControl, c.teclesDeControl) << c.name;
+        EXPECT_EQ(form.keyboards->TeclesDeControl, c.teclesDeControl) << c.name;
         EXPECT_EQ(run.desktop.CallsNamed("MessageBoxA"),
                   (std::vector<FakeCall>{{"MessageBoxA", {kPregunta, "Orvalet", kQuestio}}}))
             << c.name;
@@ -149,7 +149,7 @@ TEST_F(KeyboardLoadingTest, AFileThatFailsFromTheMenuKeepsThePreviousKeyboard) {
         TFormPrincipal& form = run.form();
         run.desktop.QueueMessageBoxAnswer(platform::IDNO);
         OpenFromMenu(form, Keyboard("previous.QuarnelTeclat", "P\r\n\tPA\r\n").string());
-        form.TeclesDeControl = false;
+        form.keyboards->TeclesDeControl = false;
         run.desktop.ClearLog();
         const std::filesystem::path path =
             c.content ? Keyboard("failing.QuarnelTeclat", *c.content)
@@ -157,7 +157,7 @@ TEST_F(KeyboardLoadingTest, AFileThatFailsFromTheMenuKeepsThePreviousKeyboard) {
         OpenFromMenu(form, path.string());
         EXPECT_EQ(Outline(form.Tree->Keyboard()), (std::vector<std::string>{"P", "\tPA"}))
             << c.name;
-        EXPECT_FALSE(form.TeclesDeControl) << c.name;
+        EXPECT_FALSE(form.keyboards->TeclesDeControl) << c.name;
         EXPECT_EQ(run.desktop.CallsNamed("MessageBoxA"),
                   (std::vector<FakeCall>{{"MessageBoxA", {kAnterior, "Orvalet", kInformacio}}}))
             << c.name;
@@ -172,7 +172,7 @@ TEST_F(KeyboardLoadingTest, CancellingTheDialogChangesNothing) {
     run.Start();
     TFormPrincipal& form = run.form();
     bool trackingDuringDialog = true;
-    form.OpenFileDialog = [&]() -> std::optional<std::string> {
+    form.keyboards->OpenFileDialog = [&]() -> std::optional<std::string> {
         trackingDuringDialog = form.tracking->TimerCercaHandleFinestra.Enabled();
         return std::nullopt;
     };

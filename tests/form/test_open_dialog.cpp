@@ -54,7 +54,7 @@ TEST_F(OpenDialog, AllFilesListsNamesWithoutADotToo) {
         allFiles = ListedNames(*dialog, folder.path());
         dialog->reject();
     });
-    EXPECT_EQ(form.OpenFileDialog(), std::nullopt);
+    EXPECT_EQ(form.keyboards->OpenFileDialog(), std::nullopt);
     EXPECT_EQ(keyboardsOnly, QStringList{"a.QuarnelTeclat"});
     EXPECT_EQ(allFiles, (QStringList{"a.QuarnelTeclat", "notes.txt", "teclat"}));
 }

@@ -143,7 +143,7 @@ TEST_F(SettingsTest, LlenguaNOIgnoresEverythingButScanning) {
     EXPECT_TRUE(form.MenuActivarLEscaneigAutomatic->isChecked());
     EXPECT_TRUE(form.MenuEnviarLesTeclesALAplicacioActiva->isChecked());
     EXPECT_EQ(form.frameGeometry().left(), 821);
-    EXPECT_TRUE(form.TeclesDeControl);
+    EXPECT_TRUE(form.keyboards->TeclesDeControl);
     EXPECT_EQ(form.Tree->font().family(), "MS Sans Serif");
     EXPECT_TRUE(form.Tree->font().bold());
     run.Close();
@@ -245,7 +245,7 @@ TEST_F(SettingsTest, TheSavedFontIsGivenToTheTree) {
         EXPECT_EQ(font.underline(), c.underline) << c.name;
         EXPECT_EQ(font.strikeOut(), c.strikeOut) << c.name;
         EXPECT_GT(QFontInfo(font).pixelSize(), 0) << c.name;
-        EXPECT_EQ(run.form().FontDialogFont, font) << c.name;
+        EXPECT_EQ(run.form().font->FontDialogFont, font) << c.name;
         run.Close();
     }
 }
@@ -256,8 +256,8 @@ TEST_F(SettingsTest, TheFontsCharsetAndColourAreKeptAndTheColourShows) {
                      "Color=255", "Height=-11", "Name=Arial", "Size=9"}));
     ProgramRun run;
     run.Start();
-    EXPECT_EQ(run.form().FontDialogCharset, 238);
-    EXPECT_EQ(run.form().FontDialogColor, 255);
+    EXPECT_EQ(run.form().font->FontDialogCharset, 238);
+    EXPECT_EQ(run.form().font->FontDialogColor, 255);
     EXPECT_EQ(run.form().Tree->palette().color(QPalette::Text), QColor(255, 0, 0));
     run.Close();
     const std::optional<std::string> saved = ReadFile(SettingsPath());
@@ -300,7 +300,7 @@ TEST_F(SettingsTest, ABadNumberShowsTheErrorBoxAndSkipsTheRestOfCreation) {
         EXPECT_EQ(form.MenuEnviarLesTeclesALAplicacioActiva->isChecked(), !c.fontApplied) << c.name;
         EXPECT_EQ(form.frameGeometry().left(), c.fontApplied ? -7 : 821) << c.name;
         EXPECT_EQ(form.frameGeometry().size(), QSize(203, 635)) << c.name;
-        EXPECT_TRUE(form.TeclesDeControl) << c.name;
+        EXPECT_TRUE(form.keyboards->TeclesDeControl) << c.name;
         EXPECT_EQ(form.Tree->CountNodes(), 287) << c.name;
         EXPECT_TRUE(run.desktop.CallsNamed("SetCursorPos").empty()) << c.name;
         EXPECT_EQ(form.scanning->TimerEscaneig.Interval(), 800) << c.name;
@@ -363,7 +363,7 @@ TEST_F(SettingsTest, OptionsChangedThroughTheMenuAreBackAtTheNextStart) {
         form.MenuSeleccionaAmbCtrlE->trigger();
         form.PopupDona->trigger();
         form.MenuEnviarLesTeclesALAplicacioActiva->trigger();
-        form.FontDialog = [](const TriaDeFont&) {
+        form.font->FontDialog = [](const TriaDeFont&) {
             QFont font("Arial");
             font.setPointSize(14);
             font.setItalic(true);

@@ -237,7 +237,9 @@ TEST_F(WordPrediction, TheGroupStaysAtTheTopWhenAKeyboardIsOpened) {
     SwitchOn();
     QTemporaryDir folder;
     WriteFile(folder.filePath("mine.QuarnelTeclat"), "A\r\nB\r\n\tBA\r\n");
-    form.OpenFileDialog = [&] { return folder.filePath("mine.QuarnelTeclat").toStdString(); };
+    form.keyboards->OpenFileDialog = [&] {
+        return folder.filePath("mine.QuarnelTeclat").toStdString();
+    };
     desktop.QueueMessageBoxAnswer(platform::IDYES);
     form.MenuObrir->trigger();
     EXPECT_EQ(KeyTree::TextOf(form.Tree->topLevelItem(0)), kGroup);
