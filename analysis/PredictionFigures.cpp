@@ -1,11 +1,12 @@
 #include "analysis/PredictionFigures.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <iomanip>
 
 #include "analysis/ScannedKeyboard.h"
 #include "analysis/WordPredictions.h"
-#include "output/PredictionGroup.h"
+#include "predict/DataFolder.h"
 #include "predict/TypedText.h"
 
 namespace analysis {
@@ -41,7 +42,8 @@ std::optional<PredictionSource> FindPredictionSource(const ScanCostOptions& opti
                                                      int& status) {
     PredictionSource source{
         options.lexicon.isEmpty()
-            ? output::PredictionGroup::InstalledLexicon(LanguageCode(options.language))
+            ? predict::InstalledLexicon(LanguageCode(options.language),
+                                        QCoreApplication::applicationDirPath().toStdString())
             : std::filesystem::path(QFile::encodeName(options.lexicon).toStdString()),
         std::move(learnFrom)};
     const predict::LoadStatus loaded = predict::WordModel().LoadLexicon(source.lexicon);

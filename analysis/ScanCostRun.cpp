@@ -12,9 +12,9 @@
 #include "analysis/PredictionFigures.h"
 #include "analysis/ScannedKeyboard.h"
 #include "analysis/TextFile.h"
-#include "app/KeyboardTexts.h"
 #include "keys/DefaultKeyboard.h"
 #include "keys/KeyboardFile.h"
+#include "keys/KeyboardFileTexts.h"
 #include "platform/Cp1252.h"
 
 namespace analysis {

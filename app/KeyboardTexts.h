@@ -1,5 +1,7 @@
 #pragma once
 
+#include "keys/KeyboardFileTexts.h"
+
 // The texts and figures of loading a keyboard file (Windows-1252 bytes).
 namespace design {
 
@@ -11,10 +13,6 @@ inline constexpr const char* kFiltreTeclat =
     "bic (*.QuarnelTeclat)";
 inline constexpr const char* kFiltreTot = "Tot tipus de fitxers (*.*)";
 
-inline constexpr const char* kTeclatPerDefecte =
-    "No trobo el fitxer que m'heu indicat. Hi haur\xE0 el teclat per defecte.";
-inline constexpr const char* kTeclatAnterior =
-    "No trobo el fitxer que m'heu indicat. Hi haur\xE0 el teclat anterior.";
 inline constexpr const char* kPreguntaTeclesCatala = "Hi afegim les tecles de control?";
 inline constexpr const char* kPreguntaTeclesCastella =
     "\xBF"

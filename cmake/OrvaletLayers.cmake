@@ -23,3 +23,15 @@ function(orvalet_folder_sources variable folder)
     list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
     set(${variable} ${sources} PARENT_SCOPE)
 endfunction()
+
+# orvalet_window_library(folder library...): the window folder's sources as orvalet_<folder>,
+# which sees its own folder and those of the libraries given, the layers below it: an include of
+# a folder above, or of one beside it that it does not build on, finds no file.
+function(orvalet_window_library folder)
+    orvalet_folder_sources(sources ${CMAKE_CURRENT_SOURCE_DIR})
+    add_library(orvalet_${folder} STATIC ${sources})
+    orvalet_layer(orvalet_${folder} ${folder})
+    target_link_libraries(orvalet_${folder} PUBLIC ${ARGN} orvalet_platform Qt6::Core Qt6::Gui
+                                                   Qt6::Widgets)
+    orvalet_precompile(orvalet_${folder} QT)
+endfunction()

@@ -1,8 +1,6 @@
 #include "output/PredictionGroup.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QStandardPaths>
 
 #include "output/CharacterClasses.h"
 #include "platform/Cp1252.h"
@@ -56,16 +54,8 @@ void ReplaceChildren(QTreeWidgetItem* group, const std::vector<std::string>& wor
 }  // namespace
 
 std::filesystem::path PredictionGroup::InstalledLexicon(const std::string& language) {
-    const QString name = QString::fromStdString("lexicons/" + language + ".txt");
-    const QString program = QCoreApplication::applicationDirPath();
-    // Beside the program in the build, in the shared data folder once installed: the keyboard
-    // is installed in a private folder two levels below the prefix, the tools in bin/.
-    for (const QString& candidate : {program + "/" + name, program + "/../../share/orvalet/" + name,
-                                     program + "/../share/orvalet/" + name}) {
-        if (QFile::exists(candidate)) return candidate.toStdString();
-    }
-    return QStandardPaths::locate(QStandardPaths::GenericDataLocation, "orvalet/" + name)
-        .toStdString();
+    return predict::InstalledLexicon(language,
+                                     QCoreApplication::applicationDirPath().toStdString());
 }
 
 PredictionGroup::Problem PredictionGroup::SwitchOn(const std::string& language) {
