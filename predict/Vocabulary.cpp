@@ -38,7 +38,8 @@ std::span<const WordId> Vocabulary::StartingWith(std::string_view prefix) const 
     auto head = [this, &prefix](WordId id) {
         return std::string_view(texts_[id]).substr(0, prefix.size());
     };
-    auto [first, last] = std::ranges::equal_range(sorted_, prefix, {}, head);
+    const auto first = std::ranges::lower_bound(sorted_, prefix, {}, head);
+    const auto last = std::ranges::upper_bound(first, sorted_.end(), prefix, {}, head);
     return {first, last};
 }
 

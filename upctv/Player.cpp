@@ -70,17 +70,17 @@ void Player::HandOverNextChunk() {
     bool listenerCaughtUp = Heard() >= handedOver_;
     if (!clockRunning_ || listenerCaughtUp) {
         clockRunning_ = true;
-        clockStart_ = Clock::now();
+        clockStart_ = transport_.Now();
         clockOrigin_ = handedOver_;
     }
     std::size_t count = std::min(chunk_, QueueEnd() - handedOver_);
     auto first = queue_.begin() + static_cast<std::ptrdiff_t>(handedOver_ - queueStart_);
     chunkBuffer_.assign(first, first + static_cast<std::ptrdiff_t>(count));
-    auto before = Clock::now();
+    auto before = transport_.Now();
     sink_.Write(chunkBuffer_);
     // A sound server that holds a write back for longer than the lead (PulseAudio
     // waking a sleeping sink) was not playing meanwhile; the clock waits with it.
-    auto held = Clock::now() - before;
+    auto held = transport_.Now() - before;
     if (held > kLead) clockStart_ += held;
     handedOver_ += count;
 }
@@ -88,7 +88,7 @@ void Player::HandOverNextChunk() {
 std::size_t Player::Heard() const {
     if (!clockRunning_) return clockOrigin_;
     auto elapsed =
-        std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - clockStart_);
+        std::chrono::duration_cast<std::chrono::microseconds>(transport_.Now() - clockStart_);
     auto played = static_cast<std::size_t>(elapsed.count() * sampleRate_ / 1'000'000);
     return std::min(clockOrigin_ + played, handedOver_);
 }

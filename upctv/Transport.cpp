@@ -100,7 +100,7 @@ bool Transport::Paused(std::uint64_t id) const {
 
 bool Transport::SleepUntil(Clock::time_point deadline, std::uint64_t id) {
     std::unique_lock lock(mutex_);
-    changed_.wait_until(lock, deadline, [&] { return !CurrentLocked(id) || paused_; });
+    clock_.WaitUntil(lock, changed_, deadline, [&] { return !CurrentLocked(id) || paused_; });
     return CurrentLocked(id);
 }
 

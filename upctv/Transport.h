@@ -1,17 +1,15 @@
 #pragma once
 
-#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
 #include <optional>
 #include <string>
 
+#include "upctv/SpeechClock.h"
 #include "upctv/Voice.h"
 
 namespace upctv {
-
-using Clock = std::chrono::steady_clock;
 
 // One utterance to say: the text in UTF-8, the voice it was asked with, and the
 // number that tells whether a later request has replaced it.
@@ -27,6 +25,9 @@ struct Request {
 // library is closing.
 class Transport {
   public:
+    // The speaking thread's waits and time follow the clock.
+    explicit Transport(SpeechClock& clock = SteadyClock()) : clock_(clock) {}
+
     // Caller's side.
     void Submit(std::string utf8);
     void Stop();
@@ -49,6 +50,8 @@ class Transport {
     bool SleepUntil(Clock::time_point deadline, std::uint64_t id);
     // Sleeps while paused; false when the utterance is no longer current.
     bool WaitWhilePaused(std::uint64_t id);
+    // The time by the clock that SleepUntil's deadlines follow.
+    Clock::time_point Now() const { return clock_.Now(); }
 
   private:
     bool CurrentLocked(std::uint64_t id) const;
@@ -61,6 +64,7 @@ class Transport {
     bool busy_ = false;
     bool paused_ = false;
     bool closing_ = false;
+    SpeechClock& clock_;
 };
 
 }  // namespace upctv

@@ -5,6 +5,7 @@
 
 #include "platform/Constants.h"
 #include "tests/e2e/Receiver.h"
+#include "tests/e2e/StepTimeField.h"
 #include "tests/support/OrvaletProcess.h"
 #include "tests/support/PointerClicks.h"
 #include "tests/support/TestDesktop.h"
@@ -12,18 +13,26 @@
 namespace e2e {
 namespace {
 
-// Steps of 1.2 seconds: ten steps and a few more fit well inside this.
+// Even on a loaded machine, ten steps and a few more fit well inside this.
 constexpr int kScanWaitMs = 30000;
-// Long enough for a blank typed into the receiver to show.
+// Long enough for a blank typed into the receiver to show, and for fifteen of the fastest steps.
 constexpr int kSettleMs = 1500;
+// The fastest step, a tenth of a second.
+constexpr int kFastestStep = 1;
 
 const QByteArray kLanguage = "[Quarnel Orvalet]\r\nLlengua=Catal\xE0\r\n";
 
-// A key pressed and released by a switch interface that sends keys.
-void PressKey(const char* keysym) { QProcess::execute("xdotool", {"key", keysym}); }
+// A key pressed and released by a switch interface that sends keys, at once: the scan may take
+// its next step a tenth of a second later.
+void PressKey(uint8_t vk) {
+    TheDesktop().keybd_event(vk, 0, 0, 0);
+    TheDesktop().keybd_event(vk, 0, platform::KEYEVENTF_KEYUP, 0);
+}
+
+uint8_t Space() { return static_cast<uint8_t>(TheDesktop().VkKeyScanA(' ') & 0xFF); }
 
 // The keyboard with its switches set in the settings file, and a receiver the user works in;
-// scanning is switched on with the right button on the keys.
+// scanning is switched on with the right button on the keys, at the fastest step.
 class Switches : public ::testing::Test {
   protected:
     explicit Switches(const QByteArray& switches) : keyboard({}, kLanguage + switches) {}
@@ -38,10 +47,23 @@ class Switches : public ::testing::Test {
         platform::Rect frame;
         ASSERT_TRUE(TheDesktop().GetWindowRect(keyboard.window(), &frame));
         onTree = {(frame.left + frame.right) / 2, frame.bottom - 60};
+        // Switched on and off, scanning puts the pointer on the first key at (20, 4) of the
+        // tree: the step field is on the toolbar above it.
         ClickAt(onTree, 3);
         ASSERT_TRUE(WaitFor([&] { return !(PointerNow() == onTree); }, kScanWaitMs))
             << "the right button switched scanning on";
         firstKey = PointerNow();
+        ClickAt(firstKey, 3);
+        ASSERT_TRUE(
+            TypeStepTime(keyboard.window(), {firstKey.x - 20, firstKey.y - 4}, kFastestStep));
+        ASSERT_TRUE(WaitFor([&] {
+            return TheDesktop().GetForegroundWindow() == receiver.window();
+        })) << "the step field gave the focus back";
+        QProcess::execute("xdotool",
+                          {"mousemove", QString::number(onTree.x), QString::number(onTree.y)});
+        ClickHere(3);
+        ASSERT_TRUE(WaitForPointerAt(firstKey, kScanWaitMs))
+            << "the right button switched scanning on";
     }
 
     void SwitchScanningOff() { ClickAt(onTree, 3); }
@@ -60,18 +82,18 @@ class SpaceSwitch : public Switches {
 TEST_F(SpaceSwitch, SpacePressesTypeBAAndTheReceiverGetsNoBlank) {
     // The eleventh top-level key is the group B; BA is the second of its keys.
     ASSERT_TRUE(WaitForPointerMoves(10, kScanWaitMs));
-    PressKey("space");
+    PressKey(Space());
     ASSERT_TRUE(WaitForPointerMoves(2, kScanWaitMs));
-    PressKey("space");
+    PressKey(Space());
     EXPECT_TRUE(receiver.WaitForText(QStringLiteral("BA"))) << receiver.Text().toStdString();
-    EXPECT_TRUE(WaitFor([&] { return PointerNow() == firstKey; }))
+    EXPECT_TRUE(WaitForPointerAt(firstKey, kScanWaitMs))
         << "after a key the scan starts again at the first key";
     TheDesktop().WaitForMessages(kSettleMs);
     EXPECT_EQ(receiver.Text(), QStringLiteral("BA")) << "no Space reached the receiver";
 
     SwitchScanningOff();
     TheDesktop().WaitForMessages(kSettleMs);
-    PressKey("space");
+    PressKey(Space());
     EXPECT_TRUE(receiver.WaitForText(QStringLiteral("BA ")))
         << "with scanning off the key types again: " << receiver.Text().toStdString();
 }
@@ -82,11 +104,11 @@ class TwoKeySwitches : public Switches {
         : Switches(
               "[Commutador]\r\nCommutador=space\r\nEscaneig=DosCommutadors\r\nAvancar=Return\r\n") {
     }
-    // One press of the moving switch, and the highlight's move it makes. The step is made
-    // before xdotool has ended, so the pointer is read before the press.
+    // One press of the moving switch, and the highlight's move it makes. The step may be made
+    // at once, so the pointer is read before the press.
     bool Move() {
         const Point before = PointerNow();
-        PressKey("Return");
+        PressKey(platform::VK_RETURN);
         return WaitFor([&] { return !(PointerNow() == before); }, kScanWaitMs);
     }
 };
@@ -95,10 +117,10 @@ TEST_F(TwoKeySwitches, TenMovesAndTwoMoreTypeBA) {
     TheDesktop().WaitForMessages(kSettleMs);
     EXPECT_EQ(PointerNow(), firstKey) << "no timer moves the highlight";
     for (int i = 0; i < 10; ++i) ASSERT_TRUE(Move()) << "move " << i + 1;
-    PressKey("space");
+    PressKey(Space());
     ASSERT_TRUE(Move());
     ASSERT_TRUE(Move());
-    PressKey("space");
+    PressKey(Space());
     EXPECT_TRUE(receiver.WaitForText(QStringLiteral("BA"))) << receiver.Text().toStdString();
     TheDesktop().WaitForMessages(kSettleMs);
     EXPECT_EQ(receiver.Text(), QStringLiteral("BA")) << "neither switch reached the receiver";

@@ -1,37 +1,46 @@
 #include "tests/support/PointerClicks.h"
 
+#include <QDeadlineTimer>
 #include <QFont>
 #include <QProcess>
 #include <QStringList>
 #include <QTreeWidget>
+#include <functional>
 
 #include "tests/support/TestDesktop.h"
+#include "tests/support/XTestInput.h"
 
 namespace e2e {
 namespace {
 
 constexpr int kBetweenClicksMs = 200;
+// A twentieth of the fastest scan's step of 100 ms.
+constexpr int kPointerLookMs = 5;
+
+XTestInput& Input() {
+    static XTestInput input;
+    return input;
+}
+
+// Handles events until `seen` holds for where the pointer is, or limitMs pass.
+bool WatchPointer(const std::function<bool(Point)>& seen, int limitMs) {
+    const QDeadlineTimer deadline(limitMs);
+    while (!seen(PointerNow())) {
+        if (deadline.hasExpired()) return false;
+        TheDesktop().WaitForMessages(kPointerLookMs);
+    }
+    return true;
+}
 
 }  // namespace
 
-Point PointerNow() {
-    QProcess xdotool;
-    xdotool.start("xdotool", {"getmouselocation", "--shell"});
-    xdotool.waitForFinished();
-    Point pointer;
-    for (const QByteArray& line : xdotool.readAllStandardOutput().split('\n')) {
-        if (line.startsWith("X=")) pointer.x = line.mid(2).toInt();
-        if (line.startsWith("Y=")) pointer.y = line.mid(2).toInt();
-    }
-    return pointer;
-}
+Point PointerNow() { return Input().Where(); }
 
 bool WaitForPointerMoves(int n, int limitMs) {
     Point last = PointerNow();
     int moves = 0;
-    return WaitFor(
-        [&] {
-            const Point now = PointerNow();
+    return WatchPointer(
+        [&](Point now) {
             if (!(now == last)) ++moves;
             last = now;
             return moves >= n;
@@ -39,11 +48,17 @@ bool WaitForPointerMoves(int n, int limitMs) {
         limitMs);
 }
 
+bool WaitForPointerAt(Point at, int limitMs) {
+    return WatchPointer([&](Point now) { return now == at; }, limitMs);
+}
+
 void ClickAt(Point at, int button) {
     QProcess::execute("xdotool", {"mousemove", QString::number(at.x), QString::number(at.y),
                                   "click", QString::number(button)});
     TheDesktop().WaitForMessages(kBetweenClicksMs);
 }
+
+void ClickHere(int button) { Input().Click(button); }
 
 int RowHeight() {
     QTreeWidget tree;

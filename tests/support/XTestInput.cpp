@@ -46,6 +46,12 @@ void XTestInput::Click(Point at, int button, int times) {
     XFlush(connection_->display);
 }
 
+void XTestInput::Click(int button) {
+    XTestFakeButtonEvent(connection_->display, button, True, CurrentTime);
+    XTestFakeButtonEvent(connection_->display, button, False, CurrentTime);
+    XFlush(connection_->display);
+}
+
 void XTestInput::Key(unsigned long keysym, bool down) {
     XTestFakeKeyEvent(connection_->display, XKeysymToKeycode(connection_->display, keysym), down,
                       CurrentTime);

@@ -23,6 +23,8 @@ class XTestInput {
     void Release(int button);
     // Moves there and clicks, times times.
     void Click(Point at, int button, int times = 1);
+    // Clicks where the pointer is.
+    void Click(int button);
     // A key, named by its X keysym, pressed or released.
     void Key(unsigned long keysym, bool down);
 
