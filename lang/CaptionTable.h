@@ -54,8 +54,17 @@ enum class SwitchText {
     Cancel,
     SwitchKeyLost,
     MoveKeyLost,
+    // The dialog of the switch rules, and its menu item.
+    RulesMenu,
+    RulesAcceptance,
+    RulesRepeat,
+    RulesFirstKey,
+    RulesRest,
+    RulesOff,
+    RulesPasses,
+    RulesOk,
 };
-inline constexpr int kSwitchTexts = 12;
+inline constexpr int kSwitchTexts = 20;
 
 // A switch caption in a language, in Windows-1252.
 const char* Text(SwitchText text, Llengua llengua);

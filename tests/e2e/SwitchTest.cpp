@@ -196,6 +196,36 @@ TEST_F(FunctionKeySwitchBox, NeitherPressNorReleaseOfASwitchKeyReachesTheReceive
         << receiver.KeyEvents().join(", ").toStdString();
 }
 
+// A space switch on a scan that rests after one pass over the keys without a press.
+class RestingScan : public Switches {
+  protected:
+    RestingScan() : Switches("[Commutador]\r\nCommutador=space\r\nRepos=1\r\n") {}
+
+    // Waits until the pointer has stood still for a settling time; false if it never does.
+    bool WaitForPointerToStop() {
+        for (int waited = 0; waited < kScanWaitMs; waited += kSettleMs) {
+            const Point before = PointerNow();
+            TheDesktop().WaitForMessages(kSettleMs);
+            if (PointerNow() == before) return true;
+        }
+        return false;
+    }
+};
+
+TEST_F(RestingScan, ThePointerStopsAfterAPassAndAPressStartsTheScanAtTheTop) {
+    ASSERT_TRUE(WaitForPointerMoves(3, kScanWaitMs)) << "the scan runs";
+    ASSERT_TRUE(WaitForPointerToStop()) << "the scan rests after one pass";
+    const Point resting = PointerNow();
+    EXPECT_FALSE(resting == firstKey) << "it rests where the pass ended, not at the top";
+    TheDesktop().WaitForMessages(kSettleMs);
+    EXPECT_EQ(PointerNow(), resting) << "the pointer stays put";
+
+    PressKey(Space());
+    EXPECT_TRUE(WaitForPointerAt(firstKey, kScanWaitMs)) << "a press starts again at the top";
+    EXPECT_TRUE(WaitForPointerMoves(2, kScanWaitMs)) << "and the scan runs on";
+    EXPECT_EQ(receiver.Text(), QString()) << "the press chose nothing";
+}
+
 QByteArray Settings(const OrvaletProcess& orvalet) {
     QFile file(orvalet.configFolder() + "/orvalet.ini");
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
