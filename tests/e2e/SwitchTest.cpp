@@ -20,6 +20,8 @@ namespace {
 constexpr int kScanWaitMs = 30000;
 // Long enough for a blank typed into the receiver to show, and for fifteen of the fastest steps.
 constexpr int kSettleMs = 1500;
+// How long a person looks at a group just opened before pressing on.
+constexpr int kLookMs = 300;
 // The fastest step, a tenth of a second.
 constexpr int kFastestStep = 1;
 
@@ -121,6 +123,9 @@ TEST_F(TwoKeySwitches, TenMovesAndTwoMoreTypeBA) {
     EXPECT_EQ(PointerNow(), firstKey) << "no timer moves the highlight";
     for (int i = 0; i < 10; ++i) ASSERT_TRUE(Move()) << "move " << i + 1;
     PressKey(Space());
+    // As a person looks at the group before moving on: a move pressed while the choice is
+    // still being carried out is made before the group opens.
+    TheDesktop().WaitForMessages(kLookMs);
     ASSERT_TRUE(Move());
     ASSERT_TRUE(Move());
     PressKey(Space());
