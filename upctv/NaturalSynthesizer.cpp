@@ -55,7 +55,10 @@ NaturalSynthesizer::NaturalSynthesizer(const NaturalVoicePlace& place) {
     auto start = reinterpret_cast<int (*)(const char*)>(dlsym(module, festival::kStartSymbol));
     say_ = reinterpret_cast<Say>(dlsym(module, festival::kSaySymbol));
     if (start && say_) sampleRate_ = start(place.voiceFolder.c_str());
-    if (!Ready()) problem_ = "Festival cannot use the voice Ona under " + place.voiceFolder;
+    if (!Ready()) {
+        problem_ = "Festival cannot use the voice Ona under " + place.voiceFolder +
+                   ", or serves another thread of this process";
+    }
 }
 
 bool NaturalSynthesizer::Speak(const std::string& utf8, const VoiceChoice& voice,

@@ -19,7 +19,8 @@ struct NaturalVoicePlace {
 
 // The natural Catalan voice: Festival with Ona, through the module loaded on first use.
 // Festival renders a whole text before its first sample, so a reading is said one piece at a
-// time. Made, used and destroyed on the speaking thread.
+// time. Made, used and destroyed on the speaking thread; Festival then serves that thread
+// alone for the rest of the process.
 class NaturalSynthesizer : public SpeechSynthesizer {
   public:
     // Loads the module and starts Festival, which takes a moment.

@@ -14,7 +14,8 @@ using UpctvSamplesCallback = int (*)(const short* samples, int count, void* user
 
 // Starts Festival and selects the Ona voice found under `voiceFolder` (a folder of
 // LANGUAGE/NAME voice folders); the voice's sample rate, or 0 when it cannot be used.
-// Festival starts once per process: later calls give the first call's answer.
+// Festival starts once per process, and only the thread that started it may use it: later
+// calls give the first call's answer on that thread, and 0 on any other.
 UPCTV_FESTIVAL_EXPORT int upctvFestivalStart(const char* voiceFolder);
 
 // Says a Latin-1 text, `speed` times faster than the voice's own rate; 1 when the whole text
