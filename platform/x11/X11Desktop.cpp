@@ -87,8 +87,8 @@ class X11Desktop final : public qt::QtDesktop {
 
     bool HasSwitchKey(const std::string& name) override { return switchKeys_.HasSwitchKey(name); }
     bool GrabSwitchKeys(const std::vector<std::string>& names,
-                        std::function<void(const std::string&)> onPress) override {
-        return switchKeys_.Grab(names, std::move(onPress));
+                        std::function<void(const SwitchKeyEvent&)> onEvent) override {
+        return switchKeys_.Grab(names, std::move(onEvent));
     }
     void UngrabSwitchKeys() override { switchKeys_.Ungrab(); }
     bool CatchNextKey(std::function<void(const std::string&)> onKey) override {

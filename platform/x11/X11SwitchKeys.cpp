@@ -52,7 +52,7 @@ KeyCode X11SwitchKeys::CodeOf(const std::string& name) const {
 bool X11SwitchKeys::HasSwitchKey(const std::string& name) const { return CodeOf(name) != 0; }
 
 bool X11SwitchKeys::Grab(const std::vector<std::string>& names,
-                         std::function<void(const std::string&)> onPress) {
+                         std::function<void(const SwitchKeyEvent&)> onEvent) {
     Ungrab();
     if (inputOpcode_ < 0) return false;
     for (const std::string& name : names) {
@@ -65,7 +65,7 @@ bool X11SwitchKeys::Grab(const std::vector<std::string>& names,
         Ungrab();
         return false;
     }
-    onPress_ = std::move(onPress);
+    onEvent_ = std::move(onEvent);
     SelectHierarchy(true);
     return true;
 }
@@ -162,7 +162,7 @@ void X11SwitchKeys::Ungrab() {
     devices_.clear();
     grabbed_.clear();
     held_.clear();
-    onPress_ = nullptr;
+    onEvent_ = nullptr;
     SelectHierarchy(false);
 }
 
@@ -179,14 +179,12 @@ void X11SwitchKeys::BeforeSending(KeyCode keycode) {
     if (grabbed_.empty() || !devices_.contains(typingDevice_)) return;
     // A switch key held on the typing device holds that device's grab: the keys typed now would
     // come back here. Its release, sent first, lets the grab go; the server drops the sending
-    // program's own release of a key that is up already.
-    for (auto key = held_.begin(); key != held_.end();) {
-        if (key->first != typingDevice_) {
-            ++key;
-            continue;
+    // program's own release of a key that is up already. The release comes back here as the
+    // switch's.
+    for (const auto& [device, code] : held_) {
+        if (device == typingDevice_) {
+            XTestFakeKeyEvent(connection_.display(), code, False, CurrentTime);
         }
-        XTestFakeKeyEvent(connection_.display(), key->second, False, CurrentTime);
-        key = held_.erase(key);
     }
     if (grabbed_.contains(keycode)) UngrabOn(typingDevice_, keycode);
 }
@@ -265,14 +263,14 @@ void X11SwitchKeys::OnDeviceKey(int type, const void* data) {
     const auto grabbed = grabbed_.find(static_cast<KeyCode>(key->detail));
     if (grabbed == grabbed_.end()) return;
     const DeviceKey held{key->sourceid, static_cast<KeyCode>(key->detail)};
-    if (type == XI_KeyRelease) {
-        held_.erase(held);
+    const bool down = type == XI_KeyPress;
+    if (down ? (key->flags & XIKeyRepeat) != 0 || !held_.insert(held).second
+             : held_.erase(held) == 0) {
         return;
     }
-    if ((key->flags & XIKeyRepeat) != 0 || !held_.insert(held).second) return;
-    Later([this, name = grabbed->second] {
-        // The keys may have been let go since the press.
-        if (onPress_) onPress_(name);
+    Later([this, event = SwitchKeyEvent{grabbed->second, down, static_cast<uint32_t>(key->time)}] {
+        // The keys may have been let go since.
+        if (onEvent_) onEvent_(event);
     });
 }
 

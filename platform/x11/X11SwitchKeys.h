@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/SwitchKeys.h"
 #include "platform/x11/KeySynthesisGuard.h"
 
 // Xlib stays out of this header: Qt's headers must come before it wherever both are used.
@@ -36,7 +37,7 @@ class X11SwitchKeys final : public KeySynthesisGuard {
 
     bool HasSwitchKey(const std::string& name) const;
     bool Grab(const std::vector<std::string>& names,
-              std::function<void(const std::string&)> onPress);
+              std::function<void(const SwitchKeyEvent&)> onEvent);
     void Ungrab();
     bool CatchNextKey(std::function<void(const std::string&)> onKey);
     void StopCatchingKey();
@@ -69,7 +70,7 @@ class X11SwitchKeys final : public KeySynthesisGuard {
     // Switch keys down, by device: a key's repeats are no new presses.
     std::set<DeviceKey> held_;
     int typingDevice_ = -1;
-    std::function<void(const std::string&)> onPress_;
+    std::function<void(const SwitchKeyEvent&)> onEvent_;
     std::function<void(const std::string&)> onCaught_;
     int inputOpcode_ = -1;
     // Calls made Later die with it.
