@@ -35,6 +35,13 @@ int DinsDelLimit(std::int32_t value, int lowest, int highest) {
 
 std::string Nombre(std::int32_t value) { return std::to_string(value); }
 
+// A switch rule's number; a text that is not a number counts as 0 (off), and a missing key
+// as the rule's own off value.
+int Regla(const char* key, int missing = 0) {
+    const std::string text = Llegir(kSeccioCommutador, key, std::to_string(missing).c_str());
+    return text::TryStrToInt(text).value_or(0);
+}
+
 }  // namespace
 
 Configuracio::Configuracio(Programa& programa, platform::Time& time, ConfigParts parts,
@@ -199,11 +206,18 @@ void Configuracio::ApplyStoredSwitches() {
     stored.autoAdvanceSeconds =
         text::TryStrToInt(Llegir(kSeccioCommutador, kClauAvancarSol, kZero)).value_or(0);
     subsystems_.scanning.ApplyStoredSwitches(stored);
+    subsystems_.scanning.SetSwitchRules({
+        .acceptanceMs = Regla(kClauAcceptacio),
+        .repeatMs = Regla(kClauRepeticio),
+        .firstKeyPercent = Regla(kClauPrimeraTecla, scan::kFirstKeyMinPercent),
+        .restPasses = Regla(kClauRepos),
+    });
 }
 
 void Configuracio::SaveSwitches() {
     const scan::Switches& switches = subsystems_.scanning.CurrentSwitches;
-    if (switches == scan::Switches{}) {
+    const scan::SwitchRules& rules = subsystems_.scanning.SwitchRules;
+    if (switches == scan::Switches{} && rules == scan::SwitchRules{}) {
         EsborrarSeccio(kSeccioCommutador);
         return;
     }
@@ -213,6 +227,10 @@ void Configuracio::SaveSwitches() {
     Escriure(kSeccioCommutador, kClauEscaneig, twoSwitches ? kDosCommutadors : kAutomatic);
     Escriure(kSeccioCommutador, kClauAvancar, switches.moveKey);
     Escriure(kSeccioCommutador, kClauAvancarSol, std::to_string(switches.autoAdvanceSeconds));
+    Escriure(kSeccioCommutador, kClauAcceptacio, std::to_string(rules.acceptanceMs));
+    Escriure(kSeccioCommutador, kClauRepeticio, std::to_string(rules.repeatMs));
+    Escriure(kSeccioCommutador, kClauPrimeraTecla, std::to_string(rules.firstKeyPercent));
+    Escriure(kSeccioCommutador, kClauRepos, std::to_string(rules.restPasses));
 }
 
 }  // namespace settings

@@ -45,6 +45,7 @@ void TFormPrincipal::WireScanning() {
     OnClick(MenuSwitchMouse, [&scan] { scan.MenuSwitchMouseClick(); });
     OnClick(MenuSwitchKey, [&scan] { scan.MenuSwitchKeyClick(); });
     OnClick(MenuTwoSwitches, [&scan] { scan.MenuTwoSwitchesClick(); });
+    OnClick(MenuSwitchRules, [&scan] { scan.MenuSwitchRulesClick(); });
     for (QAction* item : MenuAutoAdvanceItems) {
         connect(item, &QAction::triggered, this,
                 [&scan, item] { scan.MenuAutoAdvanceClick(item->data().toInt()); });

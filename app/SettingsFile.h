@@ -46,6 +46,11 @@ inline constexpr const char* kClauAvancarSol = "Avancar sol";
 inline constexpr const char* kRatoli = "Ratoli";
 inline constexpr const char* kAutomatic = "Automatic";
 inline constexpr const char* kDosCommutadors = "DosCommutadors";
+// The switch rules, each a number: milliseconds, a share of the step time in percent, passes.
+inline constexpr const char* kClauAcceptacio = "Acceptacio";
+inline constexpr const char* kClauRepeticio = "Repeticio";
+inline constexpr const char* kClauPrimeraTecla = "Primera tecla";
+inline constexpr const char* kClauRepos = "Repos";
 
 // Flags of the menu and of the control keys, and of the font styles.
 inline constexpr const char* kSi = "SI";

@@ -38,6 +38,8 @@ void TFormPrincipal::BuildSwitchMenu() {
         MenuAutoAdvanceItems.push_back(AddCheckItem(MenuAutoAdvance, false));
         MenuAutoAdvanceItems.back()->setData(seconds);
     }
+    MenuSwitch->addSeparator();
+    MenuSwitchRules = MenuSwitch->addAction(QString());
     SwitchCaptions(lang::Llengua::Catala);
 }
 
@@ -48,6 +50,7 @@ void TFormPrincipal::SwitchCaptions(lang::Llengua llengua) {
     MenuTwoSwitches->setText(Caption(SwitchText::TwoSwitches, llengua));
     MenuAutoAdvance->setTitle(Caption(SwitchText::AutoAdvance, llengua));
     MenuAutoAdvanceItems.front()->setText(Caption(SwitchText::AutoAdvanceNever, llengua));
+    MenuSwitchRules->setText(Caption(SwitchText::RulesMenu, llengua));
     for (size_t i = 0; i < scan::kAutoAdvanceChoices.size(); ++i) {
         MenuAutoAdvanceItems[i + 1]->setText(
             Caption(SwitchText::AutoAdvanceAfter, llengua).arg(scan::kAutoAdvanceChoices[i]));

@@ -98,6 +98,7 @@ class TFormPrincipal : public QMainWindow {
     QMenu* MenuAutoAdvance;
     // "Never" first, then one item per pause of scan::kAutoAdvanceChoices.
     std::vector<QAction*> MenuAutoAdvanceItems;
+    QAction* MenuSwitchRules;
 
     // --- subsystems ----------------------------------------------------------------------
     std::unique_ptr<app::FormPlace> place;

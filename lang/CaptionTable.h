@@ -54,8 +54,17 @@ enum class SwitchText {
     Cancel,
     SwitchKeyLost,
     MoveKeyLost,
+    // The dialog of the switch rules, and its menu item.
+    RulesMenu,
+    RulesAcceptance,
+    RulesRepeat,
+    RulesFirstKey,
+    RulesRest,
+    RulesOff,
+    RulesPasses,
+    RulesOk,
 };
-inline constexpr int kSwitchTexts = 12;
+inline constexpr int kSwitchTexts = 20;
 
 // The captions of the speech options beyond the design.
 enum class SpeechText {

@@ -53,6 +53,22 @@ constexpr std::array<std::array<const char*, kLlengues>, kSwitchTexts> kSwitchTa
      "Non se pode usar a tecla do conmutador que avanza (%1): o escaneo volve ser autom\xE1tico.",
      "N\xE3o \xE9 poss\xEDvel usar a tecla do acionador que avan\xE7"
      "a (%1): o escaneo volta a ser autom\xE1tico."},
+    {"Filtres i ritme...", "Filtros y ritmo...", "Iragazkiak eta erritmoa...", "Filtros e ritmo...",
+     "Filtros e ritmo..."},
+    {"Temps d'acceptaci\xF3", "Tiempo de aceptaci\xF3n", "Onartze-denbora",
+     "Tempo de aceptaci\xF3n", "Tempo de aceita\xE7\xE3o"},
+    {"Ignorar les pulsacions repetides", "Ignorar las pulsaciones repetidas",
+     "Ez ikusi errepikatutako sakatzeak", "Ignorar as pulsaci\xF3ns repetidas",
+     "Ignorar as press\xF5"
+     "es repetidas"},
+    {"Primera tecla d'un grup", "Primera tecla de un grupo", "Talde baten lehen tekla",
+     "Primeira tecla dun grupo", "Primeira tecla de um grupo"},
+    {"Rep\xF2s despr\xE9s de passades sense pr\xE9mer", "Reposo tras pasadas sin pulsar",
+     "Atsedena sakatu gabeko pasaldien ondoren", "Repouso tras pasadas sen premer",
+     "Repouso ap\xF3s passagens sem premir"},
+    {"No", "No", "Ez", "Non", "N\xE3o"},
+    {"%1 passades", "%1 pasadas", "%1 pasaldi", "%1 pasadas", "%1 passagens"},
+    {"D'acord", "Aceptar", "Ados", "Aceptar", "OK"},
 }};
 
 }  // namespace

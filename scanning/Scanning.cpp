@@ -19,6 +19,9 @@ Scanning::Scanning(platform::Pointer& pointer, platform::Time& time,
       readingWatch_(time.CreateTimer([this] { CheckReadingEnd(); })),
       pause_(time.CreateTimer([this] { PauseOver(); })) {
     SwitchDialog = [this](bool moving) { return AskForSwitchKey(moving); };
+    AskSwitchRules = [this](const scan::SwitchRules& rules) {
+        return ShowSwitchRulesDialog(rules);
+    };
 }
 
 Scanning::~Scanning() = default;

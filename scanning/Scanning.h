@@ -95,6 +95,10 @@ class Scanning {
     void MenuSwitchKeyClick();
     void MenuTwoSwitchesClick();
     void MenuAutoAdvanceClick(int seconds);
+    // "Filtres i ritme...": the switch rules, from their dialog.
+    void MenuSwitchRulesClick();
+    // Puts the rules in force, each brought to the nearest value offered.
+    void SetSwitchRules(const scan::SwitchRules& rules);
     // A switch key went down or came up: a press that the switch rules let count is a
     // SwitchPressed.
     void OnSwitchKey(const platform::SwitchKeyEvent& event);
@@ -115,6 +119,8 @@ class Scanning {
     // Asks the user to press the switch that chooses (or, moving: the one that moves); the
     // key's name, nothing when the user cancels.
     std::function<std::optional<std::string>(bool moving)> SwitchDialog;
+    // Asks the user for the switch rules, showing those given; nothing when the user cancels.
+    std::function<std::optional<scan::SwitchRules>(const scan::SwitchRules&)> AskSwitchRules;
 
     // --- state --------------------------------------------------------------------------
     // One step per tick, 100 ms to 6.4 s.
@@ -145,6 +151,7 @@ class Scanning {
     void TellSwitchKeyLost(const std::string& key, bool moving);
     void ApplyScanInterval(int stepMs);
     std::optional<std::string> AskForSwitchKey(bool moving);
+    std::optional<scan::SwitchRules> ShowSwitchRulesDialog(const scan::SwitchRules& rules);
 
     platform::Pointer& pointer_;
     platform::Time& time_;

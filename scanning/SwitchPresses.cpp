@@ -1,7 +1,11 @@
 #include <QAction>
 
+#include "lang/CaptionTable.h"
+#include "platform/Cp1252.h"
 #include "scanning/KeyTreeView.h"
 #include "scanning/Scanning.h"
+#include "scanning/SwitchRulesDialog.h"
+#include "ui/KeyTree.h"
 
 namespace scanning {
 
@@ -43,6 +47,38 @@ bool Scanning::WokeFromRest() {
     if (!EstatEscaneig.Resting()) return false;
     CarryOut(EstatEscaneig.Woken(KeyTreeView(*parts_.Tree), Options()));
     return true;
+}
+
+void Scanning::MenuSwitchRulesClick() {
+    if (const std::optional<scan::SwitchRules> rules = AskSwitchRules(SwitchRules)) {
+        SetSwitchRules(*rules);
+    }
+}
+
+void Scanning::SetSwitchRules(const scan::SwitchRules& rules) {
+    SwitchRules = scan::Clamped(rules);
+}
+
+std::optional<scan::SwitchRules> Scanning::ShowSwitchRulesDialog(const scan::SwitchRules& rules) {
+    const lang::Llengua llengua = hooks_.Llengua();
+    const auto caption = [llengua](lang::SwitchText text) {
+        return platform::ToQString(lang::Text(text, llengua));
+    };
+    using lang::SwitchText;
+    const SwitchRulesCaptions captions{
+        .title = caption(SwitchText::RulesMenu).remove(QStringLiteral("...")),
+        .acceptance = caption(SwitchText::RulesAcceptance),
+        .repeat = caption(SwitchText::RulesRepeat),
+        .firstKey = caption(SwitchText::RulesFirstKey),
+        .rest = caption(SwitchText::RulesRest),
+        .off = caption(SwitchText::RulesOff),
+        .never = caption(SwitchText::AutoAdvanceNever),
+        .passes = caption(SwitchText::RulesPasses),
+        .ok = caption(SwitchText::RulesOk),
+        .cancel = caption(SwitchText::Cancel),
+    };
+    SwitchRulesDialog dialog(captions, rules, parts_.Tree->window());
+    return dialog.Ask();
 }
 
 }  // namespace scanning

@@ -20,6 +20,8 @@ namespace {
 constexpr int kScanWaitMs = 30000;
 // Long enough for a blank typed into the receiver to show, and for fifteen of the fastest steps.
 constexpr int kSettleMs = 1500;
+// How long a person looks at a group just opened before pressing on.
+constexpr int kLookMs = 300;
 // The fastest step, a tenth of a second.
 constexpr int kFastestStep = 1;
 
@@ -121,6 +123,9 @@ TEST_F(TwoKeySwitches, TenMovesAndTwoMoreTypeBA) {
     EXPECT_EQ(PointerNow(), firstKey) << "no timer moves the highlight";
     for (int i = 0; i < 10; ++i) ASSERT_TRUE(Move()) << "move " << i + 1;
     PressKey(Space());
+    // As a person looks at the group before moving on: a move pressed while the choice is
+    // still being carried out is made before the group opens.
+    TheDesktop().WaitForMessages(kLookMs);
     ASSERT_TRUE(Move());
     ASSERT_TRUE(Move());
     PressKey(Space());
@@ -194,6 +199,36 @@ TEST_F(FunctionKeySwitchBox, NeitherPressNorReleaseOfASwitchKeyReachesTheReceive
                (QStringList{QStringLiteral("press F12"), QStringLiteral("release F12")});
     })) << "with scanning off the switch box's key reaches the receiver again: "
         << receiver.KeyEvents().join(", ").toStdString();
+}
+
+// A space switch on a scan that rests after one pass over the keys without a press.
+class RestingScan : public Switches {
+  protected:
+    RestingScan() : Switches("[Commutador]\r\nCommutador=space\r\nRepos=1\r\n") {}
+
+    // Waits until the pointer has stood still for a settling time; false if it never does.
+    bool WaitForPointerToStop() {
+        for (int waited = 0; waited < kScanWaitMs; waited += kSettleMs) {
+            const Point before = PointerNow();
+            TheDesktop().WaitForMessages(kSettleMs);
+            if (PointerNow() == before) return true;
+        }
+        return false;
+    }
+};
+
+TEST_F(RestingScan, ThePointerStopsAfterAPassAndAPressStartsTheScanAtTheTop) {
+    ASSERT_TRUE(WaitForPointerMoves(3, kScanWaitMs)) << "the scan runs";
+    ASSERT_TRUE(WaitForPointerToStop()) << "the scan rests after one pass";
+    const Point resting = PointerNow();
+    EXPECT_FALSE(resting == firstKey) << "it rests where the pass ended, not at the top";
+    TheDesktop().WaitForMessages(kSettleMs);
+    EXPECT_EQ(PointerNow(), resting) << "the pointer stays put";
+
+    PressKey(Space());
+    EXPECT_TRUE(WaitForPointerAt(firstKey, kScanWaitMs)) << "a press starts again at the top";
+    EXPECT_TRUE(WaitForPointerMoves(2, kScanWaitMs)) << "and the scan runs on";
+    EXPECT_EQ(receiver.Text(), QString()) << "the press chose nothing";
 }
 
 QByteArray Settings(const OrvaletProcess& orvalet) {
