@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Builds the keyboards for single-switch scanning that Orvalet ships,
 # keyboards/catala-escaneig.QuarnelTeclat and keyboards/castellano-escaneo.QuarnelTeclat,
-# from free Catalan and Castilian texts that Debian packages ship, and draws their pictures
-# in docs/. The texts are gathered by scripts/corpus/fetch.sh; a part of them is held out of
-# the build, and the figures printed at the end are measured on that part, with the built-in
-# keyboard and the example keyboards beside them.
+# from free Catalan and Castilian texts that Debian packages ship, technical and everyday, and
+# draws their pictures in docs/. The texts are gathered by scripts/corpus/fetch.sh; a part of
+# them is held out of the build, and the figures printed at the end are measured on that part,
+# register by register, with the built-in keyboard and the example keyboards beside them.
 #
 # Usage: scripts/build-scan-keyboards.sh [CORPUS-FOLDER]   (default: build/corpus)
 set -euo pipefail
@@ -20,12 +20,19 @@ cd "$root"
 # the picture.
 build() {
     local language="$1" keyboard="$2" example="$3" picture="$4"
-    "$scancost" --build "keyboards/$keyboard" --language "$language" "$corpus/$language/train.txt"
+    "$scancost" --build "keyboards/$keyboard" --language "$language" \
+        "$corpus/$language/technical/train.txt" "$corpus/$language/everyday/train.txt"
     "$scancost" -k "keyboards/$keyboard" --picture "docs/$picture" --language "$language" \
-        "$corpus/$language/heldout.txt" >/dev/null
-    echo "== held-out $language text"
-    "$scancost" -k "keyboards/$keyboard" -k "keyboards/$example" --built-in --language "$language" \
-        "$corpus/$language/heldout.txt" | sed -n '/^Scan actions per character typed:$/,$p'
+        "$corpus/$language/everyday/heldout.txt" >/dev/null
+    for register in everyday technical; do
+        echo "== held-out $language text, $register"
+        "$scancost" -k "keyboards/$keyboard" -k "keyboards/$example" --built-in \
+            --language "$language" "$corpus/$language/$register/heldout.txt" |
+            sed -n '/^Scan actions per character typed:$/,$p'
+    done
+    echo "== $language registers"
+    "$scancost" --register-table --language "$language" \
+        "$corpus/$language/technical" "$corpus/$language/everyday"
 }
 build ca catala-escaneig.QuarnelTeclat catala.QuarnelTeclat scan-cost-catala.png
 build es castellano-escaneo.QuarnelTeclat castellano.QuarnelTeclat scan-cost-castellano.png
