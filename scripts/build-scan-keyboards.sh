@@ -6,8 +6,17 @@
 # them is held out of the build, and the figures printed at the end are measured on that part,
 # register by register, with the built-in keyboard and the example keyboards beside them.
 #
-# Usage: scripts/build-scan-keyboards.sh [CORPUS-FOLDER]   (default: build/corpus)
+# With --register-table, it also prints for each language what keyboards built from each
+# register alone, and from all, cost on every register's held-out text (a few minutes more).
+#
+# Usage: scripts/build-scan-keyboards.sh [--register-table] [CORPUS-FOLDER]
+#        (default folder: build/corpus)
 set -euo pipefail
+table=no
+if [[ ${1:-} == --register-table ]]; then
+    table=yes
+    shift
+fi
 root="$(cd "$(dirname "$0")/.." && pwd)"
 corpus="$(realpath -m "${1:-$root/build/corpus}")"
 scancost="${BUILD_DIR:-$root/build}/bin/orvalet-scancost"
@@ -30,9 +39,11 @@ build() {
             --language "$language" "$corpus/$language/$register/heldout.txt" |
             sed -n '/^Scan actions per character typed:$/,$p'
     done
-    echo "== $language registers"
-    "$scancost" --register-table --language "$language" \
-        "$corpus/$language/technical" "$corpus/$language/everyday"
+    if [[ $table == yes ]]; then
+        echo "== $language registers"
+        "$scancost" --register-table --language "$language" \
+            "$corpus/$language/technical" "$corpus/$language/everyday"
+    fi
 }
 build ca catala-escaneig.QuarnelTeclat catala.QuarnelTeclat scan-cost-catala.png
 build es castellano-escaneo.QuarnelTeclat castellano.QuarnelTeclat scan-cost-castellano.png

@@ -1,4 +1,5 @@
 #include <QString>
+#include <QTemporaryDir>
 #include <filesystem>
 #include <optional>
 
@@ -9,7 +10,8 @@
 #include "tests/e2e/TypingFixture.h"
 
 // The keyboards built for scanning that come with the program, loaded from the command line:
-// the keys of their first groups, clicked in lower case, type their own text.
+// the keys of their first groups, clicked in lower case, type their own text, with word
+// prediction off and on (its group then comes first).
 namespace e2e {
 namespace {
 
@@ -20,9 +22,28 @@ std::string PathOf(const char* file) {
     return (std::filesystem::path(ORVALET_KEYBOARDS_DIR) / file).string();
 }
 
-class ScanKeyboards : public TypingFixture, public ::testing::WithParamInterface<const char*> {
+struct Shipped {
+    const char* file;
+    bool prediction;
+};
+
+const QByteArray kPredictionOff = "[Quarnel Orvalet]\r\nLlengua=Catal\xE0\r\n";
+const QByteArray kPredictionOn =
+    "[Quarnel Orvalet]\r\nLlengua=Catal\xE0\r\n[Menu]\r\nMenuPrediccioDeParaules=SI\r\n";
+
+class ScanKeyboards : public TypingFixture, public ::testing::WithParamInterface<Shipped> {
   protected:
-    ScanKeyboards() : TypingFixture({QString::fromStdString(PathOf(GetParam()))}) {}
+    ScanKeyboards()
+        : TypingFixture(GetParam().prediction ? kPredictionOn : kPredictionOff,
+                        {"XDG_DATA_HOME=" + DataFolder().path()},
+                        {QString::fromStdString(PathOf(GetParam().file))}) {}
+
+    // What the predictions learn stays out of the user's folder; made before the keyboard
+    // starts, which the fixture's members are not.
+    static QTemporaryDir& DataFolder() {
+        static QTemporaryDir folder;
+        return folder;
+    }
 
     void SetUp() override {
         TypingFixture::SetUp();
@@ -49,12 +70,13 @@ class ScanKeyboards : public TypingFixture, public ::testing::WithParamInterface
 };
 
 TEST_P(ScanKeyboards, TheKeysOfTheFirstGroupsTypeTheirOwnText) {
-    const std::optional<keys::KeyForest> keyboard = keys::ReadKeyboardFile(PathOf(GetParam()));
+    const std::optional<keys::KeyForest> keyboard = keys::ReadKeyboardFile(PathOf(GetParam().file));
     ASSERT_TRUE(keyboard.has_value());
+    const int first = keys::kSpecialTopLevelNodes + (GetParam().prediction ? 1 : 0);
     size_t groups = 0;
     for (size_t top = 0; top < keyboard->size() && groups < kGroupsTried; ++top) {
         const keys::KeyNode& node = (*keyboard)[top];
-        const int row = keys::kSpecialTopLevelNodes + static_cast<int>(top);
+        const int row = first + static_cast<int>(top);
         if (node.children.empty()) {
             Type({row}, node.text);
             continue;
@@ -77,10 +99,13 @@ TEST_P(ScanKeyboards, TheKeysOfTheFirstGroupsTypeTheirOwnText) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, ScanKeyboards,
-                         ::testing::Values("catala-escaneig.QuarnelTeclat",
-                                           "castellano-escaneo.QuarnelTeclat"),
+                         ::testing::Values(Shipped{"catala-escaneig.QuarnelTeclat", false},
+                                           Shipped{"castellano-escaneo.QuarnelTeclat", false},
+                                           Shipped{"catala-escaneig.QuarnelTeclat", true},
+                                           Shipped{"castellano-escaneo.QuarnelTeclat", true}),
                          [](const auto& info) {
-                             return info.index == 0 ? "Catalan" : "Castilian";
+                             return std::string(info.index % 2 == 0 ? "Catalan" : "Castilian") +
+                                    (info.param.prediction ? "WithPrediction" : "");
                          });
 
 }  // namespace
