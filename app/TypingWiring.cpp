@@ -39,7 +39,11 @@ void TFormPrincipal::BuildTyping() {
 
 void TFormPrincipal::WireDispatch() {
     output::Typing& dispatch = *typing;
-    connect(Tree, &KeyTree::clicked, this, [&dispatch] { dispatch.TreeClick(); });
+    connect(Tree, &KeyTree::clicked, this, [this, &dispatch] {
+        if (scanning->TakesClick(Tree->LeftPressedAt(), Tree->LeftReleasedAt())) {
+            dispatch.TreeClick();
+        }
+    });
     // "clicked" comes after the button has changed state, and never from setChecked.
     connect(ButtonShift, &QToolButton::clicked, this, [&dispatch] { dispatch.ButtonShiftClick(); });
     connect(ButtonBloqMajuscules, &QToolButton::clicked, this,

@@ -13,6 +13,7 @@ class SwitchHold {
         return true;
     }
     void Up() { held_ = false; }
+    bool Held() const { return held_; }
 
   private:
     bool held_ = false;

@@ -47,6 +47,7 @@ struct Reaction {
         GroupReturn,  // pass twice: back on the group's node after one pass over its children
         Opened,       // a press opened a group
         Closed,       // a press closed every group
+        Rested,       // passes without a press: the scan stops where it is
     };
     explicit Reaction(Outcome outcome = Outcome::None) : outcome(outcome) {}
 

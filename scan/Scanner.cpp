@@ -1,5 +1,7 @@
 #include "scan/Scanner.h"
 
+#include <utility>
+
 #include "text/Case.h"
 
 namespace scan {
@@ -24,6 +26,8 @@ std::string TextOf(const Tree& tree, Node node) {
 
 Reaction Scanner::SwitchedOn(const Tree& tree, const Options& options) {
     Reaction reaction{Outcome::Restarted};
+    resting_ = false;
+    passes_ = 0;
     const int holds = holds_;
     RestartFrom(tree, tree.Highlighted(), options, {.timerIfRefused = true}, reaction);
     if (reaction.actions.back().kind != Kind::Read) TimerAtEnd(holds, options, reaction);
@@ -32,11 +36,14 @@ Reaction Scanner::SwitchedOn(const Tree& tree, const Options& options) {
 
 Reaction Scanner::SwitchedOff() {
     Reaction reaction;
+    resting_ = false;
     Add(reaction, Kind::StepTimerOff);
     return reaction;
 }
 
 Reaction Scanner::Step(const Tree& tree, const Options& options) {
+    // A tick that was on its way when the scan came to rest.
+    if (resting_) return Reaction{};
     Reaction reaction{Outcome::Moved};
     const Node next = NextVisible(tree, tree.Highlighted());
     if (next != kNoNode) Add(reaction, Kind::Highlight, next);
@@ -47,11 +54,10 @@ Reaction Scanner::Step(const Tree& tree, const Options& options) {
     AddAt(reaction, Kind::PointerToRow, XEscaneig);
     // A highlight that shows the text of the last step's did not move: the list has ended.
     if (TextOf(tree, next) == TextEscaneigAnterior) {
-        reaction.outcome = Outcome::Restarted;
-        RestartFrom(tree, next, options, {.stepTail = true, .stepTailAtEnd = true}, reaction);
-        if (reaction.actions.back().kind != Kind::Read) StepTail(tree, tree.First(), reaction);
+        EndOfList(tree, next, options, reaction);
         return reaction;
     }
+    HoldFirstKey(tree, next, options, reaction);
     if (options.readKeys) {
         ReadOrGoOn(tree, next, {.stepTail = true}, options, reaction);
         return reaction;
@@ -61,6 +67,8 @@ Reaction Scanner::Step(const Tree& tree, const Options& options) {
 }
 
 Reaction Scanner::MovePressed(const Tree& tree, const Options& options) {
+    passes_ = 0;
+    resting_ = false;
     const int holds = holds_;
     Reaction reaction = Step(tree, options);
     reaction.actions.insert(reaction.actions.begin(), Action{Kind::StepTimerOff});
@@ -82,6 +90,7 @@ Reaction Scanner::Restart(const Tree& tree, const Options& options) {
 
 Reaction Scanner::Pressed(const Options& options) {
     Reaction reaction;
+    passes_ = 0;
     holdsAtPress_ = holds_;
     if (options.scanning) Add(reaction, Kind::StepTimerOff);
     TextEscaneigAnterior.clear();
@@ -93,6 +102,7 @@ Reaction Scanner::Chosen(const Tree& tree, Node node, const Options& options) {
     if (node == kNoNode || tree.FirstChild(node) == kNoNode) return reaction;
     if (tree.IsOpen(node)) {
         reaction.outcome = Outcome::Closed;
+        openedGroup_ = kNoNode;
         Add(reaction, Kind::CloseAll);
         XEscaneig = kColumnaInicial;
         if (options.passTwice) FillsGrup = SaltsGrup = 0;
@@ -100,6 +110,7 @@ Reaction Scanner::Chosen(const Tree& tree, Node node, const Options& options) {
     }
     reaction.outcome = Outcome::Opened;
     Add(reaction, Kind::OpenGroup, node);
+    openedGroup_ = node;
     XEscaneig += tree.Indent();
     if (options.passTwice) {
         FillsGrup = ChildCount(tree, node);
@@ -143,6 +154,16 @@ Reaction Scanner::ReadingEnded(const Tree& tree, const Options& options) {
     return reaction;
 }
 
+Reaction Scanner::Woken(const Tree& tree, const Options& options) {
+    Reaction reaction{Outcome::Restarted};
+    resting_ = false;
+    passes_ = 0;
+    const int holds = holds_;
+    RestartFrom(tree, tree.Highlighted(), options, {.timerIfRefused = true}, reaction);
+    if (reaction.actions.back().kind != Kind::Read) TimerAtEnd(holds, options, reaction);
+    return reaction;
+}
+
 Reaction Scanner::PauseOver(const Options& options) {
     Reaction reaction;
     if (options.scanning) Add(reaction, Kind::StepTimerOn);
@@ -153,6 +174,7 @@ void Scanner::RestartFrom(const Tree& tree, Node highlighted, const Options& opt
                           AfterRead afterRead, Reaction& reaction) {
     Add(reaction, Kind::CloseAll);
     XEscaneig = kColumnaInicial;
+    openedGroup_ = kNoNode;
     if (options.passTwice) {
         GrupDuesVegades = highlighted;
         FillsGrup = SaltsGrup = 0;
@@ -164,6 +186,34 @@ void Scanner::RestartFrom(const Tree& tree, Node highlighted, const Options& opt
     // The person goes on working in the receiving application while the scan runs.
     Add(reaction, Kind::ReceiverToTop);
     if (options.readKeys) ReadOrGoOn(tree, first, afterRead, options, reaction);
+}
+
+void Scanner::EndOfList(const Tree& tree, Node highlighted, const Options& options,
+                        Reaction& reaction) {
+    if (options.restPasses > 0 && ++passes_ >= options.restPasses) {
+        reaction.outcome = Outcome::Rested;
+        resting_ = true;
+        Add(reaction, Kind::StepTimerOff);
+        StepTail(tree, highlighted, reaction);
+        return;
+    }
+    reaction.outcome = Outcome::Restarted;
+    RestartFrom(tree, highlighted, options, {.stepTail = true, .stepTailAtEnd = true}, reaction);
+    if (reaction.actions.back().kind != Kind::Read) StepTail(tree, tree.First(), reaction);
+}
+
+void Scanner::HoldFirstKey(const Tree& tree, Node highlighted, const Options& options,
+                           Reaction& reaction) {
+    const Node group = std::exchange(openedGroup_, kNoNode);
+    const int extraMs = options.stepMs * (options.firstKeyPercent - 100) / 100;
+    if (group == kNoNode || highlighted != tree.FirstChild(group) || extraMs <= 0 ||
+        !options.pauseAfterGroupReturn || options.readKeys) {
+        return;
+    }
+    // The timer starts its whole step again once the pause is over.
+    ++holds_;
+    Add(reaction, Kind::StepTimerOff);
+    reaction.actions.emplace_back(Kind::Pause, kNoNode, 0, extraMs);
 }
 
 void Scanner::GroupReturn(const Tree& tree, const Options& options, Reaction& reaction) {

@@ -18,6 +18,11 @@ struct Options {
     // the highlight; a person who moves it with a switch takes their own time.
     bool pauseAfterGroupReturn = true;
     int stepMs = kPasPerDefecteMs;  // the step timer's interval
+    // The first key after a group opens stays this share of the step time, when the timer
+    // moves the highlight and no reading holds the key already.
+    int firstKeyPercent = 100;
+    // Full passes over the keys without a press after which the scan rests; 0 never.
+    int restPasses = 0;
 };
 
 // Automatic scanning: the rules of the step, the restart, the groups, pass-twice, the end of
@@ -62,7 +67,16 @@ class Scanner {
     Reaction PauseOver(const Options& options);
 
     // The counted group is about to go with the keyboard it belongs to.
-    void ForgetGroup() { GrupDuesVegades = kNoNode; }
+    void ForgetGroup() {
+        GrupDuesVegades = kNoNode;
+        openedGroup_ = kNoNode;
+    }
+
+    // Whether the scan rests after passes without a press: the highlight and the pointer stay
+    // where they were, and the next press only wakes it.
+    bool Resting() const { return resting_; }
+    // A press while resting: the scan starts again at the first key, and nothing is chosen.
+    Reaction Woken(const Tree& tree, const Options& options);
 
     // The column, in the tree's client pixels, at which the pointer is put on the row.
     int Column() const { return XEscaneig; }
@@ -87,6 +101,11 @@ class Scanner {
                      AfterRead afterRead, Reaction& reaction);
     void GroupReturn(const Tree& tree, const Options& options, Reaction& reaction);
     void StepTail(const Tree& tree, Node highlighted, Reaction& reaction);
+    // The end of the list: a restart, or the rest once enough passes went without a press.
+    void EndOfList(const Tree& tree, Node highlighted, const Options& options, Reaction& reaction);
+    // The first key of the group opened last stays longer.
+    void HoldFirstKey(const Tree& tree, Node highlighted, const Options& options,
+                      Reaction& reaction);
     // Adds the Read of the node, or, when it cannot be read, what follows a refused reading.
     void ReadOrGoOn(const Tree& tree, Node node, AfterRead afterRead, const Options& options,
                     Reaction& reaction);
@@ -107,6 +126,11 @@ class Scanner {
     // timer to its end.
     int holds_ = 0;
     int holdsAtPress_ = 0;
+    // The group a press opened last, until the step onto its first key.
+    Node openedGroup_ = kNoNode;
+    // Ends of the list reached since the last press, and whether the scan rests.
+    int passes_ = 0;
+    bool resting_ = false;
 };
 
 }  // namespace scan

@@ -30,6 +30,8 @@ scan::Options Scanning::Options() const {
         .readKeys = parts_.MenuLlegirlateclaEnEscaneigAutomatic->isChecked(),
         .pauseAfterGroupReturn = CurrentSwitches.PausesAfterGroupReturn(),
         .stepMs = TimerEscaneig.Interval(),
+        .firstKeyPercent = SwitchRules.firstKeyPercent,
+        .restPasses = SwitchRules.restPasses,
     };
 }
 

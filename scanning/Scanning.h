@@ -1,7 +1,9 @@
 #pragma once
 
 #include <Qt>
+#include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,6 +15,7 @@
 #include "platform/Time.h"
 #include "platform/Windows.h"
 #include "scan/Scanner.h"
+#include "scan/SwitchRules.h"
 #include "scan/Switches.h"
 #include "ui/Timer.h"
 
@@ -92,9 +95,16 @@ class Scanning {
     void MenuSwitchKeyClick();
     void MenuTwoSwitchesClick();
     void MenuAutoAdvanceClick(int seconds);
+    // A switch key went down or came up: a press that the switch rules let count is a
+    // SwitchPressed.
+    void OnSwitchKey(const platform::SwitchKeyEvent& event);
     // One press of a switch key: the choosing key takes the ordinary click path on the
     // highlighted key, the moving key makes one scanning step.
     void SwitchPressed(const std::string& key);
+    // Whether a left click on the tree, pressed and released at those times of the input
+    // events, goes on to the key press dispatch: every click does with scanning off; with it
+    // on, one that the switch rules let count and that does not only wake a resting scan.
+    bool TakesClick(uint32_t pressedAt, uint32_t releasedAt);
     // Puts switches in force: menu ticks, the scanning timer's interval, the caught keys.
     void SetSwitches(const scan::Switches& switches);
     // Switches read from the settings file, made safe for this keyboard; the user is told of a
@@ -112,6 +122,8 @@ class Scanning {
     // The rules and what the scan remembers between steps.
     scan::Scanner EstatEscaneig;
     scan::Switches CurrentSwitches;
+    // The pacing of every switch: acceptance time, repeated presses, first key, rest.
+    scan::SwitchRules SwitchRules;
 
   private:
     scan::Options Options() const;
@@ -125,6 +137,9 @@ class Scanning {
     void PauseOver();
 
     void MoveSwitchPressed();
+    // A press on a resting scan starts it again at the first key and does nothing else.
+    bool WokeFromRest();
+    void AcceptanceOver(const std::string& key);
     void GrabSwitchKeys();
     void GiveUpSwitchKeys();
     void TellSwitchKeyLost(const std::string& key, bool moving);
@@ -141,6 +156,14 @@ class Scanning {
     std::unique_ptr<platform::TimerSource> readingWatch_;
     std::unique_ptr<platform::TimerSource> pause_;
     bool switchKeysGrabbed_ = false;
+    // Each switch key's presses through the rules, with the timer that tells when a press
+    // held down has been held long enough.
+    struct KeySwitch {
+        scan::SwitchFilter filter;
+        std::unique_ptr<platform::TimerSource> acceptance;
+    };
+    std::map<std::string, KeySwitch> keySwitches_;
+    scan::SwitchFilter mouseSwitch_;
 };
 
 }  // namespace scanning

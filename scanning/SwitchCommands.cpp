@@ -99,8 +99,8 @@ void Scanning::GrabSwitchKeys() {
         ReleaseSwitchKeys();
         return;
     }
-    switchKeysGrabbed_ =
-        switchKeys_.GrabSwitchKeys(keys, [this](const std::string& key) { SwitchPressed(key); });
+    switchKeysGrabbed_ = switchKeys_.GrabSwitchKeys(
+        keys, [this](const platform::SwitchKeyEvent& event) { OnSwitchKey(event); });
     if (!switchKeysGrabbed_) GiveUpSwitchKeys();
 }
 
@@ -132,7 +132,7 @@ void Scanning::TellSwitchKeyLost(const std::string& key, bool moving) {
 }
 
 void Scanning::SwitchPressed(const std::string& key) {
-    if (!parts_.MenuActivarLEscaneigAutomatic->isChecked()) return;
+    if (!parts_.MenuActivarLEscaneigAutomatic->isChecked() || WokeFromRest()) return;
     switch (CurrentSwitches.OnKey(key)) {
         case scan::SwitchAction::Choose:
             // The highlighted key is the tree's selection: a click on it, as the mouse gives.

@@ -119,11 +119,14 @@ void KeyTree::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     emit mouseDown(event->button(), event->modifiers(), at.x(), at.y());
     // Only the left button chooses a node; the right one switches scanning.
-    if (event->button() == Qt::LeftButton) QTreeWidget::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton) return;
+    leftPressedAt_ = static_cast<uint32_t>(event->timestamp());
+    QTreeWidget::mousePressEvent(event);
 }
 
 void KeyTree::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
+    leftReleasedAt_ = static_cast<uint32_t>(event->timestamp());
     QTreeWidget::mouseReleaseEvent(event);
     emit clicked();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTreeWidget>
+#include <cstdint>
 #include <string>
 
 #include "keys/KeyNode.h"
@@ -33,6 +34,10 @@ class KeyTree : public QTreeWidget {
     int CountNodes() const;
     // The tree's content as key nodes, for comparisons.
     keys::KeyForest Keyboard() const;
+    // When the left button last went down and came up on the tree, in the milliseconds of the
+    // window system's input events: a switch wired as the button is timed by them.
+    uint32_t LeftPressedAt() const { return leftPressedAt_; }
+    uint32_t LeftReleasedAt() const { return leftReleasedAt_; }
 
   signals:
     void clicked();
@@ -42,4 +47,8 @@ class KeyTree : public QTreeWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+  private:
+    uint32_t leftPressedAt_ = 0;
+    uint32_t leftReleasedAt_ = 0;
 };

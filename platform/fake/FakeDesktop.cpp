@@ -85,7 +85,9 @@ Qt::Key QtKeyOf(uint8_t vk) {
 
 }  // namespace
 
-FakeDesktop::FakeDesktop() = default;
+FakeDesktop::FakeDesktop() {
+    switchKeys.SetClock([this] { return GetTickCount(); });
+}
 FakeDesktop::~FakeDesktop() = default;
 
 void FakeDesktop::Record(std::string name, std::vector<std::string> args) {

@@ -131,8 +131,8 @@ class FakeDesktop : public Desktop {
 
     bool HasSwitchKey(const std::string& name) override { return switchKeys.Has(name); }
     bool GrabSwitchKeys(const std::vector<std::string>& names,
-                        std::function<void(const std::string&)> onPress) override {
-        return switchKeys.Grab(names, std::move(onPress));
+                        std::function<void(const SwitchKeyEvent&)> onEvent) override {
+        return switchKeys.Grab(names, std::move(onEvent));
     }
     void UngrabSwitchKeys() override { switchKeys.Ungrab(); }
     bool CatchNextKey(std::function<void(const std::string&)> onKey) override {

@@ -12,10 +12,15 @@ void FakeSwitchKeys::Down(const std::string& name) {
         return;
     }
     if (std::find(grabbed_.begin(), grabbed_.end(), name) == grabbed_.end()) return;
-    if (holds_[name].Down() && onPress_) onPress_(name);
+    if (holds_[name].Down() && onEvent_) onEvent_({name, true, now_()});
 }
 
-void FakeSwitchKeys::Up(const std::string& name) { holds_[name].Up(); }
+void FakeSwitchKeys::Up(const std::string& name) {
+    const auto hold = holds_.find(name);
+    if (hold == holds_.end() || !hold->second.Held()) return;
+    hold->second.Up();
+    if (onEvent_) onEvent_({name, false, now_()});
+}
 
 void FakeSwitchKeys::Press(const std::string& name) {
     Down(name);
@@ -23,20 +28,20 @@ void FakeSwitchKeys::Press(const std::string& name) {
 }
 
 bool FakeSwitchKeys::Grab(const std::vector<std::string>& names,
-                          std::function<void(const std::string&)> onPress) {
+                          std::function<void(const SwitchKeyEvent&)> onEvent) {
     Ungrab();
     for (const std::string& name : names) {
         if (!Has(name) || heldElsewhere_.count(name) > 0) return false;
     }
     grabbed_ = names;
-    onPress_ = std::move(onPress);
+    onEvent_ = std::move(onEvent);
     return true;
 }
 
 void FakeSwitchKeys::Ungrab() {
     grabbed_.clear();
     holds_.clear();
-    onPress_ = nullptr;
+    onEvent_ = nullptr;
 }
 
 bool FakeSwitchKeys::CatchNextKey(std::function<void(const std::string&)> onKey) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/SwitchHold.h"
+#include "platform/SwitchKeys.h"
 
 namespace platform {
 
@@ -19,6 +20,8 @@ class FakeSwitchKeys {
     void SetKeyboard(std::set<std::string> names) { keyboard_ = std::move(names); }
     // Another program holds these keys: grabbing them fails.
     void SetHeldElsewhere(std::set<std::string> names) { heldElsewhere_ = std::move(names); }
+    // The clock that times the key events.
+    void SetClock(std::function<uint32_t()> now) { now_ = std::move(now); }
     // Another program holds the whole keyboard (a menu still closing): no key can be caught.
     void SetKeyboardTaken(bool taken) { keyboardTaken_ = taken; }
     // The key goes down; down again while held is the key's own repeat.
@@ -35,7 +38,7 @@ class FakeSwitchKeys {
     // --- SwitchKeys ------------------------------------------------------------------
     bool Has(const std::string& name) const { return keyboard_.count(name) > 0; }
     bool Grab(const std::vector<std::string>& names,
-              std::function<void(const std::string&)> onPress);
+              std::function<void(const SwitchKeyEvent&)> onEvent);
     void Ungrab();
     bool CatchNextKey(std::function<void(const std::string&)> onKey);
     void StopCatching() { onCaught_ = nullptr; }
@@ -46,7 +49,8 @@ class FakeSwitchKeys {
     bool keyboardTaken_ = false;
     std::vector<std::string> grabbed_;
     std::map<std::string, SwitchHold> holds_;
-    std::function<void(const std::string&)> onPress_;
+    std::function<void(const SwitchKeyEvent&)> onEvent_;
+    std::function<uint32_t()> now_ = [] { return 0u; };
     std::function<void(const std::string&)> onCaught_;
 };
 

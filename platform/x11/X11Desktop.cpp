@@ -27,7 +27,10 @@ class X11Desktop final : public qt::QtDesktop {
         // Events the server sends while nothing waits for them are handled as they come.
         QObject::connect(&notifier_, &QSocketNotifier::activated,
                          [this] { connection_.DispatchPending(); });
+        // A switch key's grab must let the keys typed here pass.
+        keyboard_.SetGuard(&switchKeys_);
     }
+    ~X11Desktop() override { keyboard_.SetGuard(nullptr); }
 
     HWND GetForegroundWindow() override { return windows_.GetForegroundWindow(); }
     bool BringWindowToTop(HWND window) override { return windows_.BringWindowToTop(window); }
@@ -84,8 +87,8 @@ class X11Desktop final : public qt::QtDesktop {
 
     bool HasSwitchKey(const std::string& name) override { return switchKeys_.HasSwitchKey(name); }
     bool GrabSwitchKeys(const std::vector<std::string>& names,
-                        std::function<void(const std::string&)> onPress) override {
-        return switchKeys_.Grab(names, std::move(onPress));
+                        std::function<void(const SwitchKeyEvent&)> onEvent) override {
+        return switchKeys_.Grab(names, std::move(onEvent));
     }
     void UngrabSwitchKeys() override { switchKeys_.Ungrab(); }
     bool CatchNextKey(std::function<void(const std::string&)> onKey) override {

@@ -103,7 +103,9 @@ void X11Keyboard::Set(Modifier& modifier, bool down) {
 }
 
 void X11Keyboard::Send(KeyCode keycode, bool down) {
+    if (guard_ != nullptr) guard_->BeforeSending(keycode);
     XTestFakeKeyEvent(connection_.display(), keycode, down ? True : False, CurrentTime);
+    if (guard_ != nullptr) guard_->AfterSending(keycode);
     lastSent_ = std::chrono::steady_clock::now();
 }
 

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdint>
 
+#include "platform/x11/KeySynthesisGuard.h"
 #include "platform/x11/KeyboardLayout.h"
 #include "platform/x11/SpareKeycodes.h"
 #include "platform/x11/X11Connection.h"
@@ -23,6 +24,8 @@ class X11Keyboard {
 
     void keybd_event(uint8_t vk, unsigned flags);
     bool TypeCharacter(char character);
+    // Told around each key sent from now on; nullptr for none.
+    void SetGuard(KeySynthesisGuard* guard) { guard_ = guard; }
 
   private:
     // A modifier key as the X server sees it, which may differ from what the caller holds.
@@ -48,6 +51,7 @@ class X11Keyboard {
     Modifier alt_;
     Modifier altGr_;
     std::chrono::steady_clock::time_point lastSent_;
+    KeySynthesisGuard* guard_ = nullptr;
 };
 
 }  // namespace platform::x11

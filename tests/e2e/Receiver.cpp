@@ -55,6 +55,12 @@ QString Receiver::Text() const {
     return QString::fromUtf8(file.readAll());
 }
 
+QStringList Receiver::KeyEvents() const {
+    QFile file(output_ + QStringLiteral(".keys"));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
 int Receiver::FocusLost() const {
     QFile file(output_ + QStringLiteral(".focus-lost"));
     return file.open(QIODevice::ReadOnly) ? file.readAll().toInt() : 0;

@@ -24,6 +24,8 @@ class Receiver {
     int FocusLost() const;
     // What the receiver's text holds now.
     QString Text() const;
+    // The key events it got, one "press F12" or "release F12" a line; started --log-keys.
+    QStringList KeyEvents() const;
     // Waits until the text is exactly the expected one; returns whether it came.
     bool WaitForText(const QString& expected) const;
     // Waits until the program has ended; returns whether it ended with status 0.

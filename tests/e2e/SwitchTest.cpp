@@ -2,10 +2,13 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
+#include <optional>
 
 #include "platform/Constants.h"
 #include "tests/e2e/Receiver.h"
 #include "tests/e2e/StepTimeField.h"
+#include "tests/e2e/SwitchInterface.h"
 #include "tests/support/OrvaletProcess.h"
 #include "tests/support/PointerClicks.h"
 #include "tests/support/TestDesktop.h"
@@ -68,7 +71,7 @@ class Switches : public ::testing::Test {
 
     void SwitchScanningOff() { ClickAt(onTree, 3); }
 
-    Receiver receiver{QStringLiteral("switch receiver")};
+    Receiver receiver{QStringLiteral("switch receiver"), {QStringLiteral("--log-keys")}};
     OrvaletProcess keyboard;
     Point onTree;
     Point firstKey;
@@ -121,9 +124,76 @@ TEST_F(TwoKeySwitches, TenMovesAndTwoMoreTypeBA) {
     ASSERT_TRUE(Move());
     ASSERT_TRUE(Move());
     PressKey(Space());
-    EXPECT_TRUE(receiver.WaitForText(QStringLiteral("BA"))) << receiver.Text().toStdString();
+    EXPECT_TRUE(receiver.WaitForText(QStringLiteral("BA")))
+        << receiver.Text().toStdString() << "; " << receiver.KeyEvents().join(", ").toStdString();
     TheDesktop().WaitForMessages(kSettleMs);
     EXPECT_EQ(receiver.Text(), QStringLiteral("BA")) << "neither switch reached the receiver";
+}
+
+// The key events of a switch key among those the receiver logged.
+QStringList EventsOf(const QStringList& events, const QString& key) {
+    return events.filter(QRegularExpression(QStringLiteral("^(press|release) %1$").arg(key)));
+}
+
+// Two switches on a switch box of its own that sends F11 to move and F12 to choose, each held
+// a moment as a hand holds it: the keyboard moves and types while the key is still down.
+class FunctionKeySwitchBox : public Switches {
+  protected:
+    FunctionKeySwitchBox()
+        : Switches("[Commutador]\r\nCommutador=F12\r\nEscaneig=DosCommutadors\r\nAvancar=F11\r\n") {
+    }
+
+    void SetUp() override {
+        Switches::SetUp();
+        box.emplace(receiver.window());
+        // The keyboard takes a device plugged in while it catches the switch keys once the
+        // server has announced it.
+        TheDesktop().WaitForMessages(kSettleMs);
+    }
+    bool Move() {
+        const Point before = PointerNow();
+        box->Key("F11", true);
+        const bool moved = WaitFor([&] { return !(PointerNow() == before); }, kScanWaitMs);
+        box->Key("F11", false);
+        return moved;
+    }
+    void Choose() {
+        box->Key("F12", true);
+        TheDesktop().WaitForMessages(kHoldMs);
+        box->Key("F12", false);
+    }
+
+    // How long a choosing press is held: the key it chooses is typed meanwhile.
+    static constexpr int kHoldMs = 300;
+    // Plugged in once the keyboard follows the receiver: a second device's focus, set on the
+    // receiver before, keeps the window manager from making the receiver the window in front.
+    std::optional<SwitchInterface> box;
+};
+
+TEST_F(FunctionKeySwitchBox, NeitherPressNorReleaseOfASwitchKeyReachesTheReceiver) {
+    ASSERT_TRUE(box->Plugged()) << "the desktop made no device for the switch box";
+    for (int i = 0; i < 10; ++i) ASSERT_TRUE(Move()) << "move " << i + 1;
+    Choose();
+    ASSERT_TRUE(Move());
+    ASSERT_TRUE(Move());
+    Choose();
+    EXPECT_TRUE(receiver.WaitForText(QStringLiteral("BA"))) << receiver.Text().toStdString();
+    TheDesktop().WaitForMessages(kSettleMs);
+    const QStringList events = receiver.KeyEvents();
+    EXPECT_EQ(EventsOf(events, QStringLiteral("F11")), QStringList{}) << "the moving switch";
+    EXPECT_EQ(EventsOf(events, QStringLiteral("F12")), QStringList{}) << "the choosing switch";
+    EXPECT_EQ(EventsOf(events, QStringLiteral("A")),
+              (QStringList{QStringLiteral("press A"), QStringLiteral("release A")}))
+        << "the chosen key arrives, pressed and released: " << events.join(", ").toStdString();
+
+    SwitchScanningOff();
+    TheDesktop().WaitForMessages(kSettleMs);
+    Choose();
+    EXPECT_TRUE(WaitFor([&] {
+        return EventsOf(receiver.KeyEvents(), QStringLiteral("F12")) ==
+               (QStringList{QStringLiteral("press F12"), QStringLiteral("release F12")});
+    })) << "with scanning off the switch box's key reaches the receiver again: "
+        << receiver.KeyEvents().join(", ").toStdString();
 }
 
 QByteArray Settings(const OrvaletProcess& orvalet) {

@@ -74,8 +74,13 @@ class ScanHarness final : public scan::Tree {
         return seen;
     }
 
-    // A press of the switch on the highlighted node, as the key press dispatch makes it.
+    // A press of the switch on the highlighted node, as the key press dispatch makes it; a
+    // press on a resting scan only wakes it.
     void Press() {
+        if (scanner.Resting()) {
+            Run(scanner.Woken(*this, options));
+            return;
+        }
         Run(scanner.Pressed(options));
         const scan::Node node = highlighted_;
         if (FirstChild(node) == scan::kNoNode) {

@@ -2,12 +2,16 @@
 // change of its text is saved to a file the tests read back (the file first appears when the
 // window has the focus and takes keys), and on X11 it answers window messages with the sum of
 // the message number and both parameters, logging each one in its text. Each time it loses the
-// keyboard focus it adds one to the count kept in OUTPUT-FILE.focus-lost.
+// keyboard focus it adds one to the count kept in OUTPUT-FILE.focus-lost. With --log-keys it
+// adds a line to OUTPUT-FILE.keys for every key event it gets, "press F12" or "release F12",
+// repeats included, so that a key that types nothing is seen too.
 //
-// Usage: e2e_receiver TITLE OUTPUT-FILE [--above]
+// Usage: e2e_receiver TITLE OUTPUT-FILE [--above] [--log-keys]
 
 #include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QPlainTextEdit>
 #include <QSaveFile>
 #include <QWindow>
@@ -24,13 +28,38 @@ void Save(const QString& text, const QString& file) {
     output.commit();
 }
 
+// Appends each key event the editor gets to the log.
+class KeyLog : public QObject {
+  public:
+    explicit KeyLog(const QString& file) : file_(file) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const bool press = event->type() == QEvent::KeyPress;
+        if (press || event->type() == QEvent::KeyRelease) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            QFile log(file_);
+            if (log.open(QIODevice::Append)) {
+                const QString line =
+                    (press ? QStringLiteral("press ") : QStringLiteral("release ")) +
+                    QKeySequence(key->key()).toString() + QLatin1Char('\n');
+                log.write(line.toUtf8());
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    QString file_;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() < 3) {
-        qCritical("usage: e2e_receiver TITLE OUTPUT-FILE [--above]");
+        qCritical("usage: e2e_receiver TITLE OUTPUT-FILE [--above] [--log-keys]");
         return 2;
     }
     const QString output = arguments.at(2);
@@ -40,6 +69,8 @@ int main(int argc, char** argv) {
         editor.setWindowFlag(Qt::WindowStaysOnTopHint);
     }
     editor.resize(400, 200);
+    KeyLog keyLog(output + QStringLiteral(".keys"));
+    if (arguments.contains(QStringLiteral("--log-keys"))) editor.installEventFilter(&keyLog);
     QObject::connect(&editor, &QPlainTextEdit::textChanged,
                      [&] { Save(editor.toPlainText(), output); });
     int focusLost = 0;
