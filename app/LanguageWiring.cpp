@@ -32,7 +32,11 @@ void TFormPrincipal::BuildLanguages() {
         },
         lang::LanguageHooks{
             .AplicarVeu = [this] { speech->AplicarVeu(); },
-            .AltresTextos = [this](lang::Llengua llengua) { SwitchCaptions(llengua); },
+            .AltresTextos =
+                [this](lang::Llengua llengua) {
+                    SwitchCaptions(llengua);
+                    SpeechCaptions(llengua);
+                },
             .SeguirLlenguaAmbPrediccio = [this] { prediction->SeguirLlenguaAmbPrediccio(); },
             .BibliotecaCarregada = [this] { return programa.upctv.Loaded(); },
         });

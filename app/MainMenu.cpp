@@ -82,10 +82,16 @@ void TFormPrincipal::BuildMenu() {
     MenuSapi51 = AddItem(MenuSintetitzador, "Sapi 5.1", Unticked);
     MenuIdiomaSapi51 = AddItem(MenuSintetitzador, "Idioma Sapi 5.1");
     MenuIdiomaSapi51->setEnabled(false);
+    MenuVeuNatural = AddItem(
+        MenuOpcions, lang::Text(lang::SpeechText::VeuNatural, lang::Llengua::Catala), Unticked);
     MenuOpcions->addSeparator();  // N4
     MenuParlantDe = AddItem(MenuOpcions, Design(Element::MenuParlantDe));
     MenuOpcions->addSeparator();  // N2
     MenuSortir = AddItem(MenuOpcions, Design(Element::MenuSortir));
+}
+
+void TFormPrincipal::SpeechCaptions(lang::Llengua llengua) {
+    MenuVeuNatural->setText(ToQString(lang::Text(lang::SpeechText::VeuNatural, llengua)));
 }
 
 void TFormPrincipal::OnClick(QAction* item, std::function<void()> handler) {

@@ -30,6 +30,8 @@ std::vector<settings::OpcioDeMenu> TFormPrincipal::OpcionsDeMenu() {
          [&reading] { reading.MenuSeleccionaAmbCtrlAClick(); }},
         {"MenuSeleccionaAmbCtrlE", MenuSeleccionaAmbCtrlE, kNo, ClicaAmbSi,
          [&reading] { reading.MenuSeleccionaAmbCtrlEClick(); }},
+        {"MenuVeuNatural", MenuVeuNatural, kNo, ClicaAmbSi,
+         [&reading] { reading.MenuVeuNaturalClick(); }},
     };
 }
 

@@ -29,6 +29,7 @@ void TFormPrincipal::BuildSpeech() {
             .MenuUPCTV = MenuUPCTV,
             .MenuSapi51 = MenuSapi51,
             .MenuIdiomaSapi51 = MenuIdiomaSapi51,
+            .MenuVeuNatural = MenuVeuNatural,
         },
         speech::SpeechHooks{
             .Seguiment = [this](bool on) { tracking->TimerCercaHandleFinestra.SetEnabled(on); },
@@ -42,6 +43,7 @@ void TFormPrincipal::WireSpeech() {
     OnClick(PopupDona, [&reading] { reading.PopupDonaClick(); });
     OnClick(PopupHome, [&reading] { reading.PopupHomeClick(); });
     OnClick(MenuUPCTV, [&reading] { reading.MenuUPCTVClick(); });
+    OnClick(MenuVeuNatural, [&reading] { reading.MenuVeuNaturalClick(); });
     OnClick(MenuLlegirElQueSEscriu, [&reading] { reading.MenuLlegirElQueSEscriuClick(); });
     OnClick(MenuLlegeixLoDeLaCarpetaSensePosarHiRes,
             [&reading] { reading.MenuLlegeixLoDeLaCarpetaSensePosarHiResClick(); });

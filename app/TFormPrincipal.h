@@ -86,6 +86,7 @@ class TFormPrincipal : public QMainWindow {
     QAction* PopupHome;
     QAction* MenuSapi51;
     QAction* MenuIdiomaSapi51;
+    QAction* MenuVeuNatural;
     QAction* MenuParlantDe;
     QAction* MenuSortir;
     // Beyond the design, each off until the user turns it on: a key as the switch that
@@ -140,6 +141,7 @@ class TFormPrincipal : public QMainWindow {
     void BuildSwitchMenu();
     // The captions of the items beyond the design, in a language.
     void SwitchCaptions(lang::Llengua llengua);
+    void SpeechCaptions(lang::Llengua llengua);
     // The option items the settings file keeps, with their handlers.
     std::vector<settings::OpcioDeMenu> OpcionsDeMenu();
 

@@ -57,6 +57,15 @@ enum class SwitchText {
 };
 inline constexpr int kSwitchTexts = 12;
 
+// The captions of the speech options beyond the design.
+enum class SpeechText {
+    VeuNatural,
+};
+inline constexpr int kSpeechTexts = 1;
+
+// A speech option's caption in a language, in Windows-1252.
+const char* Text(SpeechText text, Llengua llengua);
+
 // A switch caption in a language, in Windows-1252.
 const char* Text(SwitchText text, Llengua llengua);
 

@@ -14,6 +14,9 @@ packages=(
     # speech library and bridge
     libespeak-ng-dev espeak-ng libpcaudio-dev
     qt6-speech-dev qt6-speech-speechd-plugin qt6-declarative-dev speech-dispatcher-espeak-ng
+    # the natural Catalan voice: Festival's library, its Catalan rules and the voice Ona,
+    # and Festival for speech-dispatcher, which the bridge can choose
+    festival festival-dev festival-ca festvox-ca-ona-hts speech-dispatcher-festival
     # a desktop for the end-to-end tests and for machines without a display
     xvfb openbox x11-xkb-utils x11-utils xdotool imagemagick fonts-dejavu-core
     # a wlroots compositor for the Wayland end-to-end tests

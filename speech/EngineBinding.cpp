@@ -43,6 +43,8 @@ void Speech::AplicarVeu() {
         CodisPerA(parts_.PopupCatala->isChecked(), parts_.PopupDona->isChecked());
     engines_.upctv.SetLanguage(codis.llengua);
     engines_.upctv.SetSpeaker(codis.locutor);
+    // Sent only when asked for, so that the designed voice calls stay as they are.
+    if (parts_.MenuVeuNatural->isChecked()) engines_.upctv.SetNaturalVoice(true);
 }
 
 void Speech::PopupDonaClick() {
@@ -65,6 +67,13 @@ void Speech::MenuUPCTVClick() {
     parts_.PopupVeuDe->setEnabled(engines_.upctv.Loaded());
     parts_.MenuSapi51->setChecked(false);
     parts_.MenuIdiomaSapi51->setEnabled(false);
+}
+
+void Speech::MenuVeuNaturalClick() {
+    const bool on = !parts_.MenuVeuNatural->isChecked();
+    parts_.MenuVeuNatural->setChecked(on);
+    if (!on) engines_.upctv.SetNaturalVoice(false);
+    AplicarVeu();
 }
 
 void Speech::EditVelocitatChange() {

@@ -43,6 +43,7 @@ struct SpeechParts {
     QAction* MenuUPCTV;
     QAction* MenuSapi51;
     QAction* MenuIdiomaSapi51;
+    QAction* MenuVeuNatural;
 };
 
 // What speech asks of the rest of the keyboard, wired by the form.
@@ -86,6 +87,8 @@ class Speech {
     void PopupDonaClick();
     void PopupHomeClick();
     void MenuUPCTVClick();
+    // Catalan with the female voice is then said by the natural voice, where installed.
+    void MenuVeuNaturalClick();
     void EditVelocitatChange();
     void ObrirVocelia();
     void MenuSapi51Click();

@@ -27,6 +27,7 @@ void UpcTV::Bind() {
     setLanguage_ = Entry<IntArgument>("upcTVSetLanguage");
     setSpeed_ = Entry<IntArgument>("upcTVSetSpeed");
     setSpeaker_ = Entry<IntArgument>("upcTVSetSpeaker");
+    setNaturalVoice_ = Entry<IntArgument>("upcTVSetNaturalVoice");
     status_ = Entry<StatusQuery>("upcTVStatus");
 }
 
@@ -34,7 +35,7 @@ void UpcTV::Free() {
     about_ = readFile_ = nullptr;
     read_ = nullptr;
     stop_ = pause_ = resume_ = nullptr;
-    setLanguage_ = setSpeed_ = setSpeaker_ = nullptr;
+    setLanguage_ = setSpeed_ = setSpeaker_ = setNaturalVoice_ = nullptr;
     status_ = nullptr;
     if (Loaded()) modules_.FreeLibrary(handle_);
     handle_ = 0;
@@ -66,6 +67,10 @@ void UpcTV::SetSpeed(int speed) {
 
 void UpcTV::SetSpeaker(int speaker) {
     if (setSpeaker_) setSpeaker_(speaker);
+}
+
+void UpcTV::SetNaturalVoice(bool on) {
+    if (setNaturalVoice_) setNaturalVoice_(on ? 1 : 0);
 }
 
 int UpcTV::Status() { return status_ ? status_(0) : 0; }

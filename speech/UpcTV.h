@@ -6,7 +6,8 @@
 
 namespace speech {
 
-// The speech library "upctv.dll" and its ten entry points. A call whose entry point the
+// The speech library "upctv.dll" and its ten entry points, and the natural voice's switch,
+// which an older library lacks. A call whose entry point the
 // library does not export, or any call while the library is not loaded, is skipped.
 class UpcTV {
   public:
@@ -31,6 +32,7 @@ class UpcTV {
     void SetLanguage(int language);
     void SetSpeed(int speed);
     void SetSpeaker(int speaker);
+    void SetNaturalVoice(bool on);
     // 0 while silent; also 0 when the library or the entry point is missing.
     int Status();
 
@@ -55,6 +57,7 @@ class UpcTV {
     IntArgument setLanguage_ = nullptr;
     IntArgument setSpeed_ = nullptr;
     IntArgument setSpeaker_ = nullptr;
+    IntArgument setNaturalVoice_ = nullptr;
     StatusQuery status_ = nullptr;
 };
 

@@ -19,6 +19,10 @@ constexpr int kSilent = 0;
 constexpr int kSpeaking = 1;
 // Ample for closing a working sound device and finishing a recording.
 constexpr std::chrono::seconds kExitWait{1};
+// Festival's start must end before the process destroys what it is building, or the process
+// crashes on its way out; on a loaded machine it takes a few seconds.
+constexpr std::chrono::seconds kNaturalVoiceStartWait{10};
+constexpr int kOff = 0;
 
 // Unloading must never wait for the speaking thread: it may be opening the sound device,
 // and ALSA's configuration loader then needs the dynamic loader's lock, which dlclose holds
@@ -27,13 +31,16 @@ constexpr std::chrono::seconds kExitWait{1};
 // the engine is never destroyed: unloading returns at once, a reload finds the same engine,
 // and its thread sleeps while there is nothing to say.
 upctv::Engine& engine =
-    *new upctv::Engine(upctv::OpenAudioSink, upctv::WavFolder::FromEnvironment());
+    *new upctv::Engine(upctv::OpenAudioSink, upctv::WavFolder::FromEnvironment(),
+                       upctv::NaturalVoicePlace::NextToLibrary());
 
 // At the end of the process no loader lock is held: the speech stops and the thread gets a
 // moment to close the device and complete the recording, but the process never waits for
 // a thread held up in a sound library.
 struct EngineClosedAtExit {
-    ~EngineClosedAtExit() { engine.CloseWithin(kExitWait); }
+    ~EngineClosedAtExit() {
+        engine.CloseWithin(engine.StartingNaturalVoice() ? kNaturalVoiceStartWait : kExitWait);
+    }
 } engineClosedAtExit;
 
 // A regular file of at most kLargestFile bytes; nothing for anything else, so that
@@ -73,5 +80,7 @@ void upcTVSetLanguage(int language) { engine.Control().SetLanguage(language); }
 void upcTVSetSpeed(int speed) { engine.Control().SetSpeed(speed); }
 
 void upcTVSetSpeaker(int speaker) { engine.Control().SetSpeaker(speaker); }
+
+void upcTVSetNaturalVoice(int on) { engine.Control().SetNaturalVoice(on != kOff); }
 
 int upcTVStatus(int) { return engine.Control().Busy() ? kSpeaking : kSilent; }

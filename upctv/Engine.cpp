@@ -1,13 +1,19 @@
 #include "upctv/Engine.h"
 
+#include <cstdio>
+
 #include "upctv/Player.h"
 #include "upctv/Synthesizer.h"
 #include "upctv/Utf8.h"
 
 namespace upctv {
 
-Engine::Engine(SinkFactory openSink, std::optional<WavFolder> wavFolder)
-    : openSink_(std::move(openSink)), wavFolder_(std::move(wavFolder)), thread_([this] {
+Engine::Engine(SinkFactory openSink, std::optional<WavFolder> wavFolder,
+               NaturalVoicePlace naturalVoice)
+    : openSink_(std::move(openSink)),
+      wavFolder_(std::move(wavFolder)),
+      naturalVoicePlace_(std::move(naturalVoice)),
+      thread_([this] {
           Run();
           ended_.set_value();
       }) {}
@@ -29,19 +35,42 @@ void Engine::Read(std::string_view text1252) { transport_.Submit(Utf8FromWindows
 void Engine::Run() {
     // The synthesiser and the sound device are opened here, so that loading the
     // library never waits for them, and before the first request, so that it need not.
-    Synthesizer synthesizer;
-    SoundOutput output(openSink_, synthesizer.SampleRate());
+    Synthesizer espeak;
+    SoundOutput output(openSink_, espeak.SampleRate());
     output.Prepare();
     while (auto request = transport_.NextRequest()) {
-        output.Prepare();
-        Say(synthesizer, output, *request);
+        if (request->warmUp) {
+            StartNaturalVoice();
+            continue;
+        }
+        Say(SynthesizerFor(request->voice, espeak), output, *request);
         transport_.Finished(request->id);
     }
 }
 
-void Engine::Say(Synthesizer& synthesizer, AudioSink& sink, const Request& request) {
+SpeechSynthesizer& Engine::SynthesizerFor(const VoiceChoice& voice, Synthesizer& espeak) {
+    if (!WantsNaturalVoice(voice)) return espeak;
+    StartNaturalVoice();
+    if (naturalVoice_->Ready()) return *naturalVoice_;
+    return espeak;
+}
+
+void Engine::StartNaturalVoice() {
+    if (naturalVoice_) return;
+    startingNaturalVoice_ = true;
+    naturalVoice_.emplace(naturalVoicePlace_);
+    startingNaturalVoice_ = false;
+    if (!naturalVoice_->Ready()) {
+        std::fprintf(stderr, "upctv: the natural voice cannot be used (%s); eSpeak NG speaks\n",
+                     naturalVoice_->Problem().c_str());
+    }
+}
+
+void Engine::Say(SpeechSynthesizer& synthesizer, SoundOutput& output, const Request& request) {
+    output.UseSampleRate(synthesizer.SampleRate());
+    output.Prepare();
     auto recording = wavFolder_ ? wavFolder_->Create(synthesizer.SampleRate()) : nullptr;
-    Player player(sink, synthesizer.SampleRate(), transport_, request.id);
+    Player player(output, synthesizer.SampleRate(), transport_, request.id);
     auto onSamples = [&](std::span<const std::int16_t> samples) {
         if (recording) recording->Append(samples);
         return player.Play(samples);

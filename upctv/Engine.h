@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <future>
@@ -10,6 +11,7 @@
 #include <thread>
 
 #include "upctv/AudioSink.h"
+#include "upctv/NaturalSynthesizer.h"
 #include "upctv/SoundOutput.h"
 #include "upctv/Transport.h"
 #include "upctv/WavFolder.h"
@@ -17,6 +19,7 @@
 namespace upctv {
 
 class Synthesizer;
+class SpeechSynthesizer;
 
 // The library's speaking thread and what the entry points ask of it. Every method but
 // CloseWithin returns at once; destruction stops the speech and joins the thread.
@@ -26,7 +29,8 @@ class Engine {
     // can be opened.
     using SinkFactory = SoundOutput::Opener;
 
-    Engine(SinkFactory openSink, std::optional<WavFolder> wavFolder);
+    Engine(SinkFactory openSink, std::optional<WavFolder> wavFolder,
+           NaturalVoicePlace naturalVoice = {});
     ~Engine();
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
@@ -37,13 +41,22 @@ class Engine {
     // synthesiser, the sound device and the recording; false when the thread is still held
     // up inside them, and then the engine must outlive it.
     bool CloseWithin(std::chrono::milliseconds limit);
+    // Festival is being started on the speaking thread; the process must not end under it.
+    bool StartingNaturalVoice() const { return startingNaturalVoice_; }
 
   private:
     void Run();
-    void Say(Synthesizer& synthesizer, AudioSink& sink, const Request& request);
+    // The synthesiser for a voice: the natural one, started on first use, when it is wanted
+    // and works; eSpeak NG otherwise.
+    SpeechSynthesizer& SynthesizerFor(const VoiceChoice& voice, Synthesizer& espeak);
+    void StartNaturalVoice();
+    void Say(SpeechSynthesizer& synthesizer, SoundOutput& output, const Request& request);
 
     SinkFactory openSink_;
     std::optional<WavFolder> wavFolder_;
+    NaturalVoicePlace naturalVoicePlace_;
+    std::optional<NaturalSynthesizer> naturalVoice_;
+    std::atomic<bool> startingNaturalVoice_ = false;
     Transport transport_;
     std::promise<void> ended_;
     std::future<void> endedSignal_ = ended_.get_future();

@@ -17,6 +17,12 @@ void SoundOutput::Prepare() {
     if (!device_) Open();
 }
 
+void SoundOutput::UseSampleRate(int sampleRate) {
+    if (sampleRate == sampleRate_) return;
+    sampleRate_ = sampleRate;
+    device_.reset();
+}
+
 void SoundOutput::Write(std::span<const std::int16_t> samples) {
     if (!device_ || WriteToDevice(samples) || !mayReplace_) return;
     // Replaced at once, so that the utterance is still heard.

@@ -22,6 +22,8 @@ class SoundOutput : public AudioSink {
 
     // Makes ready for an utterance: opens a device when there is none.
     void Prepare();
+    // The next utterance comes at this rate: a device open at another is closed first.
+    void UseSampleRate(int sampleRate);
 
     void Write(std::span<const std::int16_t> samples) override;
     void Discard() override;

@@ -58,6 +58,16 @@ void Transport::SetSpeed(int speed) {
     voice_.speed = ClampSpeed(speed);
 }
 
+void Transport::SetNaturalVoice(bool on) {
+    {
+        std::lock_guard lock(mutex_);
+        voice_.natural = on;
+        if (!on || pending_) return;
+        pending_ = Request{{}, voice_, currentId_, true};
+    }
+    changed_.notify_all();
+}
+
 bool Transport::Busy() const {
     std::lock_guard lock(mutex_);
     return busy_;

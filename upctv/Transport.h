@@ -17,6 +17,9 @@ struct Request {
     std::string text;
     VoiceChoice voice;
     std::uint64_t id = 0;
+    // Asks the speaking thread to get the natural voice ready; nothing is said and the
+    // library stays silent.
+    bool warmUp = false;
 };
 
 // The meeting point of the caller's thread and the speaking thread: requests,
@@ -36,6 +39,9 @@ class Transport {
     void SetLanguage(int language);
     void SetSpeaker(int speaker);
     void SetSpeed(int speed);
+    // Turning it on also gets the natural voice ready while nothing is being said, so that
+    // the first reading does not wait for it.
+    void SetNaturalVoice(bool on);
     bool Busy() const;
     void Close();
 

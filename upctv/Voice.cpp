@@ -29,6 +29,10 @@ bool IsKnownSpeaker(int speaker) { return speaker >= 0 && speaker < kSpeakerCoun
 
 int ClampSpeed(int speed) { return std::clamp(speed, kSlowestSpeed, kFastestSpeed); }
 
+bool WantsNaturalVoice(const VoiceChoice& voice) {
+    return voice.natural && voice.language == kLanguageCatalan && voice.speaker == kCatalanFemale;
+}
+
 std::string VoiceName(int language, int speaker) {
     const auto& voices = language == kLanguageCastilian ? kCastilianVoices : kCatalanVoices;
     return voices[IsKnownSpeaker(speaker) ? speaker : 0];

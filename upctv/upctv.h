@@ -30,6 +30,10 @@ UPCTV_EXPORT void upcTVSetLanguage(int language);
 UPCTV_EXPORT void upcTVSetSpeed(int speed);
 // 0 to 2; which are male and which female depends on the language.
 UPCTV_EXPORT void upcTVSetSpeaker(int speaker);
+// 1 asks for the natural Catalan voice (Festival's Ona) for the Catalan female speaker,
+// and gets it ready at once; 0, the default, keeps eSpeak NG for every voice. Without
+// Festival or the voice, eSpeak NG speaks, and the standard error says so once.
+UPCTV_EXPORT void upcTVSetNaturalVoice(int on);
 // 0 while silent, 1 while speaking or paused; the argument is unused.
 UPCTV_EXPORT int upcTVStatus(int unused);
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -15,6 +16,7 @@
 #include "platform/Constants.h"
 #include "tests/e2e/Receiver.h"
 #include "tests/e2e/SoundMonitor.h"
+#include "tests/e2e/StepTimeField.h"
 #include "tests/support/OrvaletProcess.h"
 #include "tests/support/PointerClicks.h"
 #include "tests/support/TestDesktop.h"
@@ -29,6 +31,13 @@ constexpr int kSpeechDeadlineMs = 20000;
 
 const QByteArray kCatalan = "[Quarnel Orvalet]\r\nLlengua=Catal\xE0\r\n";
 const QByteArray kReadingTypedKeys = kCatalan + "[Menu]\r\nMenuLlegirElQueSEscriu=SI\r\n";
+const QByteArray kNaturalVoiceReadingKeys = kCatalan +
+                                            "Veu de=Dona\r\n[Menu]\r\nMenuVeuNatural=SI\r\n"
+                                            "MenuLlegirlateclaEnEscaneigAutomatic=SI\r\n";
+// The step field's fastest value, a tenth of a second, and how many moves of the highlight
+// are watched.
+constexpr int kFastestStep = 1;
+constexpr size_t kMovesWatched = 4;
 
 // Row of the key Y in the default Catalan keyboard with every group closed.
 constexpr int kY = 32;
@@ -39,6 +48,9 @@ constexpr int kToolBarAboveTree = 20;
 // A WAV file's header: the size of its samples is completed when the utterance ends.
 constexpr qint64 kWavHeaderBytes = 44;
 constexpr qint64 kWavDataSizeOffset = 40;
+constexpr qint64 kWavSampleRateOffset = 24;
+// Festival's voice Ona speaks at 16 kHz, eSpeak NG at 22.05 kHz.
+constexpr qint64 kFestivalRate = 16000;
 constexpr qint64 kBytesPerSample = 2;
 // A tenth of a second of voice at the library's rate.
 constexpr qint64 kShortestUtterance = 2000;
@@ -149,6 +161,65 @@ TEST_F(Speech, AClickedKeyIsHeardOnTheSoundServerAndKeptAsAWavFile) {
     EXPECT_GT(NextUtterance(), kShortestUtterance) << "the key Y was read into the WAV folder";
     EXPECT_TRUE(WaitLong([&] {
         return monitor.LoudSamples() - loudBefore >= SoundMonitor::kLeastLoudSamples;
+    })) << "loud samples on the monitor: "
+        << monitor.LoudSamples() - loudBefore;
+}
+
+// The sample rate in a WAV file's header.
+qint64 SampleRateOf(const QString& file) {
+    QFile wav(file);
+    if (!wav.open(QIODevice::ReadOnly)) return 0;
+    wav.seek(kWavSampleRateOffset);
+    const QByteArray rate = wav.read(4);
+    qint64 value = 0;
+    for (int i = rate.size() - 1; i >= 0; --i)
+        value = (value << 8) | static_cast<quint8>(rate.at(i));
+    return value;
+}
+
+TEST_F(Speech, TheNaturalVoiceReadsEachHighlightedKeyAndTheScanWaitsForEachReading) {
+    if (!QFile::exists(QCoreApplication::applicationDirPath() + "/libupctv_festival.so")) {
+        GTEST_SKIP() << "the speech library was built without Festival (festival-dev)";
+    }
+    Receiver receiver(QStringLiteral("natural voice receiver"));
+    ASSERT_NO_FATAL_FAILURE(StartKeyboard(kNaturalVoiceReadingKeys));
+    ASSERT_NO_FATAL_FAILURE(WorkIn(receiver, "natural voice receiver"));
+    ASSERT_NO_FATAL_FAILURE(FindTheTree());
+    SoundMonitor monitor(work.filePath("monitor.raw"));
+    ASSERT_TRUE(WaitLong([&] { return monitor.Recording(); }))
+        << "parec recorded nothing from nul.monitor";
+    // The fastest step: a scan that did not wait for the reading would move on long before
+    // the voice has said a key.
+    ASSERT_TRUE(TypeStepTime(keyboard->window(), origin, kFastestStep));
+    ASSERT_TRUE(WaitLong([&] {
+        return FinishedUtterances(wavs.path()).size() ==
+               static_cast<size_t>(QDir(wavs.path()).entryList({"upctv-*.wav"}).size());
+    }));
+    const size_t before = FinishedUtterances(wavs.path()).size();
+    const qint64 loudBefore = monitor.LoudSamples();
+
+    // The right button starts the scan again, on the first key.
+    const Point firstKey{origin.x + 20, origin.y + 4};
+    ClickAt({origin.x + 40, origin.y + rowHeight / 2}, 3);
+    ASSERT_TRUE(WaitLong([&] { return PointerNow() == firstKey; }));
+    Point at = firstKey;
+    for (size_t move = 1; move <= kMovesWatched; ++move) {
+        ASSERT_TRUE(WaitLong([&] { return !(PointerNow() == at); })) << "move " << move;
+        at = PointerNow();
+        EXPECT_GE(FinishedUtterances(wavs.path()).size() - before, move)
+            << "the highlight left a key before its reading ended, at move " << move;
+    }
+    ClickAt(at, 3);
+
+    const QStringList files = QDir(wavs.path()).entryList({"upctv-*.wav"}, QDir::Files, QDir::Name);
+    ASSERT_GE(static_cast<size_t>(files.size()), before + kMovesWatched);
+    for (qsizetype i = static_cast<qsizetype>(before); i < files.size(); ++i) {
+        EXPECT_EQ(SampleRateOf(QDir(wavs.path()).filePath(files[i])), kFestivalRate)
+            << files[i].toStdString() << " was not said by the natural voice";
+    }
+    EXPECT_TRUE(WaitLong([&] {
+        return monitor.LoudSamples() - loudBefore >=
+               static_cast<qint64>(kMovesWatched) * SoundMonitor::kLeastLoudSamples;
     })) << "loud samples on the monitor: "
         << monitor.LoudSamples() - loudBefore;
 }

@@ -42,6 +42,7 @@ TEST_F(SettingsTest, AFirstRunWithoutChangesWritesTheSampleFile) {
                                                "MenuSeleccionaTotTeclesEstandar=SI",
                                                "MenuSeleccionaAmbCtrlA=NO",
                                                "MenuSeleccionaAmbCtrlE=NO",
+                                               "MenuVeuNatural=NO",
                                                "[Posicio]",
                                                "Left=821",
                                                "Top=0",

@@ -33,6 +33,7 @@ LibraryHandle::LibraryHandle() : wavFolder_(WavFolderOfThisProcess()) {
     Bind(setLanguage, *this, "upcTVSetLanguage");
     Bind(setSpeed, *this, "upcTVSetSpeed");
     Bind(setSpeaker, *this, "upcTVSetSpeaker");
+    Bind(setNaturalVoice, *this, "upcTVSetNaturalVoice");
     Bind(status, *this, "upcTVStatus");
 }
 

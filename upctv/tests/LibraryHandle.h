@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-// The library as the keyboard binds it: loaded with dlopen by path, its ten entry points
+// The library as the keyboard binds it: loaded with dlopen by path, its eleven entry points
 // looked up by name, unloaded on destruction. Its recordings are in the folder named by
 // UPCTV_WAV_DIR, which InOwnProcess sets.
 class LibraryHandle {
@@ -28,6 +28,7 @@ class LibraryHandle {
     void (*setLanguage)(int) = nullptr;
     void (*setSpeed)(int) = nullptr;
     void (*setSpeaker)(int) = nullptr;
+    void (*setNaturalVoice)(int) = nullptr;
     int (*status)(int) = nullptr;
 
     bool Speaking() const { return status(0) != 0; }

@@ -26,9 +26,9 @@ TEST(Library, ExportsEveryEntryPointTheKeyboardLooksUp) {
     InOwnProcess([] {
         LibraryHandle library;
         ASSERT_TRUE(library.Loaded());
-        for (const char* name :
-             {"upcTVAbout", "upcTVRead", "upcTVReadFile", "upcTVStop", "upcTVPause", "upcTVResume",
-              "upcTVSetLanguage", "upcTVSetSpeed", "upcTVSetSpeaker", "upcTVStatus"}) {
+        for (const char* name : {"upcTVAbout", "upcTVRead", "upcTVReadFile", "upcTVStop",
+                                 "upcTVPause", "upcTVResume", "upcTVSetLanguage", "upcTVSetSpeed",
+                                 "upcTVSetSpeaker", "upcTVSetNaturalVoice", "upcTVStatus"}) {
             EXPECT_NE(library.Symbol(name), nullptr) << name;
         }
         EXPECT_EQ(

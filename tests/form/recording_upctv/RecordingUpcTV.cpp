@@ -39,6 +39,7 @@ EXPORT void upcTVSetSpeed(int speed) { Note("SetSpeed", speed); }
 #ifndef RECORDING_UPCTV_PARTIAL
 EXPORT void upcTVResume() { Note("Resume()"); }
 EXPORT void upcTVSetSpeaker(int speaker) { Note("SetSpeaker", speaker); }
+EXPORT void upcTVSetNaturalVoice(int on) { Note("SetNaturalVoice", on); }
 EXPORT int upcTVStatus(int argument) {
     Note("Status", argument);
     return status;
