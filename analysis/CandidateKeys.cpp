@@ -10,11 +10,16 @@ namespace analysis {
 namespace {
 
 constexpr char kApostrophe = '\'';
+constexpr char kMiddleDot = '\xB7';
 
-bool InWord(char small) { return IsKeyLetter(small) || small == kApostrophe; }
+// The apostrophe of elision and the middle dot of "l\xB7l" stand inside words.
+bool InWord(char small) {
+    return IsKeyLetter(small) || small == kApostrophe || small == kMiddleDot;
+}
 
 // The candidate pieces of the chunk, each distinct piece once.
-std::vector<std::string_view> Pieces(std::string_view chunk, const CandidateLimits& limits) {
+std::vector<std::string_view> Pieces(std::string_view chunk, const CandidateLimits& limits,
+                                     const KnownWords* known) {
     std::vector<std::string_view> pieces;
     const size_t end = !chunk.empty() && EndsChunk(chunk.back()) ? chunk.size() - 1 : chunk.size();
     const bool blankAfter = end < chunk.size() && chunk[end] == ' ';
@@ -23,6 +28,10 @@ std::vector<std::string_view> Pieces(std::string_view chunk, const CandidateLimi
         while (after < end && InWord(chunk[after])) ++after;
         // A piece ends at the blank only where the word reaches it.
         const bool lastWord = after == end && blankAfter;
+        if (after > word && known && !known->Knows(chunk.substr(word, after - word))) {
+            word = after;
+            continue;
+        }
         for (size_t from = word; from < after; ++from) {
             if (!IsKeyLetter(chunk[from])) continue;
             for (size_t length = 1; from + length <= after && length <= limits.longestPiece;
@@ -35,7 +44,8 @@ std::vector<std::string_view> Pieces(std::string_view chunk, const CandidateLimi
             pieces.push_back(chunk);
         }
         if (after == word) {
-            // A sign that the blank follows.
+            // A sign alone, and a sign that the blank follows.
+            pieces.push_back(chunk.substr(word, 1));
             if (word + 1 == end && blankAfter) pieces.push_back(chunk.substr(word));
             ++after;
         }
@@ -57,11 +67,11 @@ uint64_t Promise(const Candidate& candidate) {
 }  // namespace
 
 std::vector<Candidate> FindCandidates(const std::vector<Chunk>& chunks,
-                                      const CandidateLimits& limits) {
+                                      const CandidateLimits& limits, const KnownWords* known) {
     std::unordered_map<std::string_view, size_t> index;
     std::vector<Candidate> candidates;
     for (size_t chunk = 0; chunk < chunks.size(); ++chunk) {
-        for (std::string_view piece : Pieces(chunks[chunk].text, limits)) {
+        for (std::string_view piece : Pieces(chunks[chunk].text, limits, known)) {
             auto [found, added] = index.try_emplace(piece, candidates.size());
             if (added) candidates.push_back({std::string(piece), 0, {}});
             Candidate& candidate = candidates[found->second];

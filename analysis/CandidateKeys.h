@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "analysis/CorpusChunks.h"
+#include "analysis/KnownWords.h"
 
 namespace analysis {
 
@@ -22,11 +23,15 @@ struct CandidateLimits {
 };
 
 // The texts worth trying as keys, each a text a key may hold (see KeyAlphabet.h): single
-// letters; pieces of words, a word being letters with the apostrophes of elision ("l'home"),
-// that begin with a letter, and, at the end of a word, with the blank after it; whole words
-// with their blank; and a sign with the blank after it (". "). The ones that would save most
-// come first, by occurrences times the characters a key saves over single letters.
+// letters; pieces of words, a word being letters with the apostrophes of elision ("l'home")
+// and the middle dots of "l\xB7l", that begin with a letter, and, at the end of a word, with
+// the blank after it; whole words with their blank; and a sign, alone and with the blank after
+// it (". ").
+// With `known`, only words it knows give pieces: a name or a foreign word gives none. The
+// ones that would save most come first, by occurrences times the characters a key saves over
+// single letters.
 std::vector<Candidate> FindCandidates(const std::vector<Chunk>& chunks,
-                                      const CandidateLimits& limits);
+                                      const CandidateLimits& limits,
+                                      const KnownWords* known = nullptr);
 
 }  // namespace analysis

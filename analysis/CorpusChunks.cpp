@@ -1,5 +1,6 @@
 #include "analysis/CorpusChunks.h"
 
+#include <algorithm>
 #include <string_view>
 #include <unordered_map>
 
@@ -12,26 +13,49 @@ constexpr size_t kSampleEvery = 10;
 
 class ChunkCounter {
   public:
-    void Add(std::string_view run) {
+    explicit ChunkCounter(size_t registers) : registers_(registers) {}
+
+    void Add(std::string_view run, size_t reg) {
         const std::string small = text::ToSmall(run);
         size_t from = 0;
         for (size_t at = 0; at < small.size(); ++at) {
             if (!EndsChunk(small[at])) continue;
-            Count(std::string_view(small).substr(from, at + 1 - from));
+            Count(std::string_view(small).substr(from, at + 1 - from), reg);
             from = at + 1;
         }
-        if (from < small.size()) Count(std::string_view(small).substr(from));
+        if (from < small.size()) Count(std::string_view(small).substr(from), reg);
     }
 
-    std::vector<Chunk> Take() { return std::move(chunks_); }
+    // The chunks, their counts weighed by register.
+    std::vector<Chunk> Take() {
+        std::vector<uint64_t> characters(registers_, 0);
+        for (const Chunk& chunk : chunks_) {
+            for (size_t reg = 0; reg < registers_; ++reg)
+                characters[reg] += chunk.byRegister[reg] * chunk.text.size();
+        }
+        const uint64_t largest = *std::max_element(characters.begin(), characters.end());
+        std::vector<uint64_t> weight(registers_, 1);
+        for (size_t reg = 0; reg < registers_; ++reg) {
+            if (characters[reg] > 0)
+                weight[reg] =
+                    std::max<uint64_t>(1, (largest + characters[reg] / 2) / characters[reg]);
+        }
+        for (Chunk& chunk : chunks_) {
+            chunk.count = 0;
+            for (size_t reg = 0; reg < registers_; ++reg)
+                chunk.count += weight[reg] * chunk.byRegister[reg];
+        }
+        return std::move(chunks_);
+    }
 
   private:
-    void Count(std::string_view chunk) {
+    void Count(std::string_view chunk, size_t reg) {
         auto [found, added] = index_.try_emplace(std::string(chunk), chunks_.size());
-        if (added) chunks_.push_back({std::string(chunk), 0});
-        ++chunks_[found->second].count;
+        if (added) chunks_.push_back({std::string(chunk), 0, std::vector<uint64_t>(registers_)});
+        ++chunks_[found->second].byRegister[reg];
     }
 
+    size_t registers_;
     std::unordered_map<std::string, size_t> index_;
     std::vector<Chunk> chunks_;
 };
@@ -53,10 +77,14 @@ bool EndsChunk(char character) {
     return character == ' ' || character == '\n' || character == '\t';
 }
 
-std::vector<Chunk> CountChunks(const std::vector<DecodedText>& texts) {
-    ChunkCounter counter;
-    for (const DecodedText& text : texts) {
-        text.Walk([&](std::string_view run) { counter.Add(run); }, [](std::string_view) {});
+std::vector<Chunk> CountChunks(const std::vector<std::vector<DecodedText>>& registers) {
+    if (registers.empty()) return {};
+    ChunkCounter counter(registers.size());
+    for (size_t reg = 0; reg < registers.size(); ++reg) {
+        for (const DecodedText& text : registers[reg]) {
+            text.Walk([&](std::string_view run) { counter.Add(run, reg); },
+                      [](std::string_view) {});
+        }
     }
     return counter.Take();
 }

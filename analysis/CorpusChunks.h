@@ -13,15 +13,19 @@ namespace analysis {
 // built keyboard holds a blank but at its end, so no key spans two chunks.
 struct Chunk {
     std::string text;
-    uint64_t count;  // how often it occurs
+    // How often it occurs, each register's occurrences weighed so that every register counts
+    // as much as the largest, however small its texts.
+    uint64_t count;
+    std::vector<uint64_t> byRegister;  // how often it occurs in each register's texts
 };
 
 // The characters that end a chunk: blank, line break and tab.
 bool EndsChunk(char character);
 
-// The distinct chunks of the texts with their counts, in the order they first occur. A
-// character outside Windows-1252 ends a chunk and is left out.
-std::vector<Chunk> CountChunks(const std::vector<DecodedText>& texts);
+// The distinct chunks of the texts of each register (technical, everyday...) with their
+// counts, in the order they first occur. A character outside Windows-1252 ends a chunk and is
+// left out.
+std::vector<Chunk> CountChunks(const std::vector<std::vector<DecodedText>>& registers);
 
 // The texts split by lines: every tenth line (paragraph) into the second part, to measure
 // choices on text the choices were not made from; the rest into the first.

@@ -37,14 +37,20 @@ std::string Shown(const QString& character) {
 }
 
 void WriteFigures(std::ostream& out, const CostSummary& summary, int stepTenths) {
-    const uint64_t missed = summary.characters - summary.typed;
     out << "Characters: " << summary.characters << ", " << summary.typed << " typed by the keys, "
-        << missed << " that no key types\n";
+        << summary.Failures() << " that no key types";
+    if (summary.Failures() > 0) {
+        out << " (failures, each counted as " << summary.failureActions
+            << " actions: the dearest key's)";
+    }
     const double actions = summary.ActionsPerCharacter();
     const double seconds = stepTenths / kTenthsPerSecond;
-    out << std::fixed << std::setprecision(2) << "Scan actions per character typed: " << actions
-        << " (" << PerCharacter(summary.steps, summary.typed) << " steps and "
-        << PerCharacter(summary.presses, summary.typed) << " presses)\n"
+    out << "\n"
+        << std::fixed << std::setprecision(2) << "Scan actions per character typed: " << actions
+        << " (" << PerCharacter(summary.steps, summary.characters) << " steps, "
+        << PerCharacter(summary.presses, summary.characters) << " presses and "
+        << PerCharacter(summary.Failures() * summary.failureActions, summary.characters)
+        << " for failures)\n"
         << "At " << std::setprecision(1) << seconds << " s per step: " << actions * seconds
         << " s per character\n";
 }

@@ -1,12 +1,16 @@
 #include "analysis/CostTally.h"
 
+#include <algorithm>
+
 #include "analysis/TypedText.h"
 #include "text/Case.h"
 
 namespace analysis {
 
 double CostSummary::ActionsPerCharacter() const {
-    return typed == 0 ? 0.0 : static_cast<double>(Actions()) / static_cast<double>(typed);
+    if (characters == 0) return 0.0;
+    return static_cast<double>(Actions() + Failures() * failureActions) /
+           static_cast<double>(characters);
 }
 
 CostTally::CostTally(const FlatKeyboard& keyboard, const std::vector<std::optional<KeyCost>>& costs,
@@ -15,6 +19,10 @@ CostTally::CostTally(const FlatKeyboard& keyboard, const std::vector<std::option
     summary_.uses.assign(keyboard.Nodes().size(), 0);
     for (size_t node = 0; node < keyboard.Nodes().size(); ++node) {
         const int index = static_cast<int>(node);
+        if (costs[node]) {
+            summary_.failureActions =
+                std::max(summary_.failureActions, static_cast<uint64_t>(costs[node]->Actions()));
+        }
         if (keyboard.IsGroup(index) || !costs[node]) continue;
         if (predictions && predictions->IsPlace(index)) continue;
         if (std::optional<std::string> typed = TypedText(keyboard.TextOf(index))) {

@@ -20,6 +20,9 @@ struct CostSummary {
     uint64_t typed = 0;       // those a key or a prediction typed
     uint64_t steps = 0;
     uint64_t presses = 0;
+    // What a character no key types is charged: a search of the whole keyboard in vain, as
+    // many actions as its dearest key takes.
+    uint64_t failureActions = 0;
     std::vector<uint64_t> uses;               // times each node was chosen, by node number
     uint64_t predictedWords = 0;              // predictions chosen
     uint64_t predictedCharacters = 0;         // characters they typed
@@ -27,15 +30,18 @@ struct CostSummary {
     std::map<std::string, uint64_t> foreign;  // characters outside Windows-1252, in UTF-8
 
     uint64_t Actions() const { return steps + presses; }
-    // Scan actions per character typed; 0 when nothing was typed.
+    uint64_t Failures() const { return characters - typed; }
+    // Scan actions per character of the texts, each character no key types counted as a
+    // failure at `failureActions`, so that a keyboard cannot look cheap by lacking keys; 0 for
+    // no text.
     double ActionsPerCharacter() const;
 };
 
 // Writes texts with a keyboard the way the analysis assumes a user does: at each place the
 // longest key that types what follows, compared in small letters (see text/Case.h), chosen
-// from a restart at the cost CostsFromRestart gives; a character that no key types is
-// counted apart and skipped. With word predictions, a prediction that types what follows is
-// chosen instead whenever it costs less than spelling the same characters.
+// from a restart at the cost CostsFromRestart gives; a character that no key types is a
+// failure, counted apart and skipped. With word predictions, a prediction that types what follows
+// is chosen instead whenever it costs less than spelling the same characters.
 class CostTally {
   public:
     CostTally(const FlatKeyboard& keyboard, const std::vector<std::optional<KeyCost>>& costs,

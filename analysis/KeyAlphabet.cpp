@@ -17,7 +17,9 @@ constexpr std::string_view kLetters =
     "o\xF2\xF3"
     "pqrstu\xFA"
     "vwxyz";
-constexpr std::string_view kSigns = "0123456789.+-*/='?!()\"%$@ \xBF\xA1\xBA\xAA";
+constexpr std::string_view kSigns = "0123456789.+-*/='?!()\"%$@ \xBF\xA1\xBA\xAA,;:\xB7";
+constexpr std::string_view kPunctuation = ",;:";
+constexpr char kMiddleDot = '\xB7';
 
 }  // namespace
 
@@ -44,6 +46,13 @@ const std::vector<std::string>& Alphabet() {
         return each;
     }();
     return letters;
+}
+
+std::vector<std::string> EverydaySigns(keys::KeyLanguage language) {
+    std::vector<std::string> signs;
+    for (char sign : kPunctuation) signs.emplace_back(1, sign);
+    if (language == keys::KeyLanguage::Catalan) signs.emplace_back(1, kMiddleDot);
+    return signs;
 }
 
 }  // namespace analysis

@@ -4,13 +4,15 @@
 #include <string_view>
 #include <vector>
 
+#include "keys/SpecialKeys.h"
+
 namespace analysis {
 
 // The characters a built keyboard's keys may hold, in small letters: those the dispatch types
 // the same in every state of the case toggles on the Spanish layout. Letters that Shift only
 // capitalises, the accented vowels it composes from dead keys, the blank, and the signs it
-// sends with their own modifiers. A comma or a middle dot would come out as ";" or "3" under a
-// toggle, and a diaeresis has no key of its own there.
+// sends with their own modifiers, the comma, semicolon, colon and middle dot among them. A
+// diaeresis has no key of its own there.
 bool IsKeyCharacter(char small);
 // The letters among them, accented vowels, ñ and ç included.
 bool IsKeyLetter(char small);
@@ -23,5 +25,10 @@ bool CanBeKeyText(std::string_view small);
 // Every key letter in small letters, in alphabetical order, each accented vowel after its
 // plain vowel: what a built keyboard holds so that any word can be spelt.
 const std::vector<std::string>& Alphabet();
+
+// The signs of everyday writing that neither the letters nor the built-in keyboard's digits and
+// signs hold, each a key of its own on every built keyboard: the comma, semicolon and colon,
+// and in Catalan the middle dot of "l\xB7l".
+std::vector<std::string> EverydaySigns(keys::KeyLanguage language);
 
 }  // namespace analysis

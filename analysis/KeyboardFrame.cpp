@@ -11,6 +11,8 @@ namespace {
 
 constexpr const char* kAlphabetCatalan = "LLETRES";
 constexpr const char* kAlphabetCastilian = "LETRAS";
+constexpr const char* kSignsCatalan = "SIGNES";
+constexpr const char* kSignsCastilian = "SIGNOS";
 
 // The built-in keyboard's group of digits and signs, the first after its special keys.
 keys::KeyNode NumbersGroup() { return keys::DefaultKeyboard()[keys::kSpecialTopLevelNodes]; }
@@ -20,6 +22,13 @@ keys::KeyNode AlphabetGroup(keys::KeyLanguage language) {
         language == keys::KeyLanguage::Catalan ? kAlphabetCatalan : kAlphabetCastilian, {}};
     for (const std::string& letter : Alphabet())
         group.children.push_back({text::ToCapital(letter), {}});
+    return group;
+}
+
+keys::KeyNode SignsGroup(keys::KeyLanguage language) {
+    keys::KeyNode group{language == keys::KeyLanguage::Catalan ? kSignsCatalan : kSignsCastilian,
+                        {}};
+    for (const std::string& sign : EverydaySigns(language)) group.children.push_back({sign, {}});
     return group;
 }
 
@@ -41,7 +50,7 @@ std::vector<SpecialKey> SpecialKeysOf(keys::KeyLanguage language) {
 }
 
 keys::KeyForest TrailingGroups(keys::KeyLanguage language) {
-    return {AlphabetGroup(language), NumbersGroup()};
+    return {AlphabetGroup(language), SignsGroup(language), NumbersGroup()};
 }
 
 std::vector<std::vector<std::string>> TypedByTrailingGroups(keys::KeyLanguage language) {

@@ -16,7 +16,8 @@ namespace analysis {
 std::vector<SpecialKey> SpecialKeysOf(keys::KeyLanguage language);
 
 // The groups a built keyboard ends with: every letter and accented vowel in alphabetical
-// order, named in the language, then the built-in keyboard's digits and signs.
+// order, named in the language, the signs of everyday writing, then the built-in keyboard's
+// digits and signs.
 keys::KeyForest TrailingGroups(keys::KeyLanguage language);
 
 // What the keys of each trailing group type, in small letters.

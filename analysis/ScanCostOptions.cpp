@@ -11,7 +11,9 @@ namespace {
 const char* const kDescription =
     "Counts the scan steps and switch presses that writing the texts takes with a keyboard,\n"
     "as Orvalet's automatic scanning runs it, or builds a keyboard for scanning from texts.\n"
-    "Texts are UTF-8 or Windows-1252; keyboard files are read as Orvalet reads them.";
+    "Texts are UTF-8 or Windows-1252; keyboard files are read as Orvalet reads them.\n"
+    "Texts in different folders are different registers (manuals, everyday writing...): a\n"
+    "built keyboard weighs them alike, and a key must save actions in two of them.";
 
 // Enough for the words of everyday writing; a keyboard the size of a dictionary saves a
 // little more but cannot be learnt.
@@ -46,6 +48,19 @@ std::variant<ScanCostOptions, UsageMessage> ParseScanCostOptions(const QStringLi
         "most-keys",
         "The most keys a built keyboard chooses, besides every letter and the digits and signs.",
         "number", QString::number(kDefaultMostKeys));
+    const QCommandLineOption aim(
+        "aim",
+        "The scan actions per character a build aims at on its sample; it says when it misses.",
+        "figure");
+    const QCommandLineOption dictionary(
+        "dictionary",
+        "The Hunspell dictionary (.dic, with its .aff beside it) whose words alone give a built "
+        "keyboard's keys (default: the installed one of the language).",
+        "file");
+    const QCommandLineOption registerTable(
+        "register-table",
+        "The texts are register folders, each with train.txt and heldout.txt: build from each "
+        "one's and from all, and measure on each one's held-out text.");
     const QCommandLineOption picture(
         "picture", "Draw the first keyboard's keys, coloured by what they cost, as a PNG.", "file");
     const QCommandLineOption predict(
@@ -57,7 +72,7 @@ std::variant<ScanCostOptions, UsageMessage> ParseScanCostOptions(const QStringLi
         "learn-from",
         "A text the predictions learn from before measuring, as from what the user wrote.", "text");
     parser.addOptions({keyboard, builtIn, passTwice, noSpecial, language, step, build, mostKeys,
-                       picture, predict, lexicon, learnFrom});
+                       aim, dictionary, registerTable, picture, predict, lexicon, learnFrom});
     parser.addPositionalArgument("texts", "The texts to write, or to build from.", "text...");
 
     if (!parser.parse(arguments)) return UsageMessage{parser.errorText().toStdString(), true};
@@ -91,6 +106,15 @@ std::variant<ScanCostOptions, UsageMessage> ParseScanCostOptions(const QStringLi
                             true};
     }
     options.mostKeys = static_cast<size_t>(most);
+    if (parser.isSet(aim)) {
+        options.aim = parser.value(aim).toDouble(&number);
+        if (!number || *options.aim <= 0) {
+            return UsageMessage{parser.value(aim).toStdString() + " is not a figure to aim at",
+                                true};
+        }
+    }
+    options.dictionary = parser.value(dictionary);
+    options.registerTable = parser.isSet(registerTable);
     options.picture = parser.value(picture);
     options.lexicon = parser.value(lexicon);
     options.learnFrom = parser.values(learnFrom);

@@ -19,12 +19,15 @@ struct ScanCostOptions {
     keys::KeyLanguage language = keys::KeyLanguage::Catalan;
     int stepTenths = 12;
     QStringList texts;
-    QString build;          // a keyboard file to build from the texts, or empty
-    size_t mostKeys;        // the most keys a built keyboard chooses
-    QString picture;        // a PNG of the first keyboard to draw, or empty
-    bool predict = false;   // measure each keyboard with word prediction on too
-    QString lexicon;        // the words file predictions come from; empty: the installed one
-    QStringList learnFrom;  // texts the predictions learn from before measuring
+    QString build;               // a keyboard file to build from the texts, or empty
+    size_t mostKeys;             // the most keys a built keyboard chooses
+    std::optional<double> aim;   // the figure a build aims at on its sample
+    QString dictionary;          // the Hunspell words of the language; empty: the installed ones
+    bool registerTable = false;  // the texts are register folders to build from and measure on
+    QString picture;             // a PNG of the first keyboard to draw, or empty
+    bool predict = false;        // measure each keyboard with word prediction on too
+    QString lexicon;             // the words file predictions come from; empty: the installed one
+    QStringList learnFrom;       // texts the predictions learn from before measuring
 };
 
 // The options of the command line (the program's name first), or the message that says what

@@ -1,7 +1,10 @@
 #include "analysis/ScanCostRun.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
+#include <filesystem>
 #include <iomanip>
 #include <vector>
 
@@ -9,6 +12,7 @@
 #include "analysis/CostReport.h"
 #include "analysis/KeyboardBuilder.h"
 #include "analysis/KeyboardWriter.h"
+#include "analysis/KnownWords.h"
 #include "analysis/PredictionFigures.h"
 #include "analysis/ScannedKeyboard.h"
 #include "analysis/TextFile.h"
@@ -21,6 +25,7 @@ namespace analysis {
 namespace {
 
 constexpr int kFailed = 1;
+constexpr int kTableColumn = 12;
 
 // A keyboard as the program would show it, under the name the report gives it.
 struct NamedKeyboard {
@@ -61,17 +66,54 @@ NamedKeyboard Loaded(const std::string& fileName, const ScanCostOptions& options
             std::move(*keyboard)};
 }
 
+std::optional<DecodedText> ReadText(const QString& name, std::ostream& errors, int& status) {
+    TextFileRead read = ReadTextFile(name);
+    if (!read.text) {
+        errors << name.toStdString() << ": " << read.problem << ", left out\n";
+        status = kFailed;
+    }
+    return std::move(read.text);
+}
+
 std::vector<DecodedText> ReadTexts(const QStringList& names, std::ostream& errors, int& status) {
     std::vector<DecodedText> texts;
     for (const QString& name : names) {
-        if (std::optional<DecodedText> text = ReadTextFile(name)) {
+        if (std::optional<DecodedText> text = ReadText(name, errors, status)) {
             texts.push_back(std::move(*text));
-        } else {
-            errors << name.toStdString() << ": cannot be read, left out\n";
-            status = kFailed;
         }
     }
     return texts;
+}
+
+// The texts by register, a register being the folder that holds a text, in the order the
+// folders first come; a text that cannot be used is left out with a message.
+std::vector<Register> ReadRegisters(const QStringList& names, std::ostream& errors, int& status) {
+    std::vector<Register> registers;
+    for (const QString& name : names) {
+        std::optional<DecodedText> text = ReadText(name, errors, status);
+        if (!text) continue;
+        const std::string folder = QFileInfo(name).absoluteDir().dirName().toStdString();
+        auto found = std::find_if(registers.begin(), registers.end(),
+                                  [&](const Register& reg) { return reg.name == folder; });
+        if (found == registers.end()) found = registers.insert(registers.end(), {folder, {}});
+        found->texts.push_back(std::move(*text));
+    }
+    return registers;
+}
+
+// The language's words, or nothing with a message: then any word may become a key.
+std::optional<KnownWords> OpenKnownWords(const ScanCostOptions& options, std::ostream& errors) {
+    const std::filesystem::path dic =
+        options.dictionary.isEmpty()
+            ? KnownWords::Installed(options.language)
+            : std::filesystem::path(QFile::encodeName(options.dictionary).toStdString());
+    std::optional<KnownWords> known = KnownWords::Open(dic);
+    if (!known) {
+        errors << dic.string()
+               << ": no Hunspell dictionary there (.dic and .aff); names and foreign words may "
+                  "become keys\n";
+    }
+    return known;
 }
 
 void WriteComparison(std::ostream& out, const std::vector<NamedKeyboard>& keyboards,
@@ -83,23 +125,72 @@ void WriteComparison(std::ostream& out, const std::vector<NamedKeyboard>& keyboa
     }
 }
 
-// Builds a keyboard from the texts and writes it to the file the options name.
-int Build(const ScanCostOptions& options, const std::vector<DecodedText>& texts, std::ostream& out,
+bool WriteKeyboard(const QString& name, const keys::KeyForest& keyboard) {
+    const std::string content = KeyboardFileText(keyboard);
+    QFile file(name);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(content.data(), static_cast<qint64>(content.size())) ==
+               static_cast<qint64>(content.size()) &&
+           file.flush();
+}
+
+// Builds a keyboard from the texts and writes it to the file the options name, whether it
+// reaches the figure aimed at or not.
+int Build(const ScanCostOptions& options, const std::vector<Register>& registers, std::ostream& out,
           std::ostream& errors) {
-    const BuiltKeyboard built = BuildKeyboard(texts, options.language, options.mostKeys, errors);
-    const std::string content = KeyboardFileText(built.keys);
-    QFile file(options.build);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(content.data(), static_cast<qint64>(content.size())) !=
-            static_cast<qint64>(content.size()) ||
-        !file.flush()) {
+    const std::optional<KnownWords> known = OpenKnownWords(options, errors);
+    const BuiltKeyboard built = BuildKeyboard(registers, options.language, options.mostKeys,
+                                              known ? &*known : nullptr, errors);
+    if (!WriteKeyboard(options.build, built.keys)) {
         errors << options.build.toStdString() << ": cannot be written\n";
         return kFailed;
     }
     out << options.build.toStdString() << ": " << keys::CountKeys(built.keys) << " keys, "
         << std::fixed << std::setprecision(2) << built.sampleActions
         << " scan actions per character on the texts' sample\n";
+    if (options.aim && built.sampleActions > *options.aim) {
+        errors << options.build.toStdString() << ": aimed at " << *options.aim
+               << " scan actions per character, measured " << built.sampleActions
+               << "; the keyboard is written all the same\n";
+    }
     return 0;
+}
+
+// For each register and for all of them together, a keyboard built from the training text,
+// measured on every register's held-out text.
+int RegisterTable(const ScanCostOptions& options, std::ostream& out, std::ostream& errors) {
+    int status = 0;
+    std::vector<Register> train;
+    std::vector<Register> heldout;
+    for (const QString& folder : options.texts) {
+        const std::string name = QDir(folder).dirName().toStdString();
+        train.push_back({name, ReadTexts({QDir(folder).filePath("train.txt")}, errors, status)});
+        heldout.push_back(
+            {name, ReadTexts({QDir(folder).filePath("heldout.txt")}, errors, status)});
+    }
+    const std::optional<KnownWords> known = OpenKnownWords(options, errors);
+    std::vector<std::pair<std::string, std::vector<Register>>> builds;
+    for (const Register& reg : train) builds.push_back({reg.name, {reg}});
+    if (train.size() > 1) builds.push_back({"all", train});
+    out << "Scan actions per character: keyboards built from the training text of each row,\n"
+           "measured on the held-out text of each column\n"
+        << std::setw(kTableColumn) << "built from";
+    for (const Register& reg : heldout) out << std::setw(kTableColumn) << reg.name;
+    out << "\n";
+    for (const auto& [name, from] : builds) {
+        keys::KeyForest keyboard = BuildKeyboard(from, options.language, options.mostKeys,
+                                                 known ? &*known : nullptr, errors)
+                                       .keys;
+        keys::AfegirTeclesEspecials(keyboard, options.language);
+        const ScannedKeyboard scanned(keyboard, options.passTwice);
+        out << std::setw(kTableColumn) << name;
+        for (const Register& reg : heldout) {
+            out << std::setw(kTableColumn) << std::fixed << std::setprecision(2)
+                << scanned.Write(reg.texts).ActionsPerCharacter();
+        }
+        out << "\n";
+    }
+    return status;
 }
 
 // Draws the keyboard with what each key costs, and the figure on the texts when there are some.
@@ -118,9 +209,13 @@ int Picture(const ScanCostOptions& options, const NamedKeyboard& keyboard,
 }  // namespace
 
 int RunScanCost(const ScanCostOptions& options, std::ostream& out, std::ostream& errors) {
+    if (options.registerTable) return RegisterTable(options, out, errors);
     int status = 0;
+    if (!options.build.isEmpty()) {
+        const std::vector<Register> registers = ReadRegisters(options.texts, errors, status);
+        return std::max(status, Build(options, registers, out, errors));
+    }
     const std::vector<DecodedText> texts = ReadTexts(options.texts, errors, status);
-    if (!options.build.isEmpty()) return std::max(status, Build(options, texts, out, errors));
     std::vector<NamedKeyboard> keyboards;
     for (const std::string& file : options.keyboards) {
         keyboards.push_back(Loaded(file, options, errors, status));

@@ -8,6 +8,9 @@
 namespace analysis {
 namespace {
 
+const QByteArray kUtf16Little("\xFF\xFE", 2);
+const QByteArray kUtf16Big("\xFE\xFF", 2);
+
 QString AsUnicode(const QByteArray& bytes) {
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString text = utf8.decode(bytes);
@@ -42,12 +45,18 @@ DecodedText DecodeText(const QByteArray& bytes) {
     return decoded;
 }
 
-std::optional<DecodedText> ReadTextFile(const QString& fileName) {
+TextFileRead ReadTextFile(const QString& fileName) {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly)) return {std::nullopt, "cannot be read"};
     const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return std::nullopt;
-    return DecodeText(bytes);
+    if (file.error() != QFileDevice::NoError) return {std::nullopt, "cannot be read"};
+    if (bytes.isEmpty()) return {std::nullopt, "is empty"};
+    if (bytes.startsWith(kUtf16Little) || bytes.startsWith(kUtf16Big)) {
+        return {std::nullopt, "is in UTF-16, not in UTF-8 or Windows-1252"};
+    }
+    // No text in either holds a zero byte; UTF-16 without its mark and binary files do.
+    if (bytes.contains('\0')) return {std::nullopt, "is not text: it holds zero bytes"};
+    return {DecodeText(bytes), {}};
 }
 
 }  // namespace analysis

@@ -10,8 +10,10 @@ namespace {
 constexpr std::string_view kGraveVowels = "\xC0\xC8\xCC\xD2\xD9\xE0\xE8\xEC\xF2\xF9";
 constexpr std::string_view kAcuteVowels = "\xC1\xC9\xCD\xD3\xDA\xE1\xE9\xED\xF3\xFA";
 constexpr std::string_view kPlainVowels = "aeiou";
-constexpr std::string_view kUnshiftedSigns = "'\xBA\xA1+-";
-constexpr std::string_view kShiftedSigns = "=!%&$\"\xAA?\xBF()*/";
+// The comma, semicolon, colon and middle dot of everyday writing have no capital: they keep
+// their own form whatever the toggles say, so that a keyboard file can hold them.
+constexpr std::string_view kUnshiftedSigns = "'\xBA\xA1+-,";
+constexpr std::string_view kShiftedSigns = "=!%&$\"\xAA?\xBF()*/;:\xB7";
 constexpr std::string_view kDigitsAndPoint = "0123456789.";
 
 bool In(std::string_view set, char character) {

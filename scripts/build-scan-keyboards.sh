@@ -1,13 +1,22 @@
 #!/usr/bin/env bash
 # Builds the keyboards for single-switch scanning that Orvalet ships,
 # keyboards/catala-escaneig.QuarnelTeclat and keyboards/castellano-escaneo.QuarnelTeclat,
-# from free Catalan and Castilian texts that Debian packages ship, and draws their pictures
-# in docs/. The texts are gathered by scripts/corpus/fetch.sh; a part of them is held out of
-# the build, and the figures printed at the end are measured on that part, with the built-in
-# keyboard and the example keyboards beside them.
+# from free Catalan and Castilian texts that Debian packages ship, technical and everyday, and
+# draws their pictures in docs/. The texts are gathered by scripts/corpus/fetch.sh; a part of
+# them is held out of the build, and the figures printed at the end are measured on that part,
+# register by register, with the built-in keyboard and the example keyboards beside them.
 #
-# Usage: scripts/build-scan-keyboards.sh [CORPUS-FOLDER]   (default: build/corpus)
+# With --register-table, it also prints for each language what keyboards built from each
+# register alone, and from all, cost on every register's held-out text (a few minutes more).
+#
+# Usage: scripts/build-scan-keyboards.sh [--register-table] [CORPUS-FOLDER]
+#        (default folder: build/corpus)
 set -euo pipefail
+table=no
+if [[ ${1:-} == --register-table ]]; then
+    table=yes
+    shift
+fi
 root="$(cd "$(dirname "$0")/.." && pwd)"
 corpus="$(realpath -m "${1:-$root/build/corpus}")"
 scancost="${BUILD_DIR:-$root/build}/bin/orvalet-scancost"
@@ -20,12 +29,21 @@ cd "$root"
 # the picture.
 build() {
     local language="$1" keyboard="$2" example="$3" picture="$4"
-    "$scancost" --build "keyboards/$keyboard" --language "$language" "$corpus/$language/train.txt"
+    "$scancost" --build "keyboards/$keyboard" --language "$language" \
+        "$corpus/$language/technical/train.txt" "$corpus/$language/everyday/train.txt"
     "$scancost" -k "keyboards/$keyboard" --picture "docs/$picture" --language "$language" \
-        "$corpus/$language/heldout.txt" >/dev/null
-    echo "== held-out $language text"
-    "$scancost" -k "keyboards/$keyboard" -k "keyboards/$example" --built-in --language "$language" \
-        "$corpus/$language/heldout.txt" | sed -n '/^Scan actions per character typed:$/,$p'
+        "$corpus/$language/everyday/heldout.txt" >/dev/null
+    for register in everyday technical; do
+        echo "== held-out $language text, $register"
+        "$scancost" -k "keyboards/$keyboard" -k "keyboards/$example" --built-in \
+            --language "$language" "$corpus/$language/$register/heldout.txt" |
+            sed -n '/^Scan actions per character typed:$/,$p'
+    done
+    if [[ $table == yes ]]; then
+        echo "== $language registers"
+        "$scancost" --register-table --language "$language" \
+            "$corpus/$language/technical" "$corpus/$language/everyday"
+    fi
 }
 build ca catala-escaneig.QuarnelTeclat catala.QuarnelTeclat scan-cost-catala.png
 build es castellano-escaneo.QuarnelTeclat castellano.QuarnelTeclat scan-cost-castellano.png

@@ -19,9 +19,6 @@ constexpr int kSilent = 0;
 constexpr int kSpeaking = 1;
 // Ample for closing a working sound device and finishing a recording.
 constexpr std::chrono::seconds kExitWait{1};
-// Festival's start must end before the process destroys what it is building, or the process
-// crashes on its way out; on a loaded machine it takes a few seconds.
-constexpr std::chrono::seconds kNaturalVoiceStartWait{10};
 constexpr int kOff = 0;
 
 // Unloading must never wait for the speaking thread: it may be opening the sound device,
@@ -38,9 +35,7 @@ upctv::Engine& engine =
 // moment to close the device and complete the recording, but the process never waits for
 // a thread held up in a sound library.
 struct EngineClosedAtExit {
-    ~EngineClosedAtExit() {
-        engine.CloseWithin(engine.StartingNaturalVoice() ? kNaturalVoiceStartWait : kExitWait);
-    }
+    ~EngineClosedAtExit() { engine.CloseWithin(kExitWait); }
 } engineClosedAtExit;
 
 // A regular file of at most kLargestFile bytes; nothing for anything else, so that

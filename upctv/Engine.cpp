@@ -1,12 +1,35 @@
 #include "upctv/Engine.h"
 
+#include <atomic>
 #include <cstdio>
+#include <cstdlib>
 
 #include "upctv/Player.h"
 #include "upctv/Synthesizer.h"
 #include "upctv/Utf8.h"
 
 namespace upctv {
+namespace {
+
+// Enough for Festival to finish starting, or one piece of a reading, on a loaded machine.
+constexpr std::chrono::seconds kFestivalExitWait{10};
+
+// The engine whose thread uses Festival. Festival's own objects are destroyed when the process
+// ends, before this library's, since its module was loaded later: the thread must be out of
+// Festival by then, or the process crashes on its way out.
+std::atomic<Engine*> festivalUser = nullptr;
+
+void CloseFestivalUserAtExit() {
+    if (Engine* engine = festivalUser.exchange(nullptr)) engine->CloseWithin(kFestivalExitWait);
+}
+
+// Handlers registered after a module has loaded run before its objects are destroyed.
+void CloseAtExitBeforeFestival(Engine& engine) {
+    festivalUser = &engine;
+    std::atexit(CloseFestivalUserAtExit);
+}
+
+}  // namespace
 
 Engine::Engine(SinkFactory openSink, std::optional<WavFolder> wavFolder,
                NaturalVoicePlace naturalVoice)
@@ -19,12 +42,15 @@ Engine::Engine(SinkFactory openSink, std::optional<WavFolder> wavFolder,
       }) {}
 
 Engine::~Engine() {
+    Engine* self = this;
+    festivalUser.compare_exchange_strong(self, nullptr);
     transport_.Close();
     if (thread_.joinable()) thread_.join();
 }
 
 bool Engine::CloseWithin(std::chrono::milliseconds limit) {
     transport_.Close();
+    if (!thread_.joinable()) return true;
     if (endedSignal_.wait_for(limit) != std::future_status::ready) return false;
     thread_.join();
     return true;
@@ -57,9 +83,7 @@ SpeechSynthesizer& Engine::SynthesizerFor(const VoiceChoice& voice, Synthesizer&
 
 void Engine::StartNaturalVoice() {
     if (naturalVoice_) return;
-    startingNaturalVoice_ = true;
-    naturalVoice_.emplace(naturalVoicePlace_);
-    startingNaturalVoice_ = false;
+    naturalVoice_.emplace(naturalVoicePlace_, [this] { CloseAtExitBeforeFestival(*this); });
     if (!naturalVoice_->Ready()) {
         std::fprintf(stderr, "upctv: the natural voice cannot be used (%s); eSpeak NG speaks\n",
                      naturalVoice_->Problem().c_str());

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <atomic>
 #include <chrono>
 #include <functional>
 #include <future>
@@ -39,10 +38,9 @@ class Engine {
     Transport& Control() { return transport_; }
     // Stops the speech and waits at most `limit` for the thread to let go of the
     // synthesiser, the sound device and the recording; false when the thread is still held
-    // up inside them, and then the engine must outlive it.
+    // up inside them, and then the engine must outlive it. Once it has let go, later calls
+    // return true at once.
     bool CloseWithin(std::chrono::milliseconds limit);
-    // Festival is being started on the speaking thread; the process must not end under it.
-    bool StartingNaturalVoice() const { return startingNaturalVoice_; }
 
   private:
     void Run();
@@ -56,7 +54,6 @@ class Engine {
     std::optional<WavFolder> wavFolder_;
     NaturalVoicePlace naturalVoicePlace_;
     std::optional<NaturalSynthesizer> naturalVoice_;
-    std::atomic<bool> startingNaturalVoice_ = false;
     Transport transport_;
     std::promise<void> ended_;
     std::future<void> endedSignal_ = ended_.get_future();

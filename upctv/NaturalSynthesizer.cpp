@@ -43,7 +43,8 @@ NaturalVoicePlace NaturalVoicePlace::NextToLibrary() {
             voices ? voices : festival::kSystemVoiceFolder};
 }
 
-NaturalSynthesizer::NaturalSynthesizer(const NaturalVoicePlace& place) {
+NaturalSynthesizer::NaturalSynthesizer(const NaturalVoicePlace& place,
+                                       const std::function<void()>& loaded) {
     // Never unloaded: Festival cannot be started twice in one process.
     void* module = place.module.empty()
                        ? nullptr
@@ -52,6 +53,7 @@ NaturalSynthesizer::NaturalSynthesizer(const NaturalVoicePlace& place) {
         problem_ = "Festival is not installed";
         return;
     }
+    if (loaded) loaded();
     auto start = reinterpret_cast<int (*)(const char*)>(dlsym(module, festival::kStartSymbol));
     say_ = reinterpret_cast<Say>(dlsym(module, festival::kSaySymbol));
     if (start && say_) sampleRate_ = start(place.voiceFolder.c_str());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "upctv/SpeechSynthesizer.h"
@@ -23,8 +24,10 @@ struct NaturalVoicePlace {
 // alone for the rest of the process.
 class NaturalSynthesizer : public SpeechSynthesizer {
   public:
-    // Loads the module and starts Festival, which takes a moment.
-    explicit NaturalSynthesizer(const NaturalVoicePlace& place);
+    // Loads the module and starts Festival, which takes a moment; `loaded` is called once the
+    // module is in memory, before Festival starts.
+    explicit NaturalSynthesizer(const NaturalVoicePlace& place,
+                                const std::function<void()>& loaded = {});
 
     bool Ready() const { return sampleRate_ > 0; }
     // Why the voice cannot be used, once it is known not to be ready.

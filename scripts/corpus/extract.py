@@ -1,16 +1,21 @@
 #!/usr/bin/env python3
 """Turn the Debian packages named in sources.tsv into plain Catalan and
 Castilian prose, one paragraph per line, split by document into a training
-set and a held-out set.
+set and a held-out set, and by register (technical manuals, everyday text).
+Text in another language is machine-translated with Apertium on the way.
 
 Usage: extract.py SOURCES_TSV DEBDIR OUTDIR
 
-Writes OUTDIR/<lang>/train.txt, OUTDIR/<lang>/heldout.txt and
-OUTDIR/SOURCES.txt.  Standard library only, so it runs on a bare Debian.
+Writes OUTDIR/<lang>/<register>/{train,heldout}.txt, the same of every
+register together in OUTDIR/<lang>/{train,heldout}.txt, and
+OUTDIR/SOURCES.txt.  Translations are kept in OUTDIR/translations/, named by
+a digest of what was translated, so that a second run does not translate
+again.  Standard library only, so it runs on a bare Debian.
 """
 import bz2
 import gzip
 import hashlib
+import io
 import re
 import struct
 import subprocess
@@ -344,18 +349,28 @@ def clean(par, lang):
 
 # ------------------------------------------------------------- packages
 
+REGISTERS = ("technical", "everyday")
+# Apertium pairs, named by the language of the source text and the one wanted.
+PAIRS = {("es", "ca"): "spa-cat", ("en", "ca"): "eng-cat", ("en", "es"): "eng-spa"}
+
+
 def read_rules(path):
-    rules = defaultdict(list)  # package -> [(lang, format, regex)]
+    rules = defaultdict(list)  # package -> [(lang, register, format, regex, source lang)]
     for n, line in enumerate(Path(path).read_text(encoding="utf-8").splitlines(), 1):
         if not line.strip() or line.lstrip().startswith("#"):
             continue
         fields = line.split()
-        if len(fields) != 4 or fields[1] not in ("ca", "es"):
-            die(f"{path}:{n}: expected 'package ca|es format regex'")
-        pkg, lang, fmt, regex = fields
+        if len(fields) not in (5, 6) or fields[1] not in ("ca", "es"):
+            die(f"{path}:{n}: expected 'package ca|es register format regex [from]'")
+        pkg, lang, register, fmt, regex = fields[:5]
+        source = fields[5] if len(fields) == 6 else lang
+        if register not in REGISTERS:
+            die(f"{path}:{n}: unknown register {register}")
         if fmt not in ("html", "mallard", "roff", "fortune", "mo", "text"):
             die(f"{path}:{n}: unknown format {fmt}")
-        rules[pkg].append((lang, fmt, re.compile(regex)))
+        if source != lang and (source, lang) not in PAIRS:
+            die(f"{path}:{n}: no translation from {source} to {lang}")
+        rules[pkg].append((lang, register, fmt, re.compile(regex), source))
     return rules
 
 
@@ -379,9 +394,54 @@ def paragraphs_of(fmt, name, data):
     return {"roff": parse_roff, "fortune": parse_fortune, "text": parse_text}[fmt](text)
 
 
-def read_package(deb, rules):
-    """Yield (path, lang, paragraphs) for the members the rules select, in
-    path order so that the output does not depend on archive order."""
+TRANSLATE_BATCH = 64
+
+
+def apertium(pair, paragraphs):
+    """The paragraphs translated one for one, or None for a paragraph that
+    Apertium loses (it can swallow a line, and the lines after it would
+    shift): a batch that comes back short is halved until the culprit is
+    alone, and that one is left out."""
+    done = subprocess.run(["apertium", "-u", pair],
+                          input="".join(p + "\n" for p in paragraphs).encode(),
+                          capture_output=True)
+    if done.returncode != 0:
+        die(f"apertium {pair} failed: {done.stderr.decode(errors='replace').strip()}")
+    out = done.stdout.decode("utf-8", "replace").split("\n")
+    if len(out) == len(paragraphs) + 1 and not out[-1]:
+        return [line if line.strip() else None for line in out[:-1]]
+    if len(paragraphs) == 1:
+        return [None]
+    half = len(paragraphs) // 2
+    return apertium(pair, paragraphs[:half]) + apertium(pair, paragraphs[half:])
+
+
+def translate(paragraphs, source, lang, cache):
+    """The paragraphs in `lang` by Apertium, the lost ones left out; kept in
+    `cache`, one line per paragraph, an empty line for a lost one."""
+    pair = PAIRS[source, lang]
+    digest = hashlib.sha1("\n".join([pair] + paragraphs).encode()).hexdigest()
+    kept = cache / f"{pair}-{digest}.txt"
+    if not kept.exists():
+        out = []
+        for at in range(0, len(paragraphs), TRANSLATE_BATCH):
+            out += apertium(pair, paragraphs[at:at + TRANSLATE_BATCH])
+        cache.mkdir(parents=True, exist_ok=True)
+        partial = kept.with_suffix(".part")
+        partial.write_text("".join((p or "") + "\n" for p in out), encoding="utf-8")
+        partial.rename(kept)
+    return [p for p in kept.read_text(encoding="utf-8").split("\n")[:len(paragraphs)] if p]
+
+
+def source_paragraphs(par):
+    """A paragraph of another language made ready for translation."""
+    par = unicodedata.normalize("NFC", par).translate(CHARMAP)
+    return re.sub(r"\s+", " ", par).strip()
+
+
+def read_package(deb, rules, cache):
+    """Yield (path, unit name, lang, register, paragraphs) for each rule a member meets,
+    in path order so that the output does not depend on archive order."""
     proc = subprocess.Popen(["dpkg-deb", "--fsys-tarfile", str(deb)],
                             stdout=subprocess.PIPE)
     found = []
@@ -389,16 +449,49 @@ def read_package(deb, rules):
         with tarfile.open(fileobj=proc.stdout, mode="r|") as tar:
             for member in tar:
                 name = member.name.removeprefix("./")
-                hits = [r for r in rules if r[2].search(name)]
+                hits = [r for r in rules if r[3].search(name)]
                 if member.isfile() and hits:
-                    lang, fmt, _ = hits[0]
-                    found.append((name, lang, fmt, tar.extractfile(member).read()))
+                    found.append((name, hits, tar.extractfile(member).read()))
     except tarfile.TarError as e:
         die(f"cannot read {deb}: {e}")
     if proc.wait() != 0:
         die(f"cannot read {deb}")
-    for name, lang, fmt, data in sorted(found, key=lambda f: f[0]):
-        yield name, lang, [p for p in (clean(x, lang) for x in paragraphs_of(fmt, name, data)) if p]
+    for name, hits, data in sorted(found, key=lambda f: f[0]):
+        for lang, register, fmt, _, source in hits:
+            raw = paragraphs_of(fmt, name, data)
+            if source != lang:
+                raw = [p for p in (source_paragraphs(x) for x in raw) if p]
+                raw = translate(raw, source, lang, cache)
+            # A translation is a document of its own for the held-out split.
+            unit = name if source == lang else f"{name}>{lang}"
+            yield name, unit, lang, register, [p for p in (clean(x, lang) for x in raw) if p]
+
+
+def licences(deb):
+    """The licences the package's copyright file names."""
+    listing = subprocess.run(["dpkg-deb", "--fsys-tarfile", str(deb)], capture_output=True)
+    found = set()
+    try:
+        with tarfile.open(fileobj=io.BytesIO(listing.stdout), mode="r:") as tar:
+            for member in tar:
+                if not re.fullmatch(r"(\./)?usr/share/doc/[^/]+/copyright", member.name):
+                    continue
+                if not member.isfile():
+                    continue
+                text = tar.extractfile(member).read().decode("utf-8", "replace")
+                dep5 = re.findall(r"^License:[ \t]*(\S.*)$", text, re.M)
+                if dep5:
+                    found.update(x.strip() for x in dep5)
+                else:
+                    found.update(m.strip() for m in re.findall(
+                        r"((?:GNU )?(?:Lesser |Library )?General Public License[^.\n]*"
+                        r"|GPL[- ]?v?\d[.\d+]*\+?|Creative Commons[^.\n]*"
+                        r"|CC[- ]BY[- ]SA[^,.\s]*|GNU Free Documentation License[^.\n]*"
+                        r"|BSD (?:copyright|licen[cs]e))",
+                        text))
+    except tarfile.TarError:
+        pass
+    return sorted(found) or ["named in no form this reads: see usr/share/doc/*/copyright in it"]
 
 
 def units(pkg, name, paragraphs):
@@ -423,10 +516,11 @@ def main():
     if len(sys.argv) != 4:
         die("usage: extract.py SOURCES_TSV DEBDIR OUTDIR")
     rules, debdir, outdir = read_rules(sys.argv[1]), Path(sys.argv[2]), Path(sys.argv[3])
+    cache = outdir / "translations"
 
     # Gather every unit first: duplicates are settled across the whole
     # language, training text first, so held-out lines never occur in train.
-    packages, gathered = [], []  # gathered: (pkg, file, lang, split, [lines])
+    packages, gathered = [], []  # gathered: (pkg, file, lang, register, split, [lines])
     for pkg, pkg_rules in rules.items():
         debs = sorted(debdir.glob(f"{pkg}_*.deb"))
         if len(debs) != 1:
@@ -436,62 +530,74 @@ def main():
         if field.returncode != 0:
             die(f"cannot read {debs[0]}: {field.stderr.strip()}")
         version = field.stdout.strip()
-        packages.append((pkg, version, debs[0].name))
-        for name, lang, paragraphs in read_package(debs[0], pkg_rules):
-            for key, chunk in units(pkg, name, paragraphs):
+        packages.append((pkg, version, debs[0].name, licences(debs[0])))
+        for name, unit, lang, register, paragraphs in read_package(debs[0], pkg_rules, cache):
+            for key, chunk in units(pkg, unit, paragraphs):
                 split = "heldout" if is_heldout(key) else "train"
-                gathered.append((pkg, name, lang, split, chunk))
+                gathered.append((pkg, name, lang, register, split, chunk))
         print(f"extract.py: read {pkg} {version}", file=sys.stderr)
 
     seen = {"ca": set(), "es": set()}
-    texts = defaultdict(list)           # (lang, split) -> lines
-    per_file = Counter()                # (pkg, file, lang, split) -> bytes
+    texts = defaultdict(list)           # (lang, register, split) -> lines
+    per_file = Counter()                # (pkg, file, lang, register, split) -> bytes
     for wanted in ("train", "heldout"):
-        for pkg, name, lang, split, chunk in gathered:
+        for pkg, name, lang, register, split, chunk in gathered:
             if split != wanted:
                 continue
             for line in chunk:
                 if line not in seen[lang]:
                     seen[lang].add(line)
-                    texts[lang, split].append(line)
-                    per_file[pkg, name, lang, split] += nbytes([line])
+                    texts[lang, register, split].append(line)
+                    per_file[pkg, name, lang, register, split] += nbytes([line])
 
     for lang in ("ca", "es"):
-        (outdir / lang).mkdir(parents=True, exist_ok=True)
         for split in ("train", "heldout"):
-            lines = texts[lang, split]
+            every = []
+            for register in REGISTERS:
+                lines = texts[lang, register, split]
+                every += lines
+                (outdir / lang / register).mkdir(parents=True, exist_ok=True)
+                (outdir / lang / register / f"{split}.txt").write_text(
+                    "".join(line + "\n" for line in lines), encoding="utf-8")
             (outdir / lang / f"{split}.txt").write_text(
-                "".join(line + "\n" for line in lines), encoding="utf-8")
+                "".join(line + "\n" for line in every), encoding="utf-8")
     write_sources(outdir / "SOURCES.txt", rules, packages, texts, per_file)
-    for (lang, split), lines in sorted(texts.items()):
-        print(f"  {lang}/{split}.txt: {nbytes(lines)} bytes, {len(lines)} lines",
+    for (lang, register, split), lines in sorted(texts.items()):
+        print(f"  {lang}/{register}/{split}.txt: {nbytes(lines)} bytes, {len(lines)} lines",
               file=sys.stderr)
 
 
 def write_sources(path, rules, packages, texts, per_file):
     out = ["Debian 12 (bookworm) packages behind this corpus, and what each gave.",
            "Sizes are bytes of UTF-8 text after cleaning and removing duplicates.",
+           "Text translated by machine names its Apertium pair.",
            "", "Totals:"]
     for lang in ("ca", "es"):
-        for split in ("train", "heldout"):
-            lines = texts[lang, split]
-            out.append(f"  {lang} {split:8} {nbytes(lines):>10} bytes {len(lines):>8} lines")
+        for register in REGISTERS:
+            for split in ("train", "heldout"):
+                lines = texts[lang, register, split]
+                out.append(f"  {lang} {register:9} {split:8} {nbytes(lines):>10} bytes"
+                           f" {len(lines):>8} lines")
     out += ["", "Packages:"]
-    for pkg, version, deb in packages:
+    for pkg, version, deb, licence in packages:
         out.append(f"  {pkg} {version} ({deb})")
-        for lang, fmt, regex in rules[pkg]:
-            out.append(f"    {lang} {fmt} files matching {regex.pattern}")
+        out.append(f"    licence: {'; '.join(licence)}")
+        for lang, register, fmt, regex, source in rules[pkg]:
+            how = "" if source == lang else f", translated by apertium {PAIRS[source, lang]}"
+            out.append(f"    {lang} {register} {fmt} files matching {regex.pattern}{how}")
         for lang in ("ca", "es"):
-            counts = {s: sum(b for (p, _, lg, sp), b in per_file.items()
-                             if p == pkg and lg == lang and sp == s)
-                      for s in ("train", "heldout")}
-            if any(counts.values()):
-                used = len({f for (p, f, lg, _) in per_file if p == pkg and lg == lang})
-                out.append(f"    {lang}: {used} files used, train {counts['train']} bytes,"
-                           f" heldout {counts['heldout']} bytes")
-    out += ["", "Files used (package, path, language, split, bytes):"]
-    for (pkg, name, lang, split), b in sorted(per_file.items()):
-        out.append(f"  {pkg} {name} {lang} {split} {b}")
+            for register in REGISTERS:
+                counts = {s: sum(b for (p, _, lg, r, sp), b in per_file.items()
+                                 if p == pkg and lg == lang and r == register and sp == s)
+                          for s in ("train", "heldout")}
+                if any(counts.values()):
+                    used = len({f for (p, f, lg, r, _) in per_file
+                                if p == pkg and lg == lang and r == register})
+                    out.append(f"    {lang} {register}: {used} files used, train"
+                               f" {counts['train']} bytes, heldout {counts['heldout']} bytes")
+    out += ["", "Files used (package, path, language, register, split, bytes):"]
+    for (pkg, name, lang, register, split), b in sorted(per_file.items()):
+        out.append(f"  {pkg} {name} {lang} {register} {split} {b}")
     path.write_text("\n".join(out) + "\n", encoding="utf-8")
 
 

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Gather free Catalan (ca) and Castilian (es) prose from Debian 12 packages,
-# for building scanning keyboards and the word-prediction lexicon.
+# technical and everyday, for building scanning keyboards and the
+# word-prediction lexicon. Everyday Catalan is mostly machine-translated
+# with Apertium, which this installs when it is missing (as root).
 #
 # Usage: scripts/corpus/fetch.sh OUTDIR
 #
@@ -8,9 +10,9 @@
 # is installed) into OUTDIR/debs/, reusing the .deb files already there so
 # that a second run neither downloads again nor changes its input, then
 # writes:
-#   OUTDIR/ca/train.txt  OUTDIR/ca/heldout.txt
-#   OUTDIR/es/train.txt  OUTDIR/es/heldout.txt
-#   OUTDIR/SOURCES.txt   packages, versions, files used and byte counts
+#   OUTDIR/{ca,es}/{technical,everyday}/{train,heldout}.txt
+#   OUTDIR/{ca,es}/{train,heldout}.txt   every register together
+#   OUTDIR/SOURCES.txt   packages, versions, licences, files used and byte counts
 # One paragraph per line, UTF-8.  Delete OUTDIR/debs to pick up newer
 # package versions.
 set -euo pipefail
@@ -21,10 +23,26 @@ die() { echo "fetch.sh: $*" >&2; exit 1; }
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 out=$1
 debs=$out/debs
-for tool in apt-get dpkg-deb python3; do
+for tool in apt-get dpkg-deb dpkg-query python3; do
     command -v "$tool" >/dev/null || die "$tool is needed but not installed"
 done
 mkdir -p "$debs"
+
+# The translator and its language pairs, and the dictionaries whose words alone a built
+# keyboard's keys come from; only the corpus and the keyboards built from it need them.
+translator=(apertium apertium-spa-cat apertium-eng-cat cg3 lttoolbox apertium-lex-tools
+    hunspell-ca hunspell-es)
+missing=()
+for package in "${translator[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+        missing+=("$package")
+done
+if [[ ${#missing[@]} -gt 0 ]]; then
+    [[ $EUID -eq 0 ]] || die "install ${missing[*]} first (the everyday Catalan text is translated with them)"
+    echo "fetch.sh: installing ${missing[*]}" >&2
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2 ||
+        die "cannot install ${missing[*]}"
+fi
 
 mapfile -t packages < <(awk '!/^[[:space:]]*(#|$)/ { print $1 }' "$here/sources.tsv" | sort -u)
 

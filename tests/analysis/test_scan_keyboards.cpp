@@ -6,8 +6,10 @@
 #include <string>
 #include <string_view>
 
+#include "analysis/DecodedText.h"
 #include "analysis/FlatKeyboard.h"
 #include "analysis/KeyCosts.h"
+#include "analysis/ScannedKeyboard.h"
 #include "keys/KeyKind.h"
 #include "keys/KeyboardFile.h"
 #include "keys/SpecialKeys.h"
@@ -18,11 +20,15 @@ namespace {
 struct ScanKeyboard {
     const char* file;
     keys::KeyLanguage language;
+    // What everyday writing in the language needs besides the letters A to Z and the blank.
+    const char* needs;
 };
 
 const ScanKeyboard kScanKeyboards[] = {
-    {"catala-escaneig.QuarnelTeclat", keys::KeyLanguage::Catalan},
-    {"castellano-escaneo.QuarnelTeclat", keys::KeyLanguage::Castilian},
+    {"catala-escaneig.QuarnelTeclat", keys::KeyLanguage::Catalan,
+     "\xE0\xE8\xE9\xED\xF2\xF3\xFA\xE7, ; : \xB7"},
+    {"castellano-escaneo.QuarnelTeclat", keys::KeyLanguage::Castilian,
+     "\xE1\xE9\xED\xF3\xFA\xF1, ; :"},
 };
 
 std::optional<keys::KeyForest> Read(const char* file) {
@@ -31,11 +37,12 @@ std::optional<keys::KeyForest> Read(const char* file) {
 
 // Characters the dispatch types the same in every case state on the Spanish layout: capitals
 // that Shift only capitalises, the accented vowels it composes, the signs it sends with their
-// own modifiers, and the blank ending a word.
+// own modifiers (the comma, semicolon, colon and middle dot among them), and the blank ending a
+// word.
 bool TypesFaithfully(char c) {
     static const std::string_view kAllowed =
         "ABCDEFGHIJKLMNOPQRSTUVWXYZ\xD1\xC7\xC0\xC8\xD2\xC1\xC9\xCD\xD3\xDA"
-        "0123456789.+-*/='?!()\"%$@ \xBF\xA1\xBA\xAA";
+        "0123456789.+-*/='?!()\"%$@ \xBF\xA1\xBA\xAA,;:\xB7";
     return kAllowed.find(c) != std::string_view::npos;
 }
 
@@ -95,6 +102,24 @@ TEST(ScanKeyboards, TheScanReachesEveryNodeBelowTheSpecialKeysTheProgramAdds) {
         for (size_t node = 0; node < costs.size(); ++node) {
             EXPECT_TRUE(costs[node].has_value())
                 << keyboard.file << ": \"" << flat.TextOf(static_cast<int>(node)) << "\"";
+        }
+    }
+}
+
+// Every letter, digit and sign of the built-in NUMEROS group, and the language's own letters and
+// signs, typed one at a time, so that one missing key shows as a failure.
+TEST(ScanKeyboards, EveryCharacterOfEverydayWritingIsTyped) {
+    const std::string everyone =
+        "abcdefghijklmnopqrstuvwxyz 0123456789.+-*/='?\xBF()\"\xA1!%$\xAA\xBA@";
+    for (const ScanKeyboard& keyboard : kScanKeyboards) {
+        std::optional<keys::KeyForest> forest = Read(keyboard.file);
+        ASSERT_TRUE(forest.has_value()) << keyboard.file;
+        keys::AfegirTeclesEspecials(*forest, keyboard.language);
+        const analysis::ScannedKeyboard scanned(*forest, false);
+        for (char character : everyone + keyboard.needs) {
+            const analysis::CostSummary summary =
+                scanned.Write({analysis::DecodedText{std::string(1, character), {}}});
+            EXPECT_EQ(summary.typed, 1u) << keyboard.file << ": \"" << character << "\"";
         }
     }
 }

@@ -4,6 +4,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "analysis/CandidateKeys.h"
 #include "analysis/KeyAlphabet.h"
@@ -32,8 +33,9 @@ TEST(ScanCostBuilder, AKeyMayHoldOnlyWhatTheDispatchTypesFaithfully) {
         {"fin would send End", "fin", false},
         {"espai would send a blank", "espai", false},
         {"but the word fi with its blank is text", "fi ", true},
-        {"a comma turns into ; under a toggle", "a,", false},
-        {"a middle dot turns into 3", "l\xB7l", false},
+        {"a comma keeps its form under every toggle", ", ", true},
+        {"so do the semicolon and the colon", ";:", true},
+        {"a middle dot inside a word", "l\xB7l", true},
         {"no diaeresis", "g\xFC", false},
         {"a blank inside", "de la", false},
         {"a blank first", " de", false},
@@ -44,8 +46,9 @@ TEST(ScanCostBuilder, AKeyMayHoldOnlyWhatTheDispatchTypesFaithfully) {
 }
 
 TEST(ScanCostBuilder, CandidatesArePiecesOfWordsWholeWordsAndSignsBeforeABlank) {
-    const std::vector<analysis::Chunk> chunks = {
-        {"l'home ", 3}, {"casa. ", 2}, {"de ", 5}, {"casa\n", 1}};
+    const std::vector<analysis::Chunk> chunks = {{"l'home ", 3, {}}, {"casa. ", 2, {}},
+                                                 {"de ", 5, {}},     {"casa\n", 1, {}},
+                                                 {"bo, ", 1, {}},    {"col\xB7la ", 1, {}}};
     const std::vector<analysis::Candidate> candidates =
         analysis::FindCandidates(chunks, {3, true, 1000});
     auto occurrences = [&](const std::string& text) -> int {
@@ -64,12 +67,15 @@ TEST(ScanCostBuilder, CandidatesArePiecesOfWordsWholeWordsAndSignsBeforeABlank) 
         {"the end of a word with its blank", "ome ", 3},
         {"a whole word longer than the pieces", "l'home ", 3},
         {"a word as short as a piece", "de ", 5},
-        {"a single letter, in every chunk that holds it", "a", 3},
+        {"a single letter, in every chunk that holds it", "a", 4},
         {"a sign and its blank", ". ", 2},
         {"no piece begins with an apostrophe", "'ho", -1},
         {"no sign inside a piece", "a.", -1},
+        {"a sign alone, before a blank or a line break", ".", 2},
         {"no blank after a word that a sign ends", "asa ", -1},
         {"no piece longer than the limit", "home", -1},
+        {"a comma and its blank", ", ", 1},
+        {"the middle dot stands inside a word", "l\xB7l", 1},
         {"no blank before a line break", "casa\n", -1},
     };
     for (const Row& row : rows) EXPECT_EQ(occurrences(row.text), row.occurrences) << row.rule;
@@ -123,8 +129,8 @@ void CollectKeys(const keys::KeyForest& nodes, std::vector<std::string>& keys) {
 
 TEST(ScanCostBuilder, ABuiltKeyboardTypesItsCorpusWithFewerActionsAndEveryLetter) {
     std::ostringstream progress;
-    const analysis::BuiltKeyboard built =
-        analysis::BuildKeyboard(Corpus(), keys::KeyLanguage::Catalan, 1000, progress);
+    const analysis::BuiltKeyboard built = analysis::BuildKeyboard(
+        {{"prose", Corpus()}}, keys::KeyLanguage::Catalan, 1000, nullptr, progress);
     std::vector<std::string> keys;
     CollectKeys(built.keys, keys);
     for (const std::string& key : keys) {
@@ -151,23 +157,90 @@ TEST(ScanCostBuilder, ABuiltKeyboardTypesItsCorpusWithFewerActionsAndEveryLetter
 
 TEST(ScanCostBuilder, NoMoreKeysAreChosenThanAsked) {
     std::ostringstream progress;
-    const analysis::BuiltKeyboard built =
-        analysis::BuildKeyboard(Corpus(), keys::KeyLanguage::Castilian, 5, progress);
-    const keys::KeyForest trailing = {built.keys.end()[-2], built.keys.back()};
-    EXPECT_EQ(trailing.front().text, "LETRAS");
-    EXPECT_EQ(trailing.back().text, "N\xDAMEROS");
+    const analysis::BuiltKeyboard built = analysis::BuildKeyboard(
+        {{"prose", Corpus()}}, keys::KeyLanguage::Castilian, 5, nullptr, progress);
+    const keys::KeyForest trailing = {built.keys.end()[-3], built.keys.end()[-2],
+                                      built.keys.back()};
+    EXPECT_EQ(trailing[0].text, "LETRAS");
+    EXPECT_EQ(trailing[1].text, "SIGNOS");
+    EXPECT_EQ(trailing[2].text, "N\xDAMEROS");
     EXPECT_LE(keys::CountKeys(built.keys) - keys::CountKeys(trailing), 5u + 2u)
         << "five keys and the groups that hold them";
 }
 
-TEST(ScanCostBuilder, AnEmptyCorpusGivesEveryLetterAndTheDigitsAndSigns) {
-    std::ostringstream progress;
-    const analysis::BuiltKeyboard built = analysis::BuildKeyboard(
-        {analysis::DecodedText{}}, keys::KeyLanguage::Catalan, 1000, progress);
-    ASSERT_EQ(built.keys.size(), 2u);
-    EXPECT_EQ(built.keys.front().text, "LLETRES");
-    EXPECT_EQ(built.keys.front().children.size(), analysis::Alphabet().size());
-    EXPECT_EQ(built.sampleActions, 0.0);
+TEST(ScanCostBuilder, AnEmptyCorpusGivesEveryLetterTheSignsOfWritingAndTheDigits) {
+    struct Row {
+        keys::KeyLanguage language;
+        const char* letters;
+        const char* signs;
+        std::vector<std::string> signKeys;
+    };
+    const Row rows[] = {
+        {keys::KeyLanguage::Catalan, "LLETRES", "SIGNES", {",", ";", ":", "\xB7"}},
+        {keys::KeyLanguage::Castilian, "LETRAS", "SIGNOS", {",", ";", ":"}},
+    };
+    for (const Row& row : rows) {
+        std::ostringstream progress;
+        const analysis::BuiltKeyboard built = analysis::BuildKeyboard(
+            {{"nothing", {analysis::DecodedText{}}}}, row.language, 1000, nullptr, progress);
+        ASSERT_EQ(built.keys.size(), 3u);
+        EXPECT_EQ(built.keys[0].text, row.letters);
+        EXPECT_EQ(built.keys[0].children.size(), analysis::Alphabet().size());
+        EXPECT_EQ(built.keys[1].text, row.signs);
+        std::vector<std::string> signs;
+        for (const keys::KeyNode& key : built.keys[1].children) signs.push_back(key.text);
+        EXPECT_EQ(signs, row.signKeys);
+        EXPECT_EQ(built.keys[2].text, "N\xDAMEROS");
+        EXPECT_EQ(built.sampleActions, 0.0);
+    }
+}
+
+std::vector<std::string> ChosenKeys(const analysis::BuiltKeyboard& built) {
+    const keys::KeyForest chosen(built.keys.begin(), built.keys.end() - 3);  // no trailing groups
+    std::vector<std::string> keys;
+    CollectKeys(chosen, keys);
+    return keys;
+}
+
+std::string Repeated(const std::string& line, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i) text += line;
+    return text;
+}
+
+// A key of more than one letter that only FITXER holds of the words of the corpus.
+bool OnlyOfFitxer(const std::string& key) {
+    if (key.size() < 2 || std::string("FITXER ").find(key) == std::string::npos) return false;
+    for (const char* word : {"OBRIU ", "EL ", "I ", "GAT ", "MENJA ", "PEIX ", "GOS ", "CARN "}) {
+        if (std::string(word).find(key) != std::string::npos) return false;
+    }
+    return true;
+}
+
+TEST(ScanCostBuilder, AKeyMustSaveInTwoRegistersWhenThereAreSeveral) {
+    // FITXER comes in the manuals alone, GAT and MENJA in both.
+    const std::vector<analysis::DecodedText> manuals = {
+        {Repeated("obriu el fitxer i el gat menja el fitxer.\n", 200), {}}};
+    const std::vector<analysis::DecodedText> everyday = {
+        {Repeated("el gat menja peix i el gos menja carn.\n", 200), {}}};
+    struct Row {
+        const char* rule;
+        std::vector<analysis::Register> registers;
+        bool fitxerIsAKey;
+    };
+    const Row rows[] = {
+        {"the manuals alone", {{"technical", manuals}}, true},
+        {"manuals and everyday writing", {{"technical", manuals}, {"everyday", everyday}}, false},
+    };
+    for (const Row& row : rows) {
+        std::ostringstream progress;
+        const analysis::BuiltKeyboard built = analysis::BuildKeyboard(
+            row.registers, keys::KeyLanguage::Catalan, 1000, nullptr, progress);
+        const std::vector<std::string> keys = ChosenKeys(built);
+        EXPECT_EQ(std::ranges::any_of(keys, OnlyOfFitxer), row.fitxerIsAKey) << row.rule;
+        EXPECT_EQ(std::ranges::count(keys, "MENJA "), 1) << row.rule;
+        EXPECT_EQ(built.sampleByRegister.size(), row.registers.size()) << row.rule;
+    }
 }
 
 }  // namespace

@@ -116,12 +116,28 @@ TEST(ScanCostTyping, UntypeableCharactersAreListedWithTheirCounts) {
     EXPECT_EQ(summary.typed, 5u);
 }
 
-TEST(ScanCostTyping, NothingTypedGivesNoFigureRatherThanADivisionByZero) {
-    analysis::CostSummary summary;
-    EXPECT_EQ(summary.ActionsPerCharacter(), 0.0);
-    summary.characters = 4;
-    summary.steps = 9;
-    EXPECT_EQ(summary.ActionsPerCharacter(), 0.0) << "nothing typed";
+TEST(ScanCostTyping, ACharacterNoKeyTypesCostsTheDearestKeyInTheFigure) {
+    // The dearest key of the small keyboard is B > B: 3 steps and 2 presses.
+    struct Row {
+        const char* rule;
+        const char* text;
+        double actionsPerCharacter;
+    };
+    const Row rows[] = {
+        {"no text gives no figure rather than a division by zero", "", 0.0},
+        {"everything typed: the keys' actions alone", "ba", 4.0 / 2},
+        {"b, then a failure, then a", "b!a", (5.0 + 5 + 3) / 3},
+        {"nothing typed at all still has a figure", "!?", (5.0 + 5) / 2},
+    };
+    const keys::KeyForest keyboard = SmallKeyboard();
+    const analysis::ScannedKeyboard scanned(keyboard, false);
+    for (const Row& row : rows) {
+        analysis::CostTally tally(scanned.Flat(), scanned.Costs());
+        tally.Type(row.text);
+        EXPECT_EQ(tally.Summary().failureActions, 5u) << row.rule;
+        EXPECT_DOUBLE_EQ(tally.Summary().ActionsPerCharacter(), row.actionsPerCharacter)
+            << row.rule;
+    }
 }
 
 TEST(ScanCostTyping, AKeyTheScanNeverReachesTypesNothing) {

@@ -18,9 +18,11 @@ namespace e2e {
 class TypingFixture : public ::testing::Test {
   public:
     explicit TypingFixture(const QStringList& arguments = {}) : keyboard(arguments) {}
-    // The keyboard started with a settings file and environment entries of the test's own.
-    TypingFixture(const QByteArray& settings, const QStringList& environment)
-        : keyboard({}, settings, environment) {}
+    // The keyboard started with a settings file and environment entries of the test's own,
+    // and a command line.
+    TypingFixture(const QByteArray& settings, const QStringList& environment,
+                  const QStringList& arguments = {})
+        : keyboard(arguments, settings, environment) {}
 
     void SetUp() override {
         ASSERT_NE(receiver.window(), 0u);

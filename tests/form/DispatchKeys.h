@@ -20,7 +20,7 @@ inline constexpr uint8_t VK_BACK = 8, VK_TAB = 9, VK_RETURN = 13, VK_SHIFT = 16,
                          VK_DELETE = 46;
 // Keys of the Spanish layout, by what is printed on them.
 inline constexpr uint8_t kGraveKey = 0xBA, kAcuteKey = 0xDE, kEnyeKey = 0xC0, kApostropheKey = 0xDB,
-                         kPointKey = 0xBE, kCedillaKey = 0xBF;
+                         kPointKey = 0xBE, kCedillaKey = 0xBF, kCommaKey = 0xBC;
 
 // A press and a release.
 inline Keys Tap(uint8_t vk) { return {{vk, down}, {vk, up}}; }

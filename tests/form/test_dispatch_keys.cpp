@@ -289,4 +289,45 @@ TEST_F(Dispatch, ACharacterTheLayoutLacksIsSentAsKey255) {
     EXPECT_EQ(desktop.Keys(), Tap(255));
 }
 
+TEST_F(Dispatch, TheSignsOfEverydayWritingKeepTheirFormInEveryCaseState) {
+    struct Row {
+        const char* rule;
+        Case before;
+        std::string key;
+        Keys sent;
+        Case after;
+    };
+    const Row rows[] = {
+        {"caps lock: the comma is its key alone", Case::CapsLock, ",", Tap(kCommaKey),
+         Case::CapsLock},
+        {"one-shot shift: the comma leaves the shift for the next letter", Case::OneShotShift, ",",
+         Tap(kCommaKey), Case::OneShotShift},
+        {"lower case: the semicolon is Shift with the key of the comma", Case::LowerCase, ";",
+         Shifted(Tap(kCommaKey)), Case::LowerCase},
+        {"caps lock: the semicolon is not doubly shifted", Case::CapsLock, ";",
+         Shifted(Tap(kCommaKey)), Case::CapsLock},
+        {"lower case: the colon is Shift with the key of the point", Case::LowerCase, ":",
+         Shifted(Tap(kPointKey)), Case::LowerCase},
+        {"one-shot shift: the colon keeps the shift", Case::OneShotShift, ":",
+         Shifted(Tap(kPointKey)), Case::OneShotShift},
+        {"lower case: the middle dot is Shift with the key of 3", Case::LowerCase, "\xB7",
+         Shifted(Tap('3')), Case::LowerCase},
+        {"lower case: L\xB7L arrives as l\xB7l", Case::LowerCase, "L\xB7L",
+         Join({Tap('L'), Shifted(Tap('3')), Tap('L')}), Case::LowerCase},
+        {"caps lock: L\xB7L arrives as L\xB7L", Case::CapsLock, "L\xB7L",
+         Join({Shifted(Tap('L')), Shifted(Tap('3')), Shifted(Tap('L'))}), Case::CapsLock},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.rule);
+        form.Tree->SetKeyboard({{row.key, {}}});
+        form.ButtonShift->setChecked(true);
+        form.ButtonBloqMajuscules->setChecked(true);
+        SetCase(row.before);
+        desktop.ClearLog();
+        ClickPath({row.key});
+        EXPECT_EQ(desktop.Keys(), row.sent);
+        EXPECT_STREQ(NameOf(CaseNow()), NameOf(row.after));
+    }
+}
+
 }  // namespace

@@ -57,8 +57,8 @@ TEST(ScanCostFiles, TextsAreReadAsUtf8OrElseAsWindows1252) {
 
 TEST(ScanCostFiles, AFileThatCannotBeReadGivesNothing) {
     QTemporaryDir folder;
-    EXPECT_FALSE(analysis::ReadTextFile(folder.filePath("missing.txt")).has_value());
-    EXPECT_FALSE(analysis::ReadTextFile(folder.path()).has_value()) << "a folder";
+    EXPECT_FALSE(analysis::ReadTextFile(folder.filePath("missing.txt")).text.has_value());
+    EXPECT_FALSE(analysis::ReadTextFile(folder.path()).text.has_value()) << "a folder";
 }
 
 TEST(ScanCostFiles, AWrittenKeyboardReadsBackAsTheSameKeys) {
@@ -94,16 +94,19 @@ TEST(ScanCostFiles, AnEmptyTextReportsZeroCharacters) {
 TEST(ScanCostFiles, TheReportGivesTheFiguresTheUntypeableAndTheCostliestKeys) {
     const keys::KeyForest keyboard = {{"ESPAI", {}}, {"B", {{"BA", {}}}}, {"A", {}}};
     const analysis::ScannedKeyboard scanned(keyboard, false);
-    // ba: 2 steps and 2 presses; the blank: 1 press; a: 2 steps and 1 press.
+    // ba: 2 steps and 2 presses; the blank: 1 press; a: 2 steps and 1 press. The arrow and the
+    // middle dot fail, each at the cost of the dearest key, BA.
     const analysis::CostSummary summary =
         scanned.Write({analysis::DecodeText("ba a \xE2\x86\x92 ba\xC2\xB7")});
     std::ostringstream out;
     analysis::WriteReport(out, "small", scanned, summary, 20);
     const std::string report = out.str();
     for (const char* line : {
-             "Characters: 10, 8 typed by the keys, 2 that no key types",
-             "Scan actions per character typed: 1.75 (0.75 steps and 1.00 presses)",
-             "At 2.0 s per step: 3.5 s per character",
+             "Characters: 10, 8 typed by the keys, 2 that no key types (failures, each counted "
+             "as 4 actions: the dearest key's)",
+             "Scan actions per character typed: 2.20 (0.60 steps, 0.80 presses and 0.80 for "
+             "failures)",
+             "At 2.0 s per step: 4.4 s per character",
              "  \"\xE2\x86\x92\" U+2192  1",
              "  \"\xC2\xB7\" U+00B7  1",
              "   1. \"B\" > \"BA\"  4 x 2 = 8 (57.1 %)",
