@@ -31,6 +31,11 @@ CheckedSwitches CheckSwitches(const Switches& stored,
                               const std::function<bool(const std::string&)>& keyboardHas) {
     CheckedSwitches checked{stored, std::nullopt, false};
     Switches& switches = checked.switches;
+    if (switches.buttonDevice.empty() || switches.chooseButton.empty()) {
+        switches.buttonDevice.clear();
+        switches.chooseButton.clear();
+    }
+    if (!switches.chooseButton.empty()) switches.chooseKey.clear();
     if (!switches.chooseKey.empty() && !keyboardHas(switches.chooseKey)) {
         checked.lostKey = switches.chooseKey;
         switches.chooseKey.clear();

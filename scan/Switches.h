@@ -28,12 +28,18 @@ struct Switches {
     std::string moveKey;
     // Two switches: seconds without a press after which the highlight moves by itself; 0 never.
     int autoAdvanceSeconds = 0;
+    // In place of the choosing key, a joystick or gamepad button: the device's name and the
+    // button's; both empty for none.
+    std::string buttonDevice = {};
+    std::string chooseButton = {};
 
     bool operator==(const Switches&) const = default;
 
     // The interval of the scanning timer: the step time in automatic scanning; with two
     // switches the pause after which the highlight moves by itself, 0 when it never does.
     int TimerInterval(int stepMs) const;
+    // Whether the left mouse button chooses.
+    bool ChoosesWithMouse() const { return chooseKey.empty() && chooseButton.empty(); }
     // The keys to catch while scanning is on, choosing key first.
     std::vector<std::string> KeysToGrab() const;
     // What a press of the named key does.
@@ -43,10 +49,11 @@ struct Switches {
     bool PausesAfterGroupReturn() const { return mode == ScanMode::Automatic; }
 };
 
-// Switches read back from the settings file, made safe for this keyboard: a choosing key it
-// lacks gives the mouse button, two switches without a usable moving key give automatic
-// scanning, and a pause that is not offered gives none. `lostKey` names the first key that was
-// given up, so that the user can be told.
+// Switches read back from the settings file, made safe for this keyboard: a choosing button
+// without its device (or a device without its button) is none, a button leaves no choosing
+// key beside it, a choosing key it lacks gives the mouse button, two switches without a usable
+// moving key give automatic scanning, and a pause that is not offered gives none. `lostKey` names
+// the first key that was given up, so that the user can be told.
 struct CheckedSwitches {
     Switches switches;
     std::optional<std::string> lostKey;
