@@ -14,14 +14,22 @@ struct CompositorBackend {
     // The name XDG_CURRENT_DESKTOP gives the desktops of this compositor.
     std::string_view desktop;
     std::vector<std::string_view> globals;
+    // What to tell when the compositor of this desktop lacks one of them.
+    std::string_view hint;
 };
 
 // In the order they are tried.
-const std::array<CompositorBackend, 1> kCompositorBackends = {{
+const std::array<CompositorBackend, 2> kCompositorBackends = {{
     {Backend::Wlroots,
      "sway",
      {"wl_seat", "zwlr_foreign_toplevel_manager_v1", "zwp_virtual_keyboard_manager_v1",
-      "zwlr_virtual_pointer_manager_v1"}},
+      "zwlr_virtual_pointer_manager_v1"},
+     ""},
+    {Backend::KWin,
+     "KDE",
+     {"wl_seat", "org_kde_kwin_fake_input", "org_kde_plasma_window_management"},
+     " to this program (KWin offers it to the programs whose installed desktop file asks for "
+     "it)"},
 }};
 
 std::optional<std::string_view> FirstMissing(const CompositorBackend& candidate,
@@ -67,7 +75,8 @@ std::string WhyNotOnTheCompositor(const SessionFacts& facts) {
     }
     const CompositorBackend& expected = Expected(facts);
     return "the Wayland compositor does not offer " +
-           std::string(FirstMissing(expected, *facts.globals).value_or(""));
+           std::string(FirstMissing(expected, *facts.globals).value_or("")) +
+           std::string(expected.hint);
 }
 
 }  // namespace
@@ -101,6 +110,8 @@ const char* NameOf(Backend backend) {
             return "XWayland";
         case Backend::Wlroots:
             return "wlroots";
+        case Backend::KWin:
+            return "KWin";
         case Backend::None:
             break;
     }
@@ -110,6 +121,7 @@ const char* NameOf(Backend backend) {
 const char* ToolkitPlatformOf(Backend backend) {
     switch (backend) {
         case Backend::Wlroots:
+        case Backend::KWin:
             // The keyboard's own windows must be the compositor's clients, as its keys are.
             return "wayland";
         case Backend::XWayland:

@@ -11,6 +11,7 @@ enum class Backend {
     X11,       // an X11 session
     XWayland,  // a Wayland session through XWayland: keys reach X11 applications only
     Wlroots,   // a wlroots compositor (sway and its relatives)
+    KWin,      // KDE Plasma's compositor
     None,      // no display the keyboard can work with
 };
 

@@ -21,8 +21,9 @@ packages=(
     festival festival-dev festival-ca festvox-ca-ona-hts speech-dispatcher-festival
     # a desktop for the end-to-end tests and for machines without a display
     xvfb openbox x11-xkb-utils x11-utils xdotool imagemagick fonts-dejavu-core
-    # a wlroots compositor for the Wayland end-to-end tests
-    sway
+    # a wlroots compositor and KDE Plasma's for the Wayland end-to-end tests, and KWin's
+    # protocols for the backend that speaks them
+    sway kwin-wayland plasma-wayland-protocols
     pulseaudio pulseaudio-utils dbus-x11 at-spi2-core python3-pyatspi
     # installing and checking the desktop files
     desktop-file-utils appstream shared-mime-info xdg-utils libglib2.0-bin

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "platform/wayland/KWinDesktop.h"
 #include "platform/wayland/WaylandDesktop.h"
 #include "platform/x11/X11Desktop.h"
 
@@ -34,6 +35,8 @@ std::unique_ptr<Desktop> CreateDesktop(Backend backend) {
             return CreateX11Desktop();
         case Backend::Wlroots:
             return CreateWaylandDesktop();
+        case Backend::KWin:
+            return CreateKWinDesktop();
         case Backend::None:
             break;
     }

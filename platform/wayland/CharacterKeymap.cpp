@@ -77,6 +77,20 @@ bool IsNamedKey(uint32_t key) {
 
 }  // namespace
 
+std::optional<uint32_t> NamedKeyCode(uint8_t vk) {
+    for (const NamedKey& named : kNamedKeys) {
+        if (named.vk == vk) return named.key;
+    }
+    return std::nullopt;
+}
+
+std::optional<uint8_t> ControlKeyTyping(char character) {
+    for (const auto& [control, vk] : kControlKeys) {
+        if (character == control) return vk;
+    }
+    return std::nullopt;
+}
+
 CharacterKeymap::CharacterKeymap() {
     std::string keycodes;
     std::string symbols;
@@ -136,9 +150,7 @@ std::optional<uint32_t> CharacterKeymap::KeyTyping(char character) const {
 std::optional<uint32_t> CharacterKeymap::KeyOf(uint8_t vk) const { return virtualKeys_[vk]; }
 
 int16_t CharacterKeymap::VkKeyScan(char character) const {
-    for (const auto& [control, vk] : kControlKeys) {
-        if (character == control) return vk;
-    }
+    if (const std::optional<uint8_t> control = ControlKeyTyping(character)) return *control;
     if (character >= 'a' && character <= 'z') return static_cast<int16_t>(character - 'a' + 'A');
     if (character >= 'A' && character <= 'Z') return static_cast<int16_t>(character | kShiftState);
     if ((character >= '0' && character <= '9') || character == ' ') return character;

@@ -7,6 +7,13 @@
 
 namespace platform::wayland {
 
+// The usual Linux input event code of a key the design names by its virtual-key code (Shift,
+// Control, Alt, the arrows, Home ...), or none for a key that types characters.
+std::optional<uint32_t> NamedKeyCode(uint8_t vk);
+// The virtual key of the named key that types a control character (Backspace, Tab, Return,
+// Escape), or none.
+std::optional<uint8_t> ControlKeyTyping(char character);
+
 // A keyboard of the keyboard's own, uploaded to the compositor with the virtual keyboard: one
 // key for each key the design names (Shift, Control, Alt, the arrows, Home ...) and one key for
 // each character of Windows-1252 that can be typed, so that a character is always one key

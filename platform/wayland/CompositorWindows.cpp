@@ -7,14 +7,13 @@
 
 #include "platform/Constants.h"
 #include "platform/Cp1252.h"
-#include "platform/wayland/SwayTree.h"
 
 namespace platform::wayland {
 namespace {
 
 using namespace std::chrono_literals;
 
-// How long a compositor may take to activate a window; sway takes a few milliseconds.
+// How long a compositor may take to activate a window; sway and KWin take a few milliseconds.
 constexpr auto kActivationLimit = 500ms;
 
 int CopyToBuffer(const std::string& utf8, char* buffer, int size) {
@@ -54,12 +53,9 @@ int CompositorWindows::GetClassNameA(HWND window, char* buffer, int size) {
 }
 
 bool CompositorWindows::GetWindowRect(HWND window, Rect* rect) {
-    const Toplevel* toplevel = toplevels_.Find(window);
-    if (toplevel == nullptr || rect == nullptr) return false;
-    const auto place = SwayTree::Find(SwayTree::OfApplication(
-        QString::fromStdString(toplevel->appId), QString::fromStdString(toplevel->title)));
-    if (!place) return false;
-    *rect = place->outer;
+    const std::optional<Rect> bounds = toplevels_.Bounds(window);
+    if (!bounds || rect == nullptr) return false;
+    *rect = *bounds;
     return true;
 }
 

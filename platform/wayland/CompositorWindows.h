@@ -3,7 +3,7 @@
 #include "platform/DesktopParts.h"
 #include "platform/wayland/Outputs.h"
 #include "platform/wayland/OwnWindows.h"
-#include "platform/wayland/Toplevels.h"
+#include "platform/wayland/ToplevelList.h"
 #include "platform/wayland/WaylandConnection.h"
 
 namespace platform::wayland {
@@ -12,7 +12,7 @@ namespace platform::wayland {
 // activated, but placed and sized by the compositor alone.
 class CompositorWindows final : public WindowSystem {
   public:
-    CompositorWindows(WaylandConnection& connection, Toplevels& toplevels,
+    CompositorWindows(WaylandConnection& connection, ToplevelList& toplevels,
                       const OwnWindows& ownWindows, const Outputs& outputs)
         : connection_(connection),
           toplevels_(toplevels),
@@ -40,7 +40,7 @@ class CompositorWindows final : public WindowSystem {
 
   private:
     WaylandConnection& connection_;
-    Toplevels& toplevels_;
+    ToplevelList& toplevels_;
     const OwnWindows& ownWindows_;
     const Outputs& outputs_;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "platform/Pointer.h"
 #include "platform/wayland/Outputs.h"
 #include "platform/wayland/OwnWindows.h"
@@ -12,6 +14,10 @@ class PointerDevice {
     virtual ~PointerDevice() = default;
     // Puts the pointer at the point of the layout (logical pixels); false outside every output.
     virtual bool MoveTo(Point point) = 0;
+    // Moves the pointer by so many logical pixels from where it is.
+    virtual void MoveBy(int dx, int dy) = 0;
+    // Presses or releases a button (Linux input event code: 0x110 is the left button).
+    virtual void Button(uint32_t button, bool down) = 0;
 };
 
 // The seat's pointer in the layout's pixels: the toolkit does not know where the compositor

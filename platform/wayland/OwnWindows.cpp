@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -32,9 +33,9 @@ std::string ApplicationId() {
 
 }  // namespace
 
-OwnWindows::OwnWindows(const Toplevels& toplevels) : toplevels_(toplevels) {}
+OwnWindows::OwnWindows(const ToplevelList& toplevels) : toplevels_(toplevels) {}
 
-HWND OwnWindows::HandleOf(QWidget* topLevel) const {
+HWND OwnWindows::HandleOf(const QWidget* topLevel) const {
     if (topLevel == nullptr || !topLevel->window()->isVisible()) return 0;
     const QWidget* window = topLevel->window();
     const std::string title = window->windowTitle().toStdString();
@@ -57,10 +58,12 @@ HWND OwnWindows::HandleOf(QWidget* topLevel) const {
     return count == 1 ? any : 0;
 }
 
-Point OwnWindows::ClientToScreen(const QWidget* widget, Point client,
-                                 const Outputs& outputs) const {
-    const QPoint local(client.x, client.y);
-    const QWidget* window = widget->window();
+Point OwnWindows::ContentOrigin(Rect frame, int width, int height) {
+    const int side = std::max(0, ((frame.right - frame.left) - width) / 2);
+    return Point{frame.left + side, std::max(frame.top, frame.bottom - side - height)};
+}
+
+std::optional<Point> OwnWindows::ContentOriginOf(const QWidget* window) const {
     const qint64 pid = getpid();
     std::optional<SwayTree::Place> place =
         SwayTree::Find(SwayTree::OfProcess(pid, window->windowTitle()));
@@ -68,13 +71,23 @@ Point OwnWindows::ClientToScreen(const QWidget* widget, Point client,
         place = SwayTree::Find(
             [pid](const QJsonObject& node) { return node["pid"].toInteger() == pid; });
     }
-    if (!place) return ToScreenPixels(widget, local);
+    if (place) return Point{place->content.left, place->content.top};
+    const std::optional<Rect> frame = toplevels_.Bounds(HandleOf(window));
+    if (!frame) return std::nullopt;
+    return ContentOrigin(*frame, window->width(), window->height());
+}
+
+Point OwnWindows::ClientToScreen(const QWidget* widget, Point client,
+                                 const Outputs& outputs) const {
+    const QPoint local(client.x, client.y);
+    const QWidget* window = widget->window();
+    const std::optional<Point> origin = ContentOriginOf(window);
+    if (!origin) return ToScreenPixels(widget, local);
     const QPoint inWindow = widget->mapTo(window, local);
-    const Point origin{place->content.left, place->content.top};
     // The toolkit's own scale (QT_SCALE_FACTOR) on top of the output's.
-    const double factor = window->devicePixelRatioF() / outputs.ScaleAt(origin);
-    return Point{origin.x + static_cast<int>(std::lround(inWindow.x() * factor)),
-                 origin.y + static_cast<int>(std::lround(inWindow.y() * factor))};
+    const double factor = window->devicePixelRatioF() / outputs.ScaleAt(*origin);
+    return Point{origin->x + static_cast<int>(std::lround(inWindow.x() * factor)),
+                 origin->y + static_cast<int>(std::lround(inWindow.y() * factor))};
 }
 
 }  // namespace platform::wayland

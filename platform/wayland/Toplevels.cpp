@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/wayland/SwayTree.h"
 #include "wlr-foreign-toplevel-management-unstable-v1-client-protocol.h"
 
 namespace platform::wayland {
@@ -126,6 +127,19 @@ void Toplevels::Each(const std::function<bool(HWND, const Toplevel&)>& callback)
     for (const Entry* entry : order) {
         if (!callback(entry->window, entry->shown)) return;
     }
+}
+
+}  // namespace platform::wayland
+
+namespace platform::wayland {
+
+std::optional<Rect> Toplevels::Bounds(HWND window) const {
+    const Toplevel* toplevel = Find(window);
+    if (toplevel == nullptr) return std::nullopt;
+    const auto place = SwayTree::Find(SwayTree::OfApplication(
+        QString::fromStdString(toplevel->appId), QString::fromStdString(toplevel->title)));
+    if (!place) return std::nullopt;
+    return place->outer;
 }
 
 }  // namespace platform::wayland

@@ -7,41 +7,29 @@
 #include <string>
 
 #include "platform/Types.h"
+#include "platform/wayland/ToplevelList.h"
 #include "platform/wayland/WaylandConnection.h"
 
 struct zwlr_foreign_toplevel_handle_v1;
 
 namespace platform::wayland {
 
-// One top-level window of any program, as the compositor describes it.
-struct Toplevel {
-    std::string title;
-    std::string appId;
-    bool activated = false;
-    // When it was last activated, counted in activations; 0 if never seen active.
-    uint64_t lastActivation = 0;
-};
-
-// The top-level windows of the session through wlr-foreign-toplevel-management, each known by
-// a window handle of its own that is never given to another window.
-class Toplevels {
+// The top-level windows of the session through wlr-foreign-toplevel-management.
+class Toplevels final : public ToplevelList {
   public:
     explicit Toplevels(WaylandConnection& connection);
-    ~Toplevels();
+    ~Toplevels() override;
     Toplevels(const Toplevels&) = delete;
     Toplevels& operator=(const Toplevels&) = delete;
 
-    // The active window, or 0.
-    HWND Active() const;
-    // The window while it is open, or null.
-    const Toplevel* Find(HWND window) const;
-    // Asks the compositor to activate the window on the seat.
-    void Activate(HWND window);
-    // Each open window, the most recently active first (the compositor tells no stacking).
-    void Each(const std::function<bool(HWND, const Toplevel&)>& callback) const;
-    // Calls `changed` whenever a window is activated, loses the activation, is renamed while
-    // active or closes while active.
-    void OnActiveChange(std::function<void()> changed) { changed_ = std::move(changed); }
+    HWND Active() const override;
+    const Toplevel* Find(HWND window) const override;
+    void Activate(HWND window) override;
+    // The compositor tells no stacking: the order is that of the activations.
+    void Each(const std::function<bool(HWND, const Toplevel&)>& callback) const override;
+    void OnActiveChange(std::function<void()> changed) override { changed_ = std::move(changed); }
+    // The protocol tells no places; sway tells them through its own interface.
+    std::optional<Rect> Bounds(HWND window) const override;
 
   private:
     struct Entry;

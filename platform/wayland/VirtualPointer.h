@@ -21,10 +21,8 @@ class VirtualPointer final : public PointerDevice {
 
     // Puts the pointer at the point of the layout (logical pixels); false outside every output.
     bool MoveTo(Point point) override;
-    // Moves the pointer by so many logical pixels from where it is.
-    void MoveBy(int dx, int dy);
-    // Presses or releases a button (Linux input event code: 0x110 is the left button).
-    void Button(uint32_t button, bool down);
+    void MoveBy(int dx, int dy) override;
+    void Button(uint32_t button, bool down) override;
 
   private:
     WaylandConnection& connection_;

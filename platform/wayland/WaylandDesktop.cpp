@@ -1,46 +1,28 @@
 #include "platform/wayland/WaylandDesktop.h"
 
-#include <QSocketNotifier>
 #include <cstdlib>
-#include <stdexcept>
 
-#include "platform/qt/PartsDesktop.h"
+#include "platform/wayland/CompositorDesktop.h"
 #include "platform/wayland/CompositorWindows.h"
 #include "platform/wayland/LayoutPointer.h"
-#include "platform/wayland/Outputs.h"
 #include "platform/wayland/OwnWindows.h"
 #include "platform/wayland/Toplevels.h"
 #include "platform/wayland/VirtualKeyboard.h"
 #include "platform/wayland/VirtualPointer.h"
-#include "platform/wayland/WaylandConnection.h"
 
 namespace platform {
 namespace {
 
-std::unique_ptr<wayland::WaylandConnection> Connect() {
-    std::unique_ptr<wayland::WaylandConnection> connection = wayland::WaylandConnection::Open();
-    if (!connection) throw std::runtime_error("no Wayland compositor answers on WAYLAND_DISPLAY");
-    connection->BindGlobals();
-    return connection;
-}
-
-class WaylandDesktop final : public qt::PartsDesktop {
+class WaylandDesktop final : public wayland::CompositorDesktop {
   public:
     WaylandDesktop()
-        : connection_(Connect()),
-          outputs_(*connection_),
-          toplevels_(*connection_),
+        : toplevels_(connection()),
           ownWindows_(toplevels_),
-          windows_(*connection_, toplevels_, ownWindows_, outputs_),
-          keyboard_(*connection_),
-          device_(*connection_, outputs_),
-          pointer_(device_, ownWindows_, outputs_),
-          notifier_(connection_->fd(), QSocketNotifier::Read) {
-        // The outputs' places and the windows already open, before any operation asks.
-        connection_->Roundtrip();
-        connection_->Roundtrip();
-        QObject::connect(&notifier_, &QSocketNotifier::activated,
-                         [this] { connection_->Dispatch(); });
+          windows_(connection(), toplevels_, ownWindows_, outputs()),
+          keyboard_(connection()),
+          device_(connection(), outputs()),
+          pointer_(device_, ownWindows_, outputs()) {
+        Settle();
     }
 
   protected:
@@ -49,15 +31,12 @@ class WaylandDesktop final : public qt::PartsDesktop {
     Pointer& pointer() override { return pointer_; }
 
   private:
-    std::unique_ptr<wayland::WaylandConnection> connection_;
-    wayland::Outputs outputs_;
     wayland::Toplevels toplevels_;
     wayland::OwnWindows ownWindows_;
     wayland::CompositorWindows windows_;
     wayland::VirtualKeyboard keyboard_;
     wayland::VirtualPointer device_;
     wayland::LayoutPointer pointer_;
-    QSocketNotifier notifier_;
 };
 
 }  // namespace

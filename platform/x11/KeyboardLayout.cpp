@@ -6,9 +6,10 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/CharacterKeysyms.h"
 #include "platform/Constants.h"
-#include "platform/x11/CharacterKeysyms.h"
-#include "platform/x11/SpanishKeyPositions.h"
+#include "platform/SpanishKeyPositions.h"
+#include "platform/x11/NamedKeysyms.h"
 #include "platform/x11/SpanishLayoutName.h"
 
 namespace platform::x11 {

@@ -5,8 +5,8 @@
 
 #include <thread>
 
+#include "platform/CharacterKeysyms.h"
 #include "platform/Constants.h"
-#include "platform/x11/CharacterKeysyms.h"
 
 namespace platform::x11 {
 namespace {

@@ -18,6 +18,15 @@ const std::vector<std::string> kWlroots = {"wl_seat",
                                            "zwp_virtual_keyboard_manager_v1",
                                            "zwlr_virtual_pointer_manager_v1",
                                            "zxdg_output_manager_v1"};
+const std::vector<std::string> kKWin = {"wl_seat",
+                                        "wl_shm",
+                                        "org_kde_kwin_fake_input",
+                                        "org_kde_plasma_window_management",
+                                        "zxdg_output_manager_v1",
+                                        "org_kde_plasma_shell"};
+// What KWin offers a program whose desktop file does not ask for its restricted protocols.
+const std::vector<std::string> kKWinRestricted = {"wl_seat", "wl_shm", "zxdg_output_manager_v1",
+                                                  "org_kde_plasma_shell"};
 const std::vector<std::string> kWithoutToplevels = {"wl_seat", "zwp_virtual_keyboard_manager_v1",
                                                     "zwlr_virtual_pointer_manager_v1"};
 
@@ -63,6 +72,13 @@ TEST(BackendChoice, TheSessionDecidesTheBackend) {
         {"an X11 session keeps X11 even with a Wayland display",
          {"wayland-1", "x11", "", ":0", kWlroots},
          Backend::X11},
+        {"KWin with XWayland", {"wayland-0", "wayland", "KDE", ":1", kKWin}, Backend::KWin},
+        {"KWin without XWayland", {"wayland-0", "wayland", "KDE", "", kKWin}, Backend::KWin},
+        {"KWin whatever the desktop is called", {"wayland-0", "", "", "", kKWin}, Backend::KWin},
+        {"KWin keeping its protocols from the program, with XWayland",
+         {"wayland-0", "wayland", "KDE", ":1", kKWinRestricted},
+         Backend::XWayland},
+        {"an X11 Plasma session keeps X11", {"wayland-0", "x11", "KDE", ":0", kKWin}, Backend::X11},
         {"globals heard without a Wayland display count for nothing",
          {"", "wayland", "", ":0", kWlroots},
          Backend::XWayland},
@@ -91,6 +107,20 @@ TEST(BackendChoice, TheReasonNamesWhatDecided) {
          {"wayland-0", "wayland", "", ":0", kWithoutToplevels},
          "Orvalet: desktop backend XWayland: the Wayland compositor does not offer "
          "zwlr_foreign_toplevel_manager_v1; keys reach X11 applications only"},
+        {"KWin",
+         {"wayland-0", "wayland", "KDE", ":1", kKWin},
+         "Orvalet: desktop backend KWin: the compositor offers wl_seat, org_kde_kwin_fake_input "
+         "and org_kde_plasma_window_management"},
+        {"KWin keeping its protocols from the program",
+         {"wayland-0", "wayland", "KDE", ":1", kKWinRestricted},
+         "Orvalet: desktop backend XWayland: the Wayland compositor does not offer "
+         "org_kde_kwin_fake_input to this program (KWin offers it to the programs whose "
+         "installed desktop file asks for it); keys reach X11 applications only"},
+        {"a Plasma session named among others",
+         {"wayland-0", "wayland", "ubuntu:KDE", ":1", kKWinRestricted},
+         "Orvalet: desktop backend XWayland: the Wayland compositor does not offer "
+         "org_kde_kwin_fake_input to this program (KWin offers it to the programs whose "
+         "installed desktop file asks for it); keys reach X11 applications only"},
         {"a compositor that does not answer",
          {"wayland-9", "wayland", "", ":0", std::nullopt},
          "Orvalet: desktop backend XWayland: no Wayland compositor answers on WAYLAND_DISPLAY; "
@@ -115,10 +145,8 @@ TEST(BackendChoice, TheToolkitOpensItsWindowsWhereTheKeysGo) {
         const char* expected;
     };
     const PlatformCase cases[] = {
-        {Backend::X11, nullptr},
-        {Backend::XWayland, "xcb"},
-        {Backend::Wlroots, "wayland"},
-        {Backend::None, nullptr},
+        {Backend::X11, nullptr},    {Backend::XWayland, "xcb"}, {Backend::Wlroots, "wayland"},
+        {Backend::KWin, "wayland"}, {Backend::None, nullptr},
     };
     for (const PlatformCase& c : cases) {
         const char* platform = platform::ToolkitPlatformOf(c.backend);

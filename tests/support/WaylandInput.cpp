@@ -1,5 +1,6 @@
 #include "tests/support/WaylandInput.h"
 
+#include "platform/wayland/FakeInput.h"
 #include "platform/wayland/Outputs.h"
 #include "platform/wayland/VirtualPointer.h"
 #include "platform/wayland/WaylandConnection.h"
@@ -19,17 +20,21 @@ struct WaylandInput::Devices {
     std::unique_ptr<platform::wayland::WaylandConnection> connection =
         platform::wayland::WaylandConnection::Open();
     std::unique_ptr<platform::wayland::Outputs> outputs;
-    std::unique_ptr<platform::wayland::VirtualPointer> pointer;
+    std::unique_ptr<platform::wayland::PointerDevice> pointer;
 };
 
 WaylandInput::WaylandInput() : devices_(std::make_unique<Devices>()) {
-    if (!devices_->connection || !devices_->connection->Offers("zwlr_virtual_pointer_manager_v1")) {
-        return;
-    }
+    if (!devices_->connection) return;
     devices_->connection->BindGlobals();
     devices_->outputs = std::make_unique<platform::wayland::Outputs>(*devices_->connection);
-    devices_->pointer = std::make_unique<platform::wayland::VirtualPointer>(*devices_->connection,
-                                                                            *devices_->outputs);
+    // A wlroots compositor's virtual pointer, else KWin's fake input.
+    if (devices_->connection->Offers("zwlr_virtual_pointer_manager_v1")) {
+        devices_->pointer = std::make_unique<platform::wayland::VirtualPointer>(
+            *devices_->connection, *devices_->outputs);
+    } else {
+        devices_->pointer =
+            platform::wayland::FakeInput::Open(*devices_->connection, *devices_->outputs);
+    }
     // The outputs' places come in answer to the binding.
     devices_->connection->Roundtrip();
     devices_->connection->Roundtrip();

@@ -6,8 +6,9 @@
 
 namespace e2e {
 
-// The pointer of a wlroots compositor's seat, moved and clicked by a virtual pointer of the
-// test's own, as a person's mouse or switch would: where the pointer is cannot be read there.
+// The pointer of a compositor's seat, moved and clicked by a device of the test's own (a
+// wlroots virtual pointer, KWin's fake input), as a person's mouse or switch would: where the
+// pointer is cannot be read there.
 class WaylandInput {
   public:
     WaylandInput();

@@ -1,7 +1,7 @@
 // The typographic keysyms of Windows-1252's extra characters are off by default.
 #define XK_PUBLISHING
 #define XK_TECHNICAL
-#include "platform/x11/CharacterKeysyms.h"
+#include "platform/CharacterKeysyms.h"
 
 #include <X11/keysym.h>
 
@@ -13,7 +13,7 @@
 
 #include "platform/Cp1252.h"
 
-namespace platform::x11 {
+namespace platform {
 namespace {
 
 constexpr unsigned long kNoSymbol = 0;
@@ -100,4 +100,4 @@ std::vector<unsigned long> KeysymsTyping(char cp1252) {
 
 unsigned long DeadKeysymTyping(char cp1252) { return Lookup(kDeadKeysyms, UnicodeOf(cp1252)); }
 
-}  // namespace platform::x11
+}  // namespace platform
