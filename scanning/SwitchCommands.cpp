@@ -36,8 +36,16 @@ std::optional<std::string> Scanning::AskForSwitchKey(bool moving) {
     return dialog.Ask();
 }
 
-// Devices are listened to from before the dialog shows, so that it can name them.
-std::optional<LearntButton> Scanning::AskForSwitchButton() {
+// Devices are listened to from before the dialog shows, so that it can name them, and the
+// device read for scanning is let go meanwhile: while it is held, nothing else hears it.
+std::optional<LearntButton> Scanning::AskForSwitchButton(bool moving) {
+    StopWatchingSwitchButton();
+    const std::optional<LearntButton> learnt = ListenForSwitchButton(moving);
+    WatchSwitchButton();
+    return learnt;
+}
+
+std::optional<LearntButton> Scanning::ListenForSwitchButton(bool moving) {
     const lang::Llengua llengua = hooks_.Llengua();
     SwitchButtonDialog* shown = nullptr;
     const platform::ButtonListening listening = switchButtons_->CatchNextButton(
@@ -52,8 +60,9 @@ std::optional<LearntButton> Scanning::AskForSwitchButton() {
              platform::FromQString(devices.join(QStringLiteral(", "))));
         return std::nullopt;
     }
-    SwitchButtonDialog dialog(platform::ToQString(lang::Text(SwitchText::PressSwitch, llengua)),
-                              devices, platform::ToQString(lang::Text(SwitchText::Cancel, llengua)),
+    const SwitchText prompt = moving ? SwitchText::PressMoveSwitch : SwitchText::PressSwitch;
+    SwitchButtonDialog dialog(platform::ToQString(lang::Text(prompt, llengua)), devices,
+                              platform::ToQString(lang::Text(SwitchText::Cancel, llengua)),
                               parts_.Tree->window());
     shown = &dialog;
     const std::optional<LearntButton> learnt = dialog.Ask();
@@ -62,35 +71,52 @@ std::optional<LearntButton> Scanning::AskForSwitchButton() {
 }
 
 void Scanning::MenuSwitchMouseClick() {
-    scan::Switches switches = CurrentSwitches;
+    scan::Switches switches = CurrentSwitches.WithoutButtons();
     switches.chooseKey.clear();
-    switches.buttonDevice.clear();
-    switches.chooseButton.clear();
     SetSwitches(switches);
 }
 
 void Scanning::MenuSwitchKeyClick() {
     const std::optional<std::string> key = SwitchDialog(false);
     if (!key) return;
-    scan::Switches switches = CurrentSwitches;
+    scan::Switches switches = CurrentSwitches.WithoutButtons();
     if (switches.mode == scan::ScanMode::TwoSwitches && *key == switches.moveKey) {
         // One key cannot both move and choose.
         windows_.MessageBeep(platform::MB_ICONEXCLAMATION);
         return;
     }
     switches.chooseKey = *key;
-    switches.buttonDevice.clear();
-    switches.chooseButton.clear();
     SetSwitches(switches);
 }
 
 void Scanning::MenuSwitchButtonClick() {
-    const std::optional<LearntButton> learnt = ButtonDialog();
+    const std::optional<LearntButton> learnt = ButtonDialog(false);
     if (!learnt) return;
-    scan::Switches switches = CurrentSwitches;
+    // A moving button belongs to the device of the choosing one.
+    scan::Switches switches = learnt->device == CurrentSwitches.buttonDevice
+                                  ? CurrentSwitches
+                                  : CurrentSwitches.WithoutButtons();
+    if (learnt->button == switches.moveButton) {
+        windows_.MessageBeep(platform::MB_ICONEXCLAMATION);
+        return;
+    }
     switches.chooseKey.clear();
     switches.buttonDevice = learnt->device;
     switches.chooseButton = learnt->button;
+    SetSwitches(switches);
+}
+
+void Scanning::LearnMovingButton() {
+    const std::optional<LearntButton> learnt = ButtonDialog(true);
+    if (!learnt) return;
+    if (learnt->device != CurrentSwitches.buttonDevice ||
+        learnt->button == CurrentSwitches.chooseButton) {
+        windows_.MessageBeep(platform::MB_ICONEXCLAMATION);
+        return;
+    }
+    scan::Switches switches = CurrentSwitches;
+    switches.mode = scan::ScanMode::TwoSwitches;
+    switches.moveButton = learnt->button;
     SetSwitches(switches);
 }
 
@@ -99,7 +125,12 @@ void Scanning::MenuTwoSwitchesClick() {
     if (switches.mode == scan::ScanMode::TwoSwitches) {
         switches.mode = scan::ScanMode::Automatic;
         switches.moveKey.clear();
+        switches.moveButton.clear();
         SetSwitches(switches);
+        return;
+    }
+    if (!switches.chooseButton.empty()) {
+        LearnMovingButton();
         return;
     }
     const std::optional<std::string> key = SwitchDialog(true);
@@ -144,11 +175,7 @@ void Scanning::ApplyStoredSwitches(const scan::Switches& stored) {
         if (access != platform::DeviceAccess::Open) buttonProblem = ButtonNotice(access);
     }
     const std::string device = switches.buttonDevice;
-    if (buttonProblem) {
-        switches.buttonDevice.clear();
-        switches.chooseButton.clear();
-    }
-    SetSwitches(switches);
+    SetSwitches(buttonProblem ? switches.WithoutButtons() : switches);
     if (checked.lostKey) TellSwitchKeyLost(*checked.lostKey, checked.lostMoveKey);
     if (buttonProblem) Tell(*buttonProblem, device);
 }
@@ -184,12 +211,10 @@ void Scanning::StopWatchingSwitchButton() {
 // The button is read while scanning is on, as the keys are caught.
 void Scanning::WatchSwitchButton() {
     StopWatchingSwitchButton();
-    if (!parts_.MenuActivarLEscaneigAutomatic->isChecked() ||
-        CurrentSwitches.chooseButton.empty()) {
-        return;
-    }
-    const platform::DeviceAccess access = switchButtons_->WatchButton(
-        CurrentSwitches.buttonDevice, CurrentSwitches.chooseButton,
+    const std::vector<std::string> buttons = CurrentSwitches.ButtonsToWatch();
+    if (!parts_.MenuActivarLEscaneigAutomatic->isChecked() || buttons.empty()) return;
+    const platform::DeviceAccess access = switchButtons_->WatchButtons(
+        CurrentSwitches.buttonDevice, buttons,
         [this](const platform::SwitchButtonEvent& event) { OnSwitchButton(event); },
         [this] {
             switchButtonWatched_ = false;
@@ -201,10 +226,7 @@ void Scanning::WatchSwitchButton() {
 
 void Scanning::GiveUpSwitchButton(SwitchText why) {
     const std::string device = CurrentSwitches.buttonDevice;
-    scan::Switches switches = CurrentSwitches;
-    switches.buttonDevice.clear();
-    switches.chooseButton.clear();
-    SetSwitches(switches);
+    SetSwitches(CurrentSwitches.WithoutButtons());
     Tell(why, device);
 }
 
@@ -234,15 +256,11 @@ void Scanning::Tell(SwitchText notice, const std::string& name) {
     windows_.MessageBoxA(nullptr, text.c_str(), design::kCaption, platform::MB_ICONINFORMATION);
 }
 
-void Scanning::ChoosePressed() {
-    if (!parts_.MenuActivarLEscaneigAutomatic->isChecked() || WokeFromRest()) return;
-    // The highlighted key is the tree's selection: a click on it, as the mouse gives.
-    hooks_.TreeClick();
-}
+void Scanning::SwitchPressed(const std::string& key) { Act(CurrentSwitches.OnKey(key)); }
 
-void Scanning::SwitchPressed(const std::string& key) {
+void Scanning::Act(scan::SwitchAction action) {
     if (!parts_.MenuActivarLEscaneigAutomatic->isChecked() || WokeFromRest()) return;
-    switch (CurrentSwitches.OnKey(key)) {
+    switch (action) {
         case scan::SwitchAction::Choose:
             // The highlighted key is the tree's selection: a click on it, as the mouse gives.
             hooks_.TreeClick();
