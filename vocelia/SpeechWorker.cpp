@@ -1,8 +1,7 @@
 #include "vocelia/SpeechWorker.h"
 
-#include <QVoice>
-
 #include "vocelia/VoceliaTexts.h"
+#include "vocelia/VoiceChoice.h"
 
 namespace {
 
@@ -22,8 +21,35 @@ void SpeechWorker::Start() {
         emit Started(problem, {}, QLocale());
         return;
     }
-    emit Started({}, speech_->availableLocales(), speech_->locale());
+    locale_ = speech_->locale();
+    NoteUnlistedVoices();
+    QStringList unlistedNames;
+    for (const QVoice& voice : unlisted_) unlistedNames << voice.name();
+    emit Started({}, IdiomesOferts(speech_->availableLocales(), unlistedNames), locale_);
     ReportVoices();
+}
+
+void SpeechWorker::NoteUnlistedVoices() {
+    // The toolkit lists the voices of one language at a time, and puts those the service
+    // gives no language under the "C" locale.
+    if (!speech_->availableLocales().contains(QLocale::c())) return;
+    const QVoice current = speech_->voice();
+    speech_->setLocale(QLocale::c());
+    unlisted_ = speech_->availableVoices();
+    speech_->setLocale(locale_);
+    speech_->setVoice(current);
+}
+
+QList<QVoice> SpeechWorker::VoicesOfTheLanguage() {
+    if (speech_->locale() == locale_) return speech_->availableVoices();
+    // Speaking with a voice listed under no language, or choosing a language only such a
+    // voice gives: the service's voices are looked up without changing the voice.
+    const QVoice current = speech_->voice();
+    speech_->setLocale(locale_);
+    const QList<QVoice> voices =
+        speech_->locale() == locale_ ? speech_->availableVoices() : QList<QVoice>{};
+    speech_->setVoice(current);
+    return voices;
 }
 
 void SpeechWorker::Say(const QString& text) {
@@ -36,14 +62,20 @@ void SpeechWorker::Stop() {
 
 void SpeechWorker::SetLocale(const QLocale& locale) {
     if (!speech_) return;
+    locale_ = locale;
     speech_->setLocale(locale);
     ReportVoices();
 }
 
 void SpeechWorker::SetVoice(const QString& name) {
     if (!speech_) return;
-    for (const QVoice& voice : speech_->availableVoices()) {
-        if (voice.name() == name) speech_->setVoice(voice);
+    for (const QList<QVoice>& voices : {VoicesOfTheLanguage(), unlisted_}) {
+        for (const QVoice& voice : voices) {
+            if (voice.name() == name) {
+                speech_->setVoice(voice);
+                return;
+            }
+        }
     }
 }
 
@@ -64,6 +96,9 @@ QString SpeechWorker::Problem() const {
 
 void SpeechWorker::ReportVoices() {
     QStringList names;
-    for (const QVoice& voice : speech_->availableVoices()) names << voice.name();
-    emit Voices(speech_->locale(), names, speech_->voice().name());
+    for (const QVoice& voice : VoicesOfTheLanguage()) names << voice.name();
+    QStringList unlistedNames;
+    for (const QVoice& voice : unlisted_) unlistedNames << voice.name();
+    emit Voices(locale_, VeusOfertes(names, unlistedNames, locale_.language()),
+                speech_->voice().name());
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTextToSpeech>
+#include <QVoice>
 #include <memory>
 
 // The speech service's own thread. Connecting to speech-dispatcher and listing its voices can
@@ -32,6 +33,14 @@ class SpeechWorker : public QObject {
     void OnStateChanged(QTextToSpeech::State state);
     QString Problem() const;
     void ReportVoices();
+    void NoteUnlistedVoices();
+    // The service's own voices for the language chosen.
+    QList<QVoice> VoicesOfTheLanguage();
 
     std::unique_ptr<QTextToSpeech> speech_;
+    // The language chosen: the service has no language of its own for a voice listed under
+    // none, such as Festival's, once it speaks with one.
+    QLocale locale_;
+    // The voices the service lists under no language.
+    QList<QVoice> unlisted_;
 };

@@ -8,11 +8,13 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "output/UnitFindAWindow.h"
 #include "platform/Constants.h"
 #include "platform/profile/ProfileFiles.h"
+#include "tests/e2e/FestivalServer.h"
 #include "tests/e2e/SoundMonitor.h"
 #include "tests/e2e/SpeechService.h"
 #include "tests/support/PointerClicks.h"
@@ -61,10 +63,13 @@ int BridgeWindows() {
 // real bridge itself; both share a settings folder of their own and the test's speech service.
 class KeyboardWithBridge {
   public:
-    explicit KeyboardWithBridge(const SpeechService& service,
-                                const QByteArray& settings = kCatalan) {
+    // bridgeChoice: lines of the bridge's own section "VOCELIA" already there.
+    explicit KeyboardWithBridge(const SpeechService& service, const QByteArray& settings = kCatalan,
+                                const QByteArray& bridgeChoice = {}) {
         Write("orvalet.ini", settings);
-        Write("projectebrunvol.ini", "[SINTETITZADOR]\r\nSintetitzador=Sapi5.1\r\n");
+        Write("projectebrunvol.ini",
+              "[SINTETITZADOR]\r\nSintetitzador=Sapi5.1\r\n" +
+                  (bridgeChoice.isEmpty() ? QByteArray() : "[VOCELIA]\r\n" + bridgeChoice));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_CONFIG_HOME", config_.path());
         environment.insert("SPEECHD_ADDRESS", service.Address());
@@ -232,6 +237,47 @@ TEST_F(Vocelia, ABridgeThatDoesNotAnswerHoldsTheKeyboardOnlySoLongAndIsEnded) {
     EXPECT_TRUE(run.KeyboardEnded());
     EXPECT_TRUE(run.BridgeGone());
     EXPECT_EQ(run.Suite("SINTETITZADOR", "Sintetitzador"), "Sapi5.1");
+}
+
+// speech-dispatcher's Festival module reaches the Festival server when the module starts, so
+// the server comes first.
+class VoceliaWithFestival : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!SpeechService::Installed() || !FestivalServer::Installed())
+            GTEST_SKIP() << "speech-dispatcher or festival is not installed";
+        if (!SoundServer()) GTEST_SKIP() << "needs ORVALET_E2E_AUDIO=1 and parec";
+        if (FestivalServer::PortTaken()) GTEST_SKIP() << "another Festival server runs";
+        festival.emplace();
+        ASSERT_TRUE(festival->WaitUntilListening()) << "the test's Festival server did not start";
+        service.emplace();
+        ASSERT_TRUE(service->WaitUntilListening()) << "the test's speech service did not start";
+    }
+
+    std::optional<FestivalServer> festival;
+    std::optional<SpeechService> service;
+};
+
+TEST_F(VoceliaWithFestival, CatalanWithFestivalsVoiceOnaChosenIsSaidByOna) {
+    QTemporaryDir work;
+    SoundMonitor monitor(work.filePath("monitor.raw"));
+    ASSERT_TRUE(WaitFor([&] { return monitor.Recording(); }, kSpeechDeadlineMs))
+        << "parec recorded nothing from nul.monitor";
+    KeyboardWithBridge run(*service, kCatalan, "Idioma=ca_ES\r\nVeu=upc_ca_ona_hts\r\n");
+    ASSERT_TRUE(run.WaitForKeyboard());
+    ASSERT_TRUE(run.WaitForBridge());
+    // The first text may come while the bridge still restores the voice.
+    run.Read("hola");
+    ASSERT_TRUE(WaitFor([&] { return run.Suite("VOCELIA", "STATUS") == "0"; }, kSpeechDeadlineMs));
+    const qint64 loudBefore = monitor.LoudSamples();
+
+    run.Read("bon dia a tothom");
+    EXPECT_TRUE(WaitFor(
+        [&] { return monitor.LoudSamples() - loudBefore >= SoundMonitor::kLeastLoudSamples; },
+        kSpeechDeadlineMs))
+        << "loud samples on the monitor: " << monitor.LoudSamples() - loudBefore;
+    EXPECT_TRUE(WaitFor([&] { return festival->VoicesSpoken().contains("upc_ca_ona_hts"); }))
+        << "Festival said: " << festival->VoicesSpoken().toStdString();
 }
 
 // A bridge started by hand, as the keyboard starts it, with its own folders.
