@@ -180,6 +180,9 @@ class Scanning {
     void StopWatchingSwitchButton();
     // The button cannot be read (why: the notice to give): the mouse button chooses again.
     void GiveUpSwitchButton(lang::SwitchText why);
+    // The notice to give when the switches' button cannot be read now; nothing when it can, or
+    // when no button is a switch.
+    std::optional<lang::SwitchText> UnreadableButton(const scan::Switches& switches);
     void Tell(lang::SwitchText notice, const std::string& name);
     std::optional<LearntButton> AskForSwitchButton(bool moving);
     std::optional<LearntButton> ListenForSwitchButton(bool moving);

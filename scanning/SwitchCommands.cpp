@@ -6,7 +6,6 @@
 #include "platform/Constants.h"
 #include "platform/Cp1252.h"
 #include "scanning/Scanning.h"
-#include "scanning/SwitchButtonDialog.h"
 #include "scanning/SwitchKeyDialog.h"
 #include "ui/DesignTexts.h"
 #include "ui/KeyTree.h"
@@ -19,12 +18,6 @@ namespace {
 // Where a notice names the key or the device.
 constexpr const char* kKeyPlace = "%1";
 
-// What the user is told when a device cannot be read.
-SwitchText ButtonNotice(platform::DeviceAccess access) {
-    return access == platform::DeviceAccess::Refused ? SwitchText::ButtonRefused
-                                                     : SwitchText::ButtonMissing;
-}
-
 }  // namespace
 
 std::optional<std::string> Scanning::AskForSwitchKey(bool moving) {
@@ -34,40 +27,6 @@ std::optional<std::string> Scanning::AskForSwitchKey(bool moving) {
                            platform::ToQString(lang::Text(SwitchText::Cancel, llengua)),
                            parts_.Tree->window());
     return dialog.Ask();
-}
-
-// Devices are listened to from before the dialog shows, so that it can name them, and the
-// device read for scanning is let go meanwhile: while it is held, nothing else hears it.
-std::optional<LearntButton> Scanning::AskForSwitchButton(bool moving) {
-    StopWatchingSwitchButton();
-    const std::optional<LearntButton> learnt = ListenForSwitchButton(moving);
-    WatchSwitchButton();
-    return learnt;
-}
-
-std::optional<LearntButton> Scanning::ListenForSwitchButton(bool moving) {
-    const lang::Llengua llengua = hooks_.Llengua();
-    SwitchButtonDialog* shown = nullptr;
-    const platform::ButtonListening listening = switchButtons_->CatchNextButton(
-        [&shown](const std::string& device, const std::string& button) {
-            if (shown) shown->Caught({device, button});
-        });
-    QStringList devices;
-    for (const std::string& device : listening.devices) devices << platform::ToQString(device);
-    if (listening.access != platform::DeviceAccess::Open) {
-        const bool refused = listening.access == platform::DeviceAccess::Refused;
-        Tell(refused ? SwitchText::LearnRefused : SwitchText::NoJoystick,
-             platform::FromQString(devices.join(QStringLiteral(", "))));
-        return std::nullopt;
-    }
-    const SwitchText prompt = moving ? SwitchText::PressMoveSwitch : SwitchText::PressSwitch;
-    SwitchButtonDialog dialog(platform::ToQString(lang::Text(prompt, llengua)), devices,
-                              platform::ToQString(lang::Text(SwitchText::Cancel, llengua)),
-                              parts_.Tree->window());
-    shown = &dialog;
-    const std::optional<LearntButton> learnt = dialog.Ask();
-    switchButtons_->StopCatchingButton();
-    return learnt;
 }
 
 void Scanning::MenuSwitchMouseClick() {
@@ -86,37 +45,6 @@ void Scanning::MenuSwitchKeyClick() {
         return;
     }
     switches.chooseKey = *key;
-    SetSwitches(switches);
-}
-
-void Scanning::MenuSwitchButtonClick() {
-    const std::optional<LearntButton> learnt = ButtonDialog(false);
-    if (!learnt) return;
-    // A moving button belongs to the device of the choosing one.
-    scan::Switches switches = learnt->device == CurrentSwitches.buttonDevice
-                                  ? CurrentSwitches
-                                  : CurrentSwitches.WithoutButtons();
-    if (learnt->button == switches.moveButton) {
-        windows_.MessageBeep(platform::MB_ICONEXCLAMATION);
-        return;
-    }
-    switches.chooseKey.clear();
-    switches.buttonDevice = learnt->device;
-    switches.chooseButton = learnt->button;
-    SetSwitches(switches);
-}
-
-void Scanning::LearnMovingButton() {
-    const std::optional<LearntButton> learnt = ButtonDialog(true);
-    if (!learnt) return;
-    if (learnt->device != CurrentSwitches.buttonDevice ||
-        learnt->button == CurrentSwitches.chooseButton) {
-        windows_.MessageBeep(platform::MB_ICONEXCLAMATION);
-        return;
-    }
-    scan::Switches switches = CurrentSwitches;
-    switches.mode = scan::ScanMode::TwoSwitches;
-    switches.moveButton = learnt->button;
     SetSwitches(switches);
 }
 
@@ -169,11 +97,7 @@ void Scanning::ApplyStoredSwitches(const scan::Switches& stored) {
     scan::CheckedSwitches checked = scan::CheckSwitches(
         stored, [this](const std::string& key) { return switchKeys_.HasSwitchKey(key); });
     scan::Switches& switches = checked.switches;
-    std::optional<SwitchText> buttonProblem;
-    if (!switches.chooseButton.empty()) {
-        const platform::DeviceAccess access = switchButtons_->Reach(switches.buttonDevice);
-        if (access != platform::DeviceAccess::Open) buttonProblem = ButtonNotice(access);
-    }
+    const std::optional<SwitchText> buttonProblem = UnreadableButton(switches);
     const std::string device = switches.buttonDevice;
     SetSwitches(buttonProblem ? switches.WithoutButtons() : switches);
     if (checked.lostKey) TellSwitchKeyLost(*checked.lostKey, checked.lostMoveKey);
@@ -200,34 +124,6 @@ void Scanning::UngrabSwitchKeys() {
     if (!switchKeysGrabbed_) return;
     switchKeys_.UngrabSwitchKeys();
     switchKeysGrabbed_ = false;
-}
-
-void Scanning::StopWatchingSwitchButton() {
-    if (!switchButtonWatched_) return;
-    switchButtons_->StopWatching();
-    switchButtonWatched_ = false;
-}
-
-// The button is read while scanning is on, as the keys are caught.
-void Scanning::WatchSwitchButton() {
-    StopWatchingSwitchButton();
-    const std::vector<std::string> buttons = CurrentSwitches.ButtonsToWatch();
-    if (!parts_.MenuActivarLEscaneigAutomatic->isChecked() || buttons.empty()) return;
-    const platform::DeviceAccess access = switchButtons_->WatchButtons(
-        CurrentSwitches.buttonDevice, buttons,
-        [this](const platform::SwitchButtonEvent& event) { OnSwitchButton(event); },
-        [this] {
-            switchButtonWatched_ = false;
-            GiveUpSwitchButton(SwitchText::ButtonLost);
-        });
-    switchButtonWatched_ = access == platform::DeviceAccess::Open;
-    if (!switchButtonWatched_) GiveUpSwitchButton(ButtonNotice(access));
-}
-
-void Scanning::GiveUpSwitchButton(SwitchText why) {
-    const std::string device = CurrentSwitches.buttonDevice;
-    SetSwitches(CurrentSwitches.WithoutButtons());
-    Tell(why, device);
 }
 
 // A key that is gone (another device) or that another program holds: the user keeps a switch

@@ -220,6 +220,20 @@ TEST_F(SwitchButton, TheDialogNamesTheDevicesAndTakesTheFirstButtonPressed) {
     EXPECT_FALSE(buttons.Catching()) << "listening ends with the press";
 }
 
+TEST_F(SwitchButton, CancellingTheDialogLeavesTheSwitchAsItWasAndStopsListening) {
+    UseSwitches("space");
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(buttons.Catching());
+        dialog->reject();
+    });
+    form.MenuSwitchButton->trigger();
+    EXPECT_EQ(form.scanning->CurrentSwitches.chooseKey, "space");
+    EXPECT_FALSE(form.MenuSwitchButton->isChecked());
+    EXPECT_FALSE(buttons.Catching());
+}
+
 TEST_F(SwitchButton, NoDeviceToListenToIsToldAndLeavesTheSwitchAsItWas) {
     struct Row {
         const char* rule;

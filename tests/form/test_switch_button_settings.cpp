@@ -113,6 +113,19 @@ TEST_F(SwitchButtonSettings, AStoredButtonIsTheSwitchWhileItsDeviceCanBeReadAndE
     }
 }
 
+TEST_F(SwitchButtonSettings, AMissingDeviceIsToldAtOneStartOnly) {
+    WriteFile(SettingsPath(), SwitchFile({"Commutador=Joystick", "Dispositiu=Switch Interface Pad",
+                                          "Boto=BTN_SOUTH"}));
+    for (int start = 1; start <= 2; ++start) {
+        ProgramRun run;
+        run.Start();
+        EXPECT_TRUE(run.form().MenuSwitchMouse->isChecked()) << "start " << start;
+        EXPECT_EQ(run.desktop.CallsNamed("MessageBoxA").size(), start == 1 ? 1u : 0u)
+            << "start " << start;
+        run.Close();
+    }
+}
+
 TEST_F(SwitchButtonSettings, TheButtonComesBackAfterARestartWhateverTheLengthOfTheDevicesName) {
     for (const char* device : {kPad, kLongName}) {
         const scan::Switches chosen = TwoButtons(device, "BTN_TRIGGER_HAPPY3", "BTN_TRIGGER");
