@@ -23,10 +23,24 @@ void SpeechWorker::Start() {
     }
     locale_ = speech_->locale();
     NoteUnlistedVoices();
-    QStringList unlistedNames;
-    for (const QVoice& voice : unlisted_) unlistedNames << voice.name();
-    emit Started({}, IdiomesOferts(speech_->availableLocales(), unlistedNames), locale_);
+    const QList<QLocale> locales = IdiomesOferts(speech_->availableLocales(), NamesOf(unlisted_));
+    // The window would restore the last run's choice only once it has the lists, after a
+    // text given meanwhile has been said; it finds the choice already made.
+    RestoreChoice(locales, LlegirEleccio());
+    emit Started({}, locales, locale_);
     ReportVoices();
+}
+
+void SpeechWorker::RestoreChoice(const QList<QLocale>& locales, const VoiceChoice& saved) {
+    const int language = TriarIdioma(locales, saved.idioma, locale_);
+    if (language < 0) return;
+    if (locales[language] != locale_) {
+        locale_ = locales[language];
+        speech_->setLocale(locale_);
+    }
+    const QStringList voices = OfferedVoices();
+    const int voice = TriarVeu(voices, saved.veu);
+    if (voice >= 0 && voices[voice] != speech_->voice().name()) SetVoice(voices[voice]);
 }
 
 void SpeechWorker::NoteUnlistedVoices() {
@@ -94,11 +108,16 @@ QString SpeechWorker::Problem() const {
     return QString::fromUtf8(texts::kServeiEnError) + u' ' + speech_->errorString();
 }
 
-void SpeechWorker::ReportVoices() {
+QStringList SpeechWorker::NamesOf(const QList<QVoice>& voices) {
     QStringList names;
-    for (const QVoice& voice : VoicesOfTheLanguage()) names << voice.name();
-    QStringList unlistedNames;
-    for (const QVoice& voice : unlisted_) unlistedNames << voice.name();
-    emit Voices(locale_, VeusOfertes(names, unlistedNames, locale_.language()),
-                speech_->voice().name());
+    for (const QVoice& voice : voices) names << voice.name();
+    return names;
+}
+
+QStringList SpeechWorker::OfferedVoices() {
+    return VeusOfertes(NamesOf(VoicesOfTheLanguage()), NamesOf(unlisted_), locale_.language());
+}
+
+void SpeechWorker::ReportVoices() {
+    emit Voices(locale_, OfferedVoices(), speech_->voice().name());
 }

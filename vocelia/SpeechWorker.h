@@ -9,6 +9,8 @@
 #include <QVoice>
 #include <memory>
 
+#include "vocelia/VoiceChoice.h"
+
 // The speech service's own thread. Connecting to speech-dispatcher and listing its voices can
 // take many seconds, or never end when the service hangs; none of that may hold the window
 // or the answers to the keyboard. Every slot runs on the worker's thread.
@@ -34,6 +36,10 @@ class SpeechWorker : public QObject {
     QString Problem() const;
     void ReportVoices();
     void NoteUnlistedVoices();
+    void RestoreChoice(const QList<QLocale>& locales, const VoiceChoice& saved);
+    static QStringList NamesOf(const QList<QVoice>& voices);
+    // The voices offered for the language chosen.
+    QStringList OfferedVoices();
     // The service's own voices for the language chosen.
     QList<QVoice> VoicesOfTheLanguage();
 
