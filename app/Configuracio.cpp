@@ -198,7 +198,13 @@ void Configuracio::DesarFont() {
 void Configuracio::ApplyStoredSwitches() {
     scan::Switches stored;
     const std::string choose = Llegir(kSeccioCommutador, kClauCommutador, kRatoli);
-    if (choose != kRatoli) stored.chooseKey = choose;
+    if (choose == kJoystick) {
+        stored.buttonDevice = LlegirLlarg(kSeccioCommutador, kClauDispositiu, "");
+        stored.chooseButton = Llegir(kSeccioCommutador, kClauBoto, "");
+        stored.moveButton = Llegir(kSeccioCommutador, kClauBotoAvancar, "");
+    } else if (choose != kRatoli) {
+        stored.chooseKey = choose;
+    }
     if (Llegir(kSeccioCommutador, kClauEscaneig, kAutomatic) == kDosCommutadors) {
         stored.mode = scan::ScanMode::TwoSwitches;
     }
@@ -211,6 +217,8 @@ void Configuracio::ApplyStoredSwitches() {
         .repeatMs = Regla(kClauRepeticio),
         .firstKeyPercent = Regla(kClauPrimeraTecla, scan::kFirstKeyMinPercent),
         .restPasses = Regla(kClauRepos),
+        .cueVoice = {Regla(kClauVelocitatAvis),
+                     Llegir(kSeccioCommutador, kClauAltraVeuAvis, kNo) == kSi},
     });
 }
 
@@ -221,16 +229,24 @@ void Configuracio::SaveSwitches() {
         EsborrarSeccio(kSeccioCommutador);
         return;
     }
+    const bool button = !switches.chooseButton.empty();
     Escriure(kSeccioCommutador, kClauCommutador,
-             switches.chooseKey.empty() ? kRatoli : switches.chooseKey);
+             button                       ? kJoystick
+             : switches.chooseKey.empty() ? kRatoli
+                                          : switches.chooseKey);
     const bool twoSwitches = switches.mode == scan::ScanMode::TwoSwitches;
     Escriure(kSeccioCommutador, kClauEscaneig, twoSwitches ? kDosCommutadors : kAutomatic);
     Escriure(kSeccioCommutador, kClauAvancar, switches.moveKey);
     Escriure(kSeccioCommutador, kClauAvancarSol, std::to_string(switches.autoAdvanceSeconds));
+    Escriure(kSeccioCommutador, kClauDispositiu, switches.buttonDevice);
+    Escriure(kSeccioCommutador, kClauBoto, switches.chooseButton);
+    Escriure(kSeccioCommutador, kClauBotoAvancar, switches.moveButton);
     Escriure(kSeccioCommutador, kClauAcceptacio, std::to_string(rules.acceptanceMs));
     Escriure(kSeccioCommutador, kClauRepeticio, std::to_string(rules.repeatMs));
     Escriure(kSeccioCommutador, kClauPrimeraTecla, std::to_string(rules.firstKeyPercent));
     Escriure(kSeccioCommutador, kClauRepos, std::to_string(rules.restPasses));
+    Escriure(kSeccioCommutador, kClauVelocitatAvis, std::to_string(rules.cueVoice.speedPercent));
+    Escriure(kSeccioCommutador, kClauAltraVeuAvis, Flag(rules.cueVoice.otherSpeaker));
 }
 
 }  // namespace settings

@@ -13,12 +13,16 @@ void TFormPrincipal::BuildScanning() {
         MenuLlegirElQueSEscriu,
         MenuSwitchMouse,
         MenuSwitchKey,
+        MenuSwitchButton,
         MenuTwoSwitches,
         MenuAutoAdvance,
         MenuAutoAdvanceItems,
     };
     scanning::ScanningHooks hooks{
-        .LlegirTecla = [this](const std::string& text) { return speech->LlegirTecla(text); },
+        .LlegirTecla =
+            [this](const std::string& text, const scan::CueVoice& cue) {
+                return speech->LlegirTeclaEnEscaneig(text, cue);
+            },
         .LecturaEnCurs = [this] { return speech->TimerStatusUpcTV.Enabled(); },
         .Seguiment = [this](bool on) { tracking->TimerCercaHandleFinestra.SetEnabled(on); },
         .TornarALaFinestraReceptora = [this] { tracking->TornarALaFinestraReceptora(); },
@@ -44,6 +48,7 @@ void TFormPrincipal::WireScanning() {
             [&scan] { scan.SpinEditTempsTimerChange(); });
     OnClick(MenuSwitchMouse, [&scan] { scan.MenuSwitchMouseClick(); });
     OnClick(MenuSwitchKey, [&scan] { scan.MenuSwitchKeyClick(); });
+    OnClick(MenuSwitchButton, [&scan] { scan.MenuSwitchButtonClick(); });
     OnClick(MenuTwoSwitches, [&scan] { scan.MenuTwoSwitchesClick(); });
     OnClick(MenuSwitchRules, [&scan] { scan.MenuSwitchRulesClick(); });
     for (QAction* item : MenuAutoAdvanceItems) {

@@ -44,6 +44,12 @@ inline constexpr const char* kClauEscaneig = "Escaneig";
 inline constexpr const char* kClauAvancar = "Avancar";
 inline constexpr const char* kClauAvancarSol = "Avancar sol";
 inline constexpr const char* kRatoli = "Ratoli";
+// A joystick or gamepad button chooses: the device's name and the button's.
+inline constexpr const char* kJoystick = "Joystick";
+inline constexpr const char* kClauDispositiu = "Dispositiu";
+inline constexpr const char* kClauBoto = "Boto";
+// Two switches with a joystick: the button that moves the highlight.
+inline constexpr const char* kClauBotoAvancar = "Boto avancar";
 inline constexpr const char* kAutomatic = "Automatic";
 inline constexpr const char* kDosCommutadors = "DosCommutadors";
 // The switch rules, each a number: milliseconds, a share of the step time in percent, passes.
@@ -51,6 +57,10 @@ inline constexpr const char* kClauAcceptacio = "Acceptacio";
 inline constexpr const char* kClauRepeticio = "Repeticio";
 inline constexpr const char* kClauPrimeraTecla = "Primera tecla";
 inline constexpr const char* kClauRepos = "Repos";
+// The cue voice of the key read while scanning: its speed in percent of the reading speed, and
+// whether it is the other speaker ("SI" or "NO").
+inline constexpr const char* kClauVelocitatAvis = "Velocitat de l'avis";
+inline constexpr const char* kClauAltraVeuAvis = "Altra veu de l'avis";
 
 // Flags of the menu and of the control keys, and of the font styles.
 inline constexpr const char* kSi = "SI";
@@ -66,6 +76,8 @@ inline constexpr const char* kHome = "Home";
 // The value of a key, at most 49 characters; the default when the file, the section
 // or the key is missing.
 std::string Llegir(const char* section, const char* key, const char* def);
+// The same for a value of at most 255 characters, beyond the design: a device's name.
+std::string LlegirLlarg(const char* section, const char* key, const char* def);
 // The value of a number key ("0" when missing); throws text::EConvertError, naming
 // the text, when it is not a whole number.
 std::int32_t LlegirNombre(const char* section, const char* key);

@@ -8,11 +8,14 @@
 #include "app/TFormPrincipal.h"
 #include "lang/TFormLlengua.h"
 #include "platform/Constants.h"
+#include "platform/evdev/EvdevButtons.h"
 #include "speech/EngineBinding.h"
 #include "ui/DesignTexts.h"
 
 Startup::Startup(platform::Desktop& desktop, std::vector<std::string> parameters)
-    : programa(desktop), parameters_(std::move(parameters)) {}
+    : programa(desktop),
+      switchButtons(std::make_unique<platform::evdev::EvdevButtons>()),
+      parameters_(std::move(parameters)) {}
 
 Startup::~Startup() = default;
 
@@ -37,6 +40,7 @@ bool Startup::Start() {
 
 void Startup::CreateWindows() {
     FormPrincipal = std::make_unique<TFormPrincipal>(programa);
+    FormPrincipal->scanning->UseSwitchButtons(*switchButtons);
     try {
         FormPrincipal->FormCreate();
     } catch (const std::exception& failure) {

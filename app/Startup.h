@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/Programa.h"
+#include "platform/SwitchButtons.h"
 
 class TFormPrincipal;
 class TAboutBox;
@@ -23,6 +24,9 @@ class Startup {
     void Finish();
 
     Programa programa;
+    // Joysticks and gamepads, read through the kernel whatever the desktop; it outlives the
+    // window that reads them.
+    std::unique_ptr<platform::SwitchButtons> switchButtons;
     std::unique_ptr<TFormPrincipal> FormPrincipal;
     std::unique_ptr<TAboutBox> AboutBox;
     std::unique_ptr<TFormLlengua> FormLlengua;

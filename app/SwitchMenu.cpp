@@ -29,6 +29,7 @@ void TFormPrincipal::BuildSwitchMenu() {
     MenuSwitch = MenuOpcions->addMenu(QString());
     MenuSwitchMouse = AddCheckItem(MenuSwitch, true);
     MenuSwitchKey = AddCheckItem(MenuSwitch, false);
+    MenuSwitchButton = AddCheckItem(MenuSwitch, false);
     MenuSwitch->addSeparator();
     MenuTwoSwitches = AddCheckItem(MenuSwitch, false);
     MenuAutoAdvance = MenuSwitch->addMenu(QString());
@@ -47,6 +48,7 @@ void TFormPrincipal::SwitchCaptions(lang::Llengua llengua) {
     MenuSwitch->setTitle(Caption(SwitchText::SwitchMenu, llengua));
     MenuSwitchMouse->setText(Caption(SwitchText::SwitchMouse, llengua));
     MenuSwitchKey->setText(Caption(SwitchText::SwitchKey, llengua));
+    MenuSwitchButton->setText(Caption(SwitchText::SwitchButton, llengua));
     MenuTwoSwitches->setText(Caption(SwitchText::TwoSwitches, llengua));
     MenuAutoAdvance->setTitle(Caption(SwitchText::AutoAdvance, llengua));
     MenuAutoAdvanceItems.front()->setText(Caption(SwitchText::AutoAdvanceNever, llengua));

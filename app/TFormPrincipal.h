@@ -89,11 +89,13 @@ class TFormPrincipal : public QMainWindow {
     QAction* MenuVeuNatural;
     QAction* MenuParlantDe;
     QAction* MenuSortir;
-    // Beyond the design, each off until the user turns it on: a key as the switch that
-    // chooses, and two switches, one of them moving the highlight in place of the timer.
+    // Beyond the design, each off until the user turns it on: a key or a joystick button as the
+    // switch that chooses, and two switches, one of them moving the highlight in place of the
+    // timer.
     QMenu* MenuSwitch;
     QAction* MenuSwitchMouse;
     QAction* MenuSwitchKey;
+    QAction* MenuSwitchButton;
     QAction* MenuTwoSwitches;
     QMenu* MenuAutoAdvance;
     // "Never" first, then one item per pause of scan::kAutoAdvanceChoices.

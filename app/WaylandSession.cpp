@@ -4,8 +4,6 @@
 #include <QMessageBox>
 #include <array>
 #include <cstdio>
-#include <cstdlib>
-#include <string_view>
 
 #include "app/TFormPrincipal.h"
 #include "lang/CaptionTable.h"
@@ -14,8 +12,6 @@
 
 namespace wayland {
 namespace {
-
-bool Donat(const char* value) { return value != nullptr && *value != '\0'; }
 
 // In the order of the interface languages, in Windows-1252.
 constexpr std::array<const char*, lang::kLlengues> kAvis = {
@@ -44,55 +40,13 @@ lang::Llengua LlenguaDe(const TFormPrincipal& form) {
 
 }  // namespace
 
-Sessio SessioDe(const char* waylandDisplay, const char* sessionType, const char* x11Display) {
-    if (!Donat(x11Display)) return Sessio::SenseX11;
-    const bool wayland =
-        Donat(waylandDisplay) || (Donat(sessionType) && std::string_view(sessionType) == "wayland");
-    return wayland ? Sessio::AmbXWayland : Sessio::X11;
-}
-
-Sessio ChooseSession(const char* waylandDisplay, const char* sessionType, const char* x11Display,
-                     bool protocolsOffered) {
-    // An X11 session's own display comes first, whatever Wayland display runs inside it.
-    if (Donat(sessionType) && std::string_view(sessionType) == "x11" && Donat(x11Display)) {
-        return Sessio::X11;
+platform::BackendChoice TriarPlataforma(const platform::SessionFacts& facts) {
+    const platform::BackendChoice choice = platform::ChooseBackend(facts);
+    std::fprintf(stderr, "%s\n", platform::DescribeChoice(choice).c_str());
+    if (const char* toolkitPlatform = platform::ToolkitPlatformOf(choice.backend)) {
+        qputenv("QT_QPA_PLATFORM", toolkitPlatform);
     }
-    if (Donat(waylandDisplay) && protocolsOffered) return Sessio::Wayland;
-    return SessioDe(waylandDisplay, sessionType, x11Display);
-}
-
-Sessio TriarPlataforma(const std::optional<std::vector<std::string>>& missingProtocols) {
-    const bool offered = missingProtocols && missingProtocols->empty();
-    const Sessio sessio =
-        ChooseSession(std::getenv("WAYLAND_DISPLAY"), std::getenv("XDG_SESSION_TYPE"),
-                      std::getenv("DISPLAY"), offered);
-    if (sessio != Sessio::Wayland && missingProtocols && !missingProtocols->empty()) {
-        std::fprintf(stderr, "Orvalet: the Wayland compositor does not offer %s\n",
-                     missingProtocols->front().c_str());
-    }
-    switch (sessio) {
-        case Sessio::Wayland:
-            // The keyboard's own windows must be the compositor's clients, as its keys are.
-            qputenv("QT_QPA_PLATFORM", "wayland");
-            break;
-        case Sessio::AmbXWayland:
-            // The keys are X11 events: the toolkit must open its window there too.
-            qputenv("QT_QPA_PLATFORM", "xcb");
-            std::fputs(
-                "Orvalet: Wayland session; running on XWayland, keys reach X11 "
-                "applications only\n",
-                stderr);
-            break;
-        case Sessio::SenseX11:
-            std::fputs(
-                "Orvalet: no X11 display (DISPLAY is not set); the keyboard types "
-                "through X11 and cannot run without it\n",
-                stderr);
-            break;
-        case Sessio::X11:
-            break;
-    }
-    return sessio;
+    return choice;
 }
 
 void AvisarDeXWayland(TFormPrincipal& form) {

@@ -63,8 +63,18 @@ enum class SwitchText {
     RulesOff,
     RulesPasses,
     RulesOk,
+    // The cue voice, in the same dialog.
+    CueSpeed,
+    CueOtherVoice,
+    // A joystick or gamepad button as the switch, and what the user is told about its device.
+    SwitchButton,
+    ButtonMissing,
+    ButtonLost,
+    ButtonRefused,
+    LearnRefused,
+    NoJoystick,
 };
-inline constexpr int kSwitchTexts = 20;
+inline constexpr int kSwitchTexts = 28;
 
 // The captions of the speech options beyond the design.
 enum class SpeechText {

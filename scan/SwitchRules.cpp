@@ -16,6 +16,13 @@ bool Elapsed(std::uint32_t since, std::uint32_t now, int ms) {
     return now - since >= static_cast<std::uint32_t>(ms);
 }
 
+// A cue speed offered: 0, or the step nearest within the range; below the range's first step
+// the nearer of 0 and that step.
+int CueSpeed(int percent) {
+    if (percent * 2 < kCueSpeedMinPercent) return 0;
+    return Nearest(percent, kCueSpeedStepPercent, kCueSpeedMinPercent, kCueSpeedMaxPercent);
+}
+
 }  // namespace
 
 SwitchRules Clamped(const SwitchRules& rules) {
@@ -25,6 +32,7 @@ SwitchRules Clamped(const SwitchRules& rules) {
         .firstKeyPercent = Nearest(rules.firstKeyPercent, kFirstKeyStepPercent, kFirstKeyMinPercent,
                                    kFirstKeyMaxPercent),
         .restPasses = std::clamp(rules.restPasses, 0, kRestMaxPasses),
+        .cueVoice = {CueSpeed(rules.cueVoice.speedPercent), rules.cueVoice.otherSpeaker},
     };
 }
 

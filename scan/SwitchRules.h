@@ -3,8 +3,9 @@
 #include <cstdint>
 
 // The rules that pace the scan for a person's switch: how long a press must be held, how soon
-// a second press counts, how long the first key of a group stays, when an unwatched scan rests.
-// All are off by default; each applies to every kind of switch.
+// a second press counts, how long the first key of a group stays, when an unwatched scan rests,
+// and the voice the highlighted key is read in. All are off by default; each applies to every
+// kind of switch.
 namespace scan {
 
 // A press counts once the switch has been held this long: 0 (at once), 50 … 1000 ms.
@@ -19,12 +20,30 @@ inline constexpr int kFirstKeyMinPercent = 100;
 inline constexpr int kFirstKeyMaxPercent = 200;
 // After this many full passes over the keys without a press the scan rests: 0 (never), 1 … 10.
 inline constexpr int kRestMaxPasses = 10;
+// The highlighted key may be read faster than other readings: 0 (as fast), 125, 150 … 200 %.
+inline constexpr int kCueSpeedStepPercent = 25;
+inline constexpr int kCueSpeedMinPercent = 125;
+inline constexpr int kCueSpeedMaxPercent = 200;
+
+// The voice that reads the highlighted key while scanning, set apart from the voice of every
+// other reading so that the prompt is heard as a prompt: faster, the other speaker, or both.
+struct CueVoice {
+    // A share of the reading speed; 0 keeps the reading speed.
+    int speedPercent = 0;
+    // The other speaker of the language: the male voice for the female one and back.
+    bool otherSpeaker = false;
+
+    bool operator==(const CueVoice&) const = default;
+    // Whether the cue sounds any different from the reading voice.
+    bool Differs() const { return speedPercent != 0 || otherSpeaker; }
+};
 
 struct SwitchRules {
     int acceptanceMs = 0;
     int repeatMs = 0;
     int firstKeyPercent = kFirstKeyMinPercent;
     int restPasses = 0;
+    CueVoice cueVoice = {};
 
     bool operator==(const SwitchRules&) const = default;
 };

@@ -37,8 +37,9 @@ void Scanning::CarryOut(const scan::Action& action) {
             PosarPunterAlPrincipi(action.column);
             break;
         case Kind::Read:
-            CarryOut(EstatEscaneig.ReadingStarted(KeyTreeView(tree),
-                                                  hooks_.LlegirTecla(action.text), Options()));
+            CarryOut(EstatEscaneig.ReadingStarted(
+                KeyTreeView(tree), hooks_.LlegirTecla(action.text, SwitchRules.cueVoice),
+                Options()));
             break;
         case Kind::WaitForReadingEnd:
             readingWatch_->start(scan::kEsperaLecturaMs);

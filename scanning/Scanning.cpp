@@ -19,12 +19,14 @@ Scanning::Scanning(platform::Pointer& pointer, platform::Time& time,
       readingWatch_(time.CreateTimer([this] { CheckReadingEnd(); })),
       pause_(time.CreateTimer([this] { PauseOver(); })) {
     SwitchDialog = [this](bool moving) { return AskForSwitchKey(moving); };
+    ButtonDialog = [this](bool moving) { return AskForSwitchButton(moving); };
     AskSwitchRules = [this](const scan::SwitchRules& rules) {
         return ShowSwitchRulesDialog(rules);
     };
 }
 
-Scanning::~Scanning() = default;
+// The button's events call back into this object: none may come once it is gone.
+Scanning::~Scanning() { StopWatchingSwitchButton(); }
 
 scan::Options Scanning::Options() const {
     return {

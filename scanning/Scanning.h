@@ -11,6 +11,7 @@
 
 #include "lang/CaptionTable.h"
 #include "platform/Pointer.h"
+#include "platform/SwitchButtons.h"
 #include "platform/SwitchKeys.h"
 #include "platform/Time.h"
 #include "platform/Windows.h"
@@ -37,16 +38,24 @@ struct ScanningParts {
     QAction* MenuLlegirElQueSEscriu;
     QAction* MenuSwitchMouse;
     QAction* MenuSwitchKey;
+    QAction* MenuSwitchButton;
     QAction* MenuTwoSwitches;
     QMenu* MenuAutoAdvance;
     // "Never" first, then one item per pause of scan::kAutoAdvanceChoices.
     std::vector<QAction*> MenuAutoAdvanceItems;
 };
 
+// A joystick or gamepad button learnt as a switch.
+struct LearntButton {
+    std::string device;
+    std::string button;
+};
+
 // What scanning asks of the rest of the keyboard, wired by the form.
 struct ScanningHooks {
-    // Reads a key aloud; false when the engine was still speaking and nothing was read.
-    std::function<bool(const std::string&)> LlegirTecla;
+    // Reads a key aloud in the cue voice; false when the engine was still speaking and nothing
+    // was read.
+    std::function<bool(const std::string&, const scan::CueVoice&)> LlegirTecla;
     // Whether a reading is still going on (the speech status poll runs).
     std::function<bool()> LecturaEnCurs;
     // Switches the receiving-window tracking on or off.
@@ -93,6 +102,8 @@ class Scanning {
     // --- switches ---------------------------------------------------------------------------
     void MenuSwitchMouseClick();
     void MenuSwitchKeyClick();
+    // "Un botó de joystick...": the button pressed next on a joystick or gamepad chooses.
+    void MenuSwitchButtonClick();
     void MenuTwoSwitchesClick();
     void MenuAutoAdvanceClick(int seconds);
     // "Filtres i ritme...": the switch rules, from their dialog.
@@ -102,6 +113,9 @@ class Scanning {
     // A switch key went down or came up: a press that the switch rules let count is a
     // SwitchPressed.
     void OnSwitchKey(const platform::SwitchKeyEvent& event);
+    // A joystick or gamepad button went down or came up: a press that the switch rules let
+    // count chooses the highlighted key, or with two switches makes one scanning step.
+    void OnSwitchButton(const platform::SwitchButtonEvent& event);
     // One press of a switch key: the choosing key takes the ordinary click path on the
     // highlighted key, the moving key makes one scanning step.
     void SwitchPressed(const std::string& key);
@@ -114,11 +128,17 @@ class Scanning {
     // Switches read from the settings file, made safe for this keyboard; the user is told of a
     // key given up.
     void ApplyStoredSwitches(const scan::Switches& stored);
-    // Lets the switch keys go, as the window closes.
+    // Lets the switch keys and the switch button go, as the window closes.
     void ReleaseSwitchKeys();
+    // Where joystick and gamepad buttons come from; until this is called, there are none.
+    void UseSwitchButtons(platform::SwitchButtons& buttons) { switchButtons_ = &buttons; }
     // Asks the user to press the switch that chooses (or, moving: the one that moves); the
     // key's name, nothing when the user cancels.
     std::function<std::optional<std::string>(bool moving)> SwitchDialog;
+    // Asks the user to press the joystick or gamepad button that chooses (or, moving: the one
+    // that moves); nothing when the user cancels or no device can be listened to, which the
+    // user is told.
+    std::function<std::optional<LearntButton>(bool moving)> ButtonDialog;
     // Asks the user for the switch rules, showing those given; nothing when the user cancels.
     std::function<std::optional<scan::SwitchRules>(const scan::SwitchRules&)> AskSwitchRules;
 
@@ -143,12 +163,31 @@ class Scanning {
     void PauseOver();
 
     void MoveSwitchPressed();
+    // What a press of a switch does, unless scanning is off or the press only wakes the scan.
+    void Act(scan::SwitchAction action);
     // A press on a resting scan starts it again at the first key and does nothing else.
     bool WokeFromRest();
-    void AcceptanceOver(const std::string& key);
+    struct KeySwitch;
+    // A switch's press or release through the switch rules: `pressed` runs for each press
+    // they let count.
+    void Filter(KeySwitch& source, bool down, uint32_t time, const std::function<void()>& pressed);
+    void AcceptanceOver(KeySwitch& source, const std::function<void()>& pressed);
     void GrabSwitchKeys();
     void GiveUpSwitchKeys();
     void TellSwitchKeyLost(const std::string& key, bool moving);
+    void UngrabSwitchKeys();
+    void WatchSwitchButton();
+    void StopWatchingSwitchButton();
+    // The button cannot be read (why: the notice to give): the mouse button chooses again.
+    void GiveUpSwitchButton(lang::SwitchText why);
+    // The notice to give when the switches' button cannot be read now; nothing when it can, or
+    // when no button is a switch.
+    std::optional<lang::SwitchText> UnreadableButton(const scan::Switches& switches);
+    void Tell(lang::SwitchText notice, const std::string& name);
+    std::optional<LearntButton> AskForSwitchButton(bool moving);
+    std::optional<LearntButton> ListenForSwitchButton(bool moving);
+    // Two switches with a choosing button: the moving switch is another button of its device.
+    void LearnMovingButton();
     void ApplyScanInterval(int stepMs);
     std::optional<std::string> AskForSwitchKey(bool moving);
     std::optional<scan::SwitchRules> ShowSwitchRulesDialog(const scan::SwitchRules& rules);
@@ -163,6 +202,9 @@ class Scanning {
     std::unique_ptr<platform::TimerSource> readingWatch_;
     std::unique_ptr<platform::TimerSource> pause_;
     bool switchKeysGrabbed_ = false;
+    platform::SwitchButtons noButtons_;
+    platform::SwitchButtons* switchButtons_ = &noButtons_;
+    bool switchButtonWatched_ = false;
     // Each switch key's presses through the rules, with the timer that tells when a press
     // held down has been held long enough.
     struct KeySwitch {
@@ -170,6 +212,7 @@ class Scanning {
         std::unique_ptr<platform::TimerSource> acceptance;
     };
     std::map<std::string, KeySwitch> keySwitches_;
+    std::map<std::string, KeySwitch> buttonSwitches_;
     scan::SwitchFilter mouseSwitch_;
 };
 

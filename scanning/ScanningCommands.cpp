@@ -21,6 +21,7 @@ void Scanning::MenuActivarLEscaneigAutomaticClick() {
         parts_.Tree->viewport()->unsetCursor();
     }
     GrabSwitchKeys();
+    WatchSwitchButton();
 }
 
 void Scanning::TreeMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int, int) {

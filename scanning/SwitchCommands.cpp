@@ -15,7 +15,7 @@ using lang::SwitchText;
 namespace scanning {
 namespace {
 
-// Where a notice names the key.
+// Where a notice names the key or the device.
 constexpr const char* kKeyPlace = "%1";
 
 }  // namespace
@@ -30,7 +30,7 @@ std::optional<std::string> Scanning::AskForSwitchKey(bool moving) {
 }
 
 void Scanning::MenuSwitchMouseClick() {
-    scan::Switches switches = CurrentSwitches;
+    scan::Switches switches = CurrentSwitches.WithoutButtons();
     switches.chooseKey.clear();
     SetSwitches(switches);
 }
@@ -38,7 +38,7 @@ void Scanning::MenuSwitchMouseClick() {
 void Scanning::MenuSwitchKeyClick() {
     const std::optional<std::string> key = SwitchDialog(false);
     if (!key) return;
-    scan::Switches switches = CurrentSwitches;
+    scan::Switches switches = CurrentSwitches.WithoutButtons();
     if (switches.mode == scan::ScanMode::TwoSwitches && *key == switches.moveKey) {
         // One key cannot both move and choose.
         windows_.MessageBeep(platform::MB_ICONEXCLAMATION);
@@ -53,7 +53,12 @@ void Scanning::MenuTwoSwitchesClick() {
     if (switches.mode == scan::ScanMode::TwoSwitches) {
         switches.mode = scan::ScanMode::Automatic;
         switches.moveKey.clear();
+        switches.moveButton.clear();
         SetSwitches(switches);
+        return;
+    }
+    if (!switches.chooseButton.empty()) {
+        LearnMovingButton();
         return;
     }
     const std::optional<std::string> key = SwitchDialog(true);
@@ -75,8 +80,9 @@ void Scanning::MenuAutoAdvanceClick(int seconds) {
 
 void Scanning::SetSwitches(const scan::Switches& switches) {
     CurrentSwitches = switches;
-    parts_.MenuSwitchMouse->setChecked(switches.chooseKey.empty());
+    parts_.MenuSwitchMouse->setChecked(switches.ChoosesWithMouse());
     parts_.MenuSwitchKey->setChecked(!switches.chooseKey.empty());
+    parts_.MenuSwitchButton->setChecked(!switches.chooseButton.empty());
     parts_.MenuTwoSwitches->setChecked(switches.mode == scan::ScanMode::TwoSwitches);
     parts_.MenuAutoAdvance->menuAction()->setEnabled(switches.mode == scan::ScanMode::TwoSwitches);
     for (QAction* item : parts_.MenuAutoAdvanceItems) {
@@ -84,19 +90,24 @@ void Scanning::SetSwitches(const scan::Switches& switches) {
     }
     SpinEditTempsTimerChange();
     GrabSwitchKeys();
+    WatchSwitchButton();
 }
 
 void Scanning::ApplyStoredSwitches(const scan::Switches& stored) {
-    const scan::CheckedSwitches checked = scan::CheckSwitches(
+    scan::CheckedSwitches checked = scan::CheckSwitches(
         stored, [this](const std::string& key) { return switchKeys_.HasSwitchKey(key); });
-    SetSwitches(checked.switches);
+    scan::Switches& switches = checked.switches;
+    const std::optional<SwitchText> buttonProblem = UnreadableButton(switches);
+    const std::string device = switches.buttonDevice;
+    SetSwitches(buttonProblem ? switches.WithoutButtons() : switches);
     if (checked.lostKey) TellSwitchKeyLost(*checked.lostKey, checked.lostMoveKey);
+    if (buttonProblem) Tell(*buttonProblem, device);
 }
 
 void Scanning::GrabSwitchKeys() {
     const std::vector<std::string> keys = CurrentSwitches.KeysToGrab();
     if (!parts_.MenuActivarLEscaneigAutomatic->isChecked() || keys.empty()) {
-        ReleaseSwitchKeys();
+        UngrabSwitchKeys();
         return;
     }
     switchKeysGrabbed_ = switchKeys_.GrabSwitchKeys(
@@ -105,6 +116,11 @@ void Scanning::GrabSwitchKeys() {
 }
 
 void Scanning::ReleaseSwitchKeys() {
+    UngrabSwitchKeys();
+    StopWatchingSwitchButton();
+}
+
+void Scanning::UngrabSwitchKeys() {
     if (!switchKeysGrabbed_) return;
     switchKeys_.UngrabSwitchKeys();
     switchKeysGrabbed_ = false;
@@ -125,15 +141,22 @@ void Scanning::GiveUpSwitchKeys() {
 }
 
 void Scanning::TellSwitchKeyLost(const std::string& key, bool moving) {
-    std::string text =
-        lang::Text(moving ? SwitchText::MoveKeyLost : SwitchText::SwitchKeyLost, hooks_.Llengua());
-    text.replace(text.find(kKeyPlace), std::string_view(kKeyPlace).size(), key);
+    Tell(moving ? SwitchText::MoveKeyLost : SwitchText::SwitchKeyLost, key);
+}
+
+void Scanning::Tell(SwitchText notice, const std::string& name) {
+    std::string text = lang::Text(notice, hooks_.Llengua());
+    if (const size_t place = text.find(kKeyPlace); place != std::string::npos) {
+        text.replace(place, std::string_view(kKeyPlace).size(), name);
+    }
     windows_.MessageBoxA(nullptr, text.c_str(), design::kCaption, platform::MB_ICONINFORMATION);
 }
 
-void Scanning::SwitchPressed(const std::string& key) {
+void Scanning::SwitchPressed(const std::string& key) { Act(CurrentSwitches.OnKey(key)); }
+
+void Scanning::Act(scan::SwitchAction action) {
     if (!parts_.MenuActivarLEscaneigAutomatic->isChecked() || WokeFromRest()) return;
-    switch (CurrentSwitches.OnKey(key)) {
+    switch (action) {
         case scan::SwitchAction::Choose:
             // The highlighted key is the tree's selection: a click on it, as the mouse gives.
             hooks_.TreeClick();

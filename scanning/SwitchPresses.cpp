@@ -12,26 +12,36 @@ namespace scanning {
 using Verdict = scan::SwitchFilter::Verdict;
 
 void Scanning::OnSwitchKey(const platform::SwitchKeyEvent& event) {
-    KeySwitch& key = keySwitches_[event.name];
-    const Verdict verdict = event.down ? key.filter.Down(SwitchRules, event.time)
-                                       : key.filter.Up(SwitchRules, event.time);
+    Filter(keySwitches_[event.name], event.down, event.time,
+           [this, name = event.name] { SwitchPressed(name); });
+}
+
+void Scanning::OnSwitchButton(const platform::SwitchButtonEvent& event) {
+    Filter(buttonSwitches_[event.button], event.down, event.time,
+           [this, name = event.button] { Act(CurrentSwitches.OnButton(name)); });
+}
+
+void Scanning::Filter(KeySwitch& source, bool down, uint32_t time,
+                      const std::function<void()>& pressed) {
+    const Verdict verdict =
+        down ? source.filter.Down(SwitchRules, time) : source.filter.Up(SwitchRules, time);
     if (verdict == Verdict::Accepted) {
-        SwitchPressed(event.name);
+        pressed();
     } else if (verdict == Verdict::Pending) {
-        if (!key.acceptance) {
-            key.acceptance = time_.CreateTimer([this, name = event.name] { AcceptanceOver(name); });
+        if (!source.acceptance) {
+            source.acceptance =
+                time_.CreateTimer([this, &source, pressed] { AcceptanceOver(source, pressed); });
         }
-        key.acceptance->start(SwitchRules.acceptanceMs);
+        source.acceptance->start(SwitchRules.acceptanceMs);
     }
 }
 
-// The timer started with the press: the key has been down at least the acceptance time, on
+// The timer started with the press: the switch has been down at least the acceptance time, on
 // whatever clock its events carry.
-void Scanning::AcceptanceOver(const std::string& name) {
-    KeySwitch& key = keySwitches_[name];
-    key.acceptance->stop();
-    if (key.filter.Held(SwitchRules, key.filter.DecidedAt()) == Verdict::Accepted) {
-        SwitchPressed(name);
+void Scanning::AcceptanceOver(KeySwitch& source, const std::function<void()>& pressed) {
+    source.acceptance->stop();
+    if (source.filter.Held(SwitchRules, source.filter.DecidedAt()) == Verdict::Accepted) {
+        pressed();
     }
 }
 
@@ -74,6 +84,8 @@ std::optional<scan::SwitchRules> Scanning::ShowSwitchRulesDialog(const scan::Swi
         .off = caption(SwitchText::RulesOff),
         .never = caption(SwitchText::AutoAdvanceNever),
         .passes = caption(SwitchText::RulesPasses),
+        .cueSpeed = caption(SwitchText::CueSpeed),
+        .cueOtherVoice = caption(SwitchText::CueOtherVoice),
         .ok = caption(SwitchText::RulesOk),
         .cancel = caption(SwitchText::Cancel),
     };

@@ -1,5 +1,6 @@
 #include "scanning/SwitchRulesDialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -16,13 +17,27 @@ QComboBox* Milliseconds(int step, int max, const QString& off, int current) {
     return list;
 }
 
+// A share in percent as a factor, "× 1,5": every interface language writes a decimal comma.
+QString Factor(int percent) {
+    return QStringLiteral("\u00D7 %1").arg(QString::number(percent / 100.0).replace('.', ','));
+}
+
 QComboBox* FirstKey(int current) {
     auto* list = new QComboBox;
     for (int percent = scan::kFirstKeyMinPercent; percent <= scan::kFirstKeyMaxPercent;
          percent += scan::kFirstKeyStepPercent) {
-        // Every interface language writes a decimal comma.
-        const QString factor = QString::number(percent / 100.0).replace('.', ',');
-        list->addItem(QStringLiteral("\u00D7 %1").arg(factor), percent);
+        list->addItem(Factor(percent), percent);
+    }
+    list->setCurrentIndex(list->findData(current));
+    return list;
+}
+
+QComboBox* CueSpeed(const QString& off, int current) {
+    auto* list = new QComboBox;
+    list->addItem(off, 0);
+    for (int percent = scan::kCueSpeedMinPercent; percent <= scan::kCueSpeedMaxPercent;
+         percent += scan::kCueSpeedStepPercent) {
+        list->addItem(Factor(percent), percent);
     }
     list->setCurrentIndex(list->findData(current));
     return list;
@@ -45,13 +60,18 @@ SwitchRulesDialog::SwitchRulesDialog(const SwitchRulesCaptions& captions,
                                rules.acceptanceMs)),
       repeat_(Milliseconds(scan::kRepeatStepMs, scan::kRepeatMaxMs, captions.off, rules.repeatMs)),
       firstKey_(FirstKey(rules.firstKeyPercent)),
-      rest_(Rest(captions.never, captions.passes, rules.restPasses)) {
+      rest_(Rest(captions.never, captions.passes, rules.restPasses)),
+      cueSpeed_(CueSpeed(captions.off, rules.cueVoice.speedPercent)),
+      cueOtherVoice_(new QCheckBox(captions.cueOtherVoice)) {
+    cueOtherVoice_->setChecked(rules.cueVoice.otherSpeaker);
     setWindowTitle(captions.title);
     auto* form = new QFormLayout(this);
     form->addRow(captions.acceptance, acceptance_);
     form->addRow(captions.repeat, repeat_);
     form->addRow(captions.firstKey, firstKey_);
     form->addRow(captions.rest, rest_);
+    form->addRow(captions.cueSpeed, cueSpeed_);
+    form->addRow(cueOtherVoice_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Ok)->setText(captions.ok);
     buttons->button(QDialogButtonBox::Cancel)->setText(captions.cancel);
@@ -71,5 +91,6 @@ scan::SwitchRules SwitchRulesDialog::Rules() const {
         .repeatMs = repeat_->currentData().toInt(),
         .firstKeyPercent = firstKey_->currentData().toInt(),
         .restPasses = rest_->currentData().toInt(),
+        .cueVoice = {cueSpeed_->currentData().toInt(), cueOtherVoice_->isChecked()},
     };
 }

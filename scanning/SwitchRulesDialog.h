@@ -6,6 +6,7 @@
 
 #include "scan/SwitchRules.h"
 
+class QCheckBox;
 class QComboBox;
 
 // The captions of the switch rules dialog, in the interface language.
@@ -18,12 +19,14 @@ struct SwitchRulesCaptions {
     QString off;     // for a filter at 0
     QString never;   // for no rest
     QString passes;  // "%1 passes"
+    QString cueSpeed;
+    QString cueOtherVoice;
     QString ok;
     QString cancel;
 };
 
 // One small dialog for the switch rules: each rule a list of the values offered, the current
-// one chosen.
+// one chosen; under them the cue voice of the key read while scanning.
 class SwitchRulesDialog : public QDialog {
   public:
     SwitchRulesDialog(const SwitchRulesCaptions& captions, const scan::SwitchRules& rules,
@@ -39,4 +42,6 @@ class SwitchRulesDialog : public QDialog {
     QComboBox* repeat_;
     QComboBox* firstKey_;
     QComboBox* rest_;
+    QComboBox* cueSpeed_;
+    QCheckBox* cueOtherVoice_;
 };

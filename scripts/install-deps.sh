@@ -11,6 +11,8 @@ packages=(
     # the Wayland backend: the client library, wayland-scanner, xdg-output's XML, Qt's Wayland
     # platform and xkbcommon, which checks the keyboard's own keymap
     libwayland-dev libwayland-bin wayland-protocols qt6-wayland libxkbcommon-dev
+    # joystick and gamepad buttons as switches
+    libevdev-dev
     # speech library and bridge
     libespeak-ng-dev espeak-ng libpcaudio-dev
     qt6-speech-dev qt6-speech-speechd-plugin qt6-declarative-dev speech-dispatcher-espeak-ng

@@ -81,6 +81,12 @@ void Speech::EditVelocitatChange() {
     AplicarVelocitat();
 }
 
+int Speech::VelocitatTriada() const {
+    const int velocitat = ConvertirVelocitat(platform::FromQString(parts_.EditVelocitat->text()));
+    const bool valida = velocitat >= kVelocitatMinima && velocitat <= kVelocitatMaxima;
+    return valida ? velocitat : kVelocitatPerDefecte;
+}
+
 void Speech::AplicarVelocitat() {
     const int velocitat = ConvertirVelocitat(platform::FromQString(parts_.EditVelocitat->text()));
     if (velocitat < kVelocitatMinima || velocitat > kVelocitatMaxima) {

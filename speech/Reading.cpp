@@ -1,4 +1,5 @@
 #include <QAction>
+#include <algorithm>
 
 #include "platform/profile/ProfileFiles.h"
 #include "speech/Speech.h"
@@ -8,6 +9,22 @@
 namespace speech {
 
 bool Speech::LlegirTecla(const std::string& text) {
+    if (!ComencarLecturaDeTecla()) return false;
+    LlegirText(text);
+    engines_.LecturaPausada = false;
+    return true;
+}
+
+bool Speech::LlegirTeclaEnEscaneig(const std::string& text, const scan::CueVoice& cue) {
+    if (!ComencarLecturaDeTecla()) return false;
+    LlegirAmbVeuDAvis(text, cue);
+    engines_.LecturaPausada = false;
+    return true;
+}
+
+// False when nothing can be read now; otherwise the toolbar shows a reading and the status
+// poll runs.
+bool Speech::ComencarLecturaDeTecla() {
     // With the library engine chosen but no library there is nothing to read with; the
     // toolbar must not pretend a reading for the length of a status poll.
     if (!engines_.motor->Available()) return false;
@@ -16,12 +33,31 @@ bool Speech::LlegirTecla(const std::string& text) {
     DisposicioLectura();
     engines_.LecturaEnCurs = true;
     TimerStatusUpcTV.SetEnabled(true);
-    LlegirText(text);
-    engines_.LecturaPausada = false;
     return true;
 }
 
 void Speech::LlegirText(const std::string& text) { engines_.motor->Read(PrepararText(text)); }
+
+// The bridge reads with the voice the desktop's speech service has, which the keyboard does
+// not set: there the cue sounds as every reading does.
+void Speech::LlegirAmbVeuDAvis(const std::string& text, const scan::CueVoice& cue) {
+    if (!cue.Differs() || engines_.motor != &engines_.motorUpcTV) {
+        LlegirText(text);
+        return;
+    }
+    const int velocitat = VelocitatTriada();
+    const CodisDeVeu veu =
+        CodisPerA(parts_.PopupCatala->isChecked(), parts_.PopupDona->isChecked());
+    const CodisDeVeu altra =
+        CodisPerA(parts_.PopupCatala->isChecked(), !parts_.PopupDona->isChecked());
+    if (cue.speedPercent != 0) {
+        engines_.upctv.SetSpeed(std::min(kVelocitatMaxima, velocitat * cue.speedPercent / 100));
+    }
+    if (cue.otherSpeaker) engines_.upctv.SetSpeaker(altra.locutor);
+    LlegirText(text);
+    if (cue.speedPercent != 0) engines_.upctv.SetSpeed(velocitat);
+    if (cue.otherSpeaker) engines_.upctv.SetSpeaker(veu.locutor);
+}
 
 bool Speech::ComprovarStatus() {
     if (engines_.motor->Busy()) return true;

@@ -8,6 +8,7 @@
 #include "platform/Time.h"
 #include "platform/Types.h"
 #include "platform/Windows.h"
+#include "scan/SwitchRules.h"
 #include "speech/Engines.h"
 #include "ui/Timer.h"
 
@@ -65,6 +66,9 @@ class Speech {
 
     // --- reading ---------------------------------------------------------------------------
     bool LlegirTecla(const std::string& text);
+    // The key that scanning highlights, read as LlegirTecla reads but in the cue voice; the
+    // library takes the voice with the text, so every other reading keeps the reading voice.
+    bool LlegirTeclaEnEscaneig(const std::string& text, const scan::CueVoice& cue);
     void LlegirText(const std::string& text);
     bool ComprovarStatus();
     void TimerStatusUpcTVTimer();
@@ -107,6 +111,10 @@ class Speech {
     void DisposicioPausa();
     std::string HintLectura() const;
     void AplicarVelocitat();
+    // The speed the speed field gives, the default while its text is none.
+    int VelocitatTriada() const;
+    bool ComencarLecturaDeTecla();
+    void LlegirAmbVeuDAvis(const std::string& text, const scan::CueVoice& cue);
     void PortarFinestraReceptora();
     void CopiarTextReceptor();
     bool SeleccionarTot();

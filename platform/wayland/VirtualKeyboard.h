@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "platform/DesktopParts.h"
 #include "platform/wayland/CharacterKeymap.h"
 #include "platform/wayland/WaylandConnection.h"
 
@@ -11,10 +12,10 @@ namespace platform::wayland {
 
 // Key events for the window that has the keyboard focus, through a virtual keyboard of the
 // seat that carries the keyboard's own keymap.
-class VirtualKeyboard {
+class VirtualKeyboard final : public KeySender {
   public:
     explicit VirtualKeyboard(WaylandConnection& connection);
-    ~VirtualKeyboard();
+    ~VirtualKeyboard() override;
     VirtualKeyboard(const VirtualKeyboard&) = delete;
     VirtualKeyboard& operator=(const VirtualKeyboard&) = delete;
 
@@ -22,10 +23,12 @@ class VirtualKeyboard {
     bool Ready() const { return ready_; }
     const CharacterKeymap& keymap() const { return keymap_; }
 
-    // vk is a Windows virtual-key code; flags 0 presses, KEYEVENTF_KEYUP releases.
-    void keybd_event(uint8_t vk, unsigned flags);
+    void keybd_event(uint8_t vk, unsigned flags) override;
+    int16_t VkKeyScanA(char character) override { return keymap_.VkKeyScan(character); }
+    // The keys carry the keyboard's own keymap, not the Spanish one.
+    bool SpanishLayoutActive() override { return false; }
     // One press and release of the character's own key; false when it has none.
-    bool TypeCharacter(char character);
+    bool TypeCharacter(char character) override;
 
   private:
     void Send(uint32_t key, bool down);

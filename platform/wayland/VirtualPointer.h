@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "platform/Types.h"
+#include "platform/wayland/LayoutPointer.h"
 #include "platform/wayland/Outputs.h"
 #include "platform/wayland/WaylandConnection.h"
 
@@ -11,15 +12,15 @@ struct zwlr_virtual_pointer_v1;
 namespace platform::wayland {
 
 // The seat's pointer, moved (and, for tests and benches, clicked) through a virtual pointer.
-class VirtualPointer {
+class VirtualPointer final : public PointerDevice {
   public:
     VirtualPointer(WaylandConnection& connection, const Outputs& outputs);
-    ~VirtualPointer();
+    ~VirtualPointer() override;
     VirtualPointer(const VirtualPointer&) = delete;
     VirtualPointer& operator=(const VirtualPointer&) = delete;
 
     // Puts the pointer at the point of the layout (logical pixels); false outside every output.
-    bool MoveTo(Point point);
+    bool MoveTo(Point point) override;
     // Moves the pointer by so many logical pixels from where it is.
     void MoveBy(int dx, int dy);
     // Presses or releases a button (Linux input event code: 0x110 is the left button).

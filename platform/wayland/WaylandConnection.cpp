@@ -19,14 +19,6 @@ constexpr uint32_t kSeatVersion = 1;
 constexpr uint32_t kToplevelVersion = 3;
 constexpr uint32_t kOutputManagerVersion = 2;
 
-template <typename Proxy>
-Proxy* Bind(wl_registry* registry, const std::optional<Global>& global,
-            const wl_interface* interface, uint32_t highest) {
-    if (!global) return nullptr;
-    return static_cast<Proxy*>(
-        wl_registry_bind(registry, global->name, interface, std::min(global->version, highest)));
-}
-
 }  // namespace
 
 std::unique_ptr<WaylandConnection> WaylandConnection::Open() {
@@ -74,42 +66,38 @@ void WaylandConnection::OnGlobalRemove(void* data, wl_registry* /*registry*/, ui
 
 void WaylandConnection::Offered(uint32_t name, const char* interface, uint32_t version) {
     const Global global{name, version};
-    const std::string_view offered(interface);
-    if (offered == wl_seat_interface.name && !seatGlobal_) {
-        seatGlobal_ = global;
-    } else if (offered == zwlr_foreign_toplevel_manager_v1_interface.name) {
-        toplevelGlobal_ = global;
-    } else if (offered == zwp_virtual_keyboard_manager_v1_interface.name) {
-        keyboardGlobal_ = global;
-    } else if (offered == zwlr_virtual_pointer_manager_v1_interface.name) {
-        pointerGlobal_ = global;
-    } else if (offered == zxdg_output_manager_v1_interface.name) {
-        outputManagerGlobal_ = global;
-    } else if (offered == wl_output_interface.name) {
+    if (std::string_view(interface) == wl_output_interface.name) {
         outputs_.push_back(global);
         if (outputAdded_) outputAdded_(global);
+        return;
     }
+    globals_.try_emplace(interface, global);
 }
 
-std::vector<std::string> WaylandConnection::MissingProtocols() const {
-    std::vector<std::string> missing;
-    if (!seatGlobal_) missing.emplace_back(wl_seat_interface.name);
-    if (!toplevelGlobal_) missing.emplace_back(zwlr_foreign_toplevel_manager_v1_interface.name);
-    if (!keyboardGlobal_) missing.emplace_back(zwp_virtual_keyboard_manager_v1_interface.name);
-    if (!pointerGlobal_) missing.emplace_back(zwlr_virtual_pointer_manager_v1_interface.name);
-    return missing;
+std::vector<std::string> WaylandConnection::Offered() const {
+    std::vector<std::string> offered;
+    for (const auto& [interface, global] : globals_) offered.push_back(interface);
+    if (!outputs_.empty()) offered.emplace_back(wl_output_interface.name);
+    return offered;
+}
+
+void* WaylandConnection::Bind(const wl_interface* interface, uint32_t highest) const {
+    const auto found = globals_.find(std::string_view(interface->name));
+    if (found == globals_.end()) return nullptr;
+    return wl_registry_bind(registry_, found->second.name, interface,
+                            std::min(found->second.version, highest));
 }
 
 void WaylandConnection::BindGlobals() {
-    seat_ = Bind<wl_seat>(registry_, seatGlobal_, &wl_seat_interface, kSeatVersion);
-    toplevelManager_ = Bind<zwlr_foreign_toplevel_manager_v1>(
-        registry_, toplevelGlobal_, &zwlr_foreign_toplevel_manager_v1_interface, kToplevelVersion);
-    keyboardManager_ = Bind<zwp_virtual_keyboard_manager_v1>(
-        registry_, keyboardGlobal_, &zwp_virtual_keyboard_manager_v1_interface, 1);
-    pointerManager_ = Bind<zwlr_virtual_pointer_manager_v1>(
-        registry_, pointerGlobal_, &zwlr_virtual_pointer_manager_v1_interface, 1);
-    outputManager_ = Bind<zxdg_output_manager_v1>(
-        registry_, outputManagerGlobal_, &zxdg_output_manager_v1_interface, kOutputManagerVersion);
+    seat_ = static_cast<wl_seat*>(Bind(&wl_seat_interface, kSeatVersion));
+    toplevelManager_ = static_cast<zwlr_foreign_toplevel_manager_v1*>(
+        Bind(&zwlr_foreign_toplevel_manager_v1_interface, kToplevelVersion));
+    keyboardManager_ = static_cast<zwp_virtual_keyboard_manager_v1*>(
+        Bind(&zwp_virtual_keyboard_manager_v1_interface, 1));
+    pointerManager_ = static_cast<zwlr_virtual_pointer_manager_v1*>(
+        Bind(&zwlr_virtual_pointer_manager_v1_interface, 1));
+    outputManager_ = static_cast<zxdg_output_manager_v1*>(
+        Bind(&zxdg_output_manager_v1_interface, kOutputManagerVersion));
 }
 
 void WaylandConnection::WatchOutputs(std::function<void(Global)> added,

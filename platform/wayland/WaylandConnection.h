@@ -3,12 +3,14 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 struct wl_display;
+struct wl_interface;
 struct wl_registry;
 struct wl_seat;
 struct zwlr_foreign_toplevel_manager_v1;
@@ -36,14 +38,18 @@ class WaylandConnection {
     WaylandConnection& operator=(const WaylandConnection&) = delete;
     ~WaylandConnection();
 
-    // The protocols the keyboard needs that the compositor does not offer, by interface name.
-    std::vector<std::string> MissingProtocols() const;
+    // The interface names of the globals the compositor offers this program.
+    std::vector<std::string> Offered() const;
+    bool Offers(const std::string& interface) const { return globals_.contains(interface); }
 
     wl_display* display() const { return display_; }
     wl_registry* registry() const { return registry_; }
     int fd() const;
-    // Binds the seat and the managers; call once, when nothing is missing.
+    // Binds the seat and the wlroots managers the compositor offers; call once.
     void BindGlobals();
+    // Binds the global of that interface at the version offered, at most `highest`; null when
+    // the compositor does not offer it.
+    void* Bind(const wl_interface* interface, uint32_t highest) const;
     wl_seat* seat() const { return seat_; }
     zwlr_foreign_toplevel_manager_v1* toplevelManager() const { return toplevelManager_; }
     zwp_virtual_keyboard_manager_v1* keyboardManager() const { return keyboardManager_; }
@@ -73,11 +79,8 @@ class WaylandConnection {
 
     wl_display* display_ = nullptr;
     wl_registry* registry_ = nullptr;
-    std::optional<Global> seatGlobal_;
-    std::optional<Global> toplevelGlobal_;
-    std::optional<Global> keyboardGlobal_;
-    std::optional<Global> pointerGlobal_;
-    std::optional<Global> outputManagerGlobal_;
+    // Each interface once, as first offered; outputs apart, as there may be many.
+    std::map<std::string, Global, std::less<>> globals_;
     std::vector<Global> outputs_;
     std::function<void(Global)> outputAdded_;
     std::function<void(uint32_t)> outputRemoved_;

@@ -9,15 +9,14 @@
 
 namespace platform {
 
-// What the session's Wayland compositor lacks for the keyboard: nullopt when no compositor
-// answers on WAYLAND_DISPLAY, else the interface names of the protocols it does not offer
-// (empty when it offers them all, as wlroots compositors do).
-std::optional<std::vector<std::string>> MissingWaylandProtocols();
+// The interface names of the globals the session's Wayland compositor offers this program;
+// nullopt when no compositor answers on WAYLAND_DISPLAY.
+std::optional<std::vector<std::string>> OfferedWaylandGlobals();
 
 // The desktop of a wlroots compositor: windows through wlr-foreign-toplevel-management, keys
 // through a virtual keyboard, the pointer through a virtual pointer. Call once a QApplication
 // exists on Qt's wayland platform; throws std::runtime_error when the compositor cannot be
-// reached or lacks a protocol.
+// reached.
 std::unique_ptr<Desktop> CreateWaylandDesktop();
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdint>
 
+#include "platform/DesktopParts.h"
 #include "platform/x11/KeySynthesisGuard.h"
 #include "platform/x11/KeyboardLayout.h"
 #include "platform/x11/SpareKeycodes.h"
@@ -15,15 +16,17 @@ namespace platform::x11 {
 // both are held a character key goes down with the third-level key instead of them.
 // A character typed as itself goes on the key of the layout that gives it, or else on a
 // keycode lent to it.
-class X11Keyboard {
+class X11Keyboard final : public KeySender {
   public:
     X11Keyboard(X11Connection& connection, KeyboardLayout& layout, Time& time);
-    ~X11Keyboard();
+    ~X11Keyboard() override;
     X11Keyboard(const X11Keyboard&) = delete;
     X11Keyboard& operator=(const X11Keyboard&) = delete;
 
-    void keybd_event(uint8_t vk, unsigned flags);
-    bool TypeCharacter(char character);
+    void keybd_event(uint8_t vk, unsigned flags) override;
+    int16_t VkKeyScanA(char character) override { return layout_.VkKeyScan(character); }
+    bool SpanishLayoutActive() override { return layout_.IsSpanish(); }
+    bool TypeCharacter(char character) override;
     // Told around each key sent from now on; nullptr for none.
     void SetGuard(KeySynthesisGuard* guard) { guard_ = guard; }
 

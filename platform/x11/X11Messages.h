@@ -3,20 +3,21 @@
 #include <cstdint>
 #include <optional>
 
+#include "platform/DesktopParts.h"
 #include "platform/Types.h"
 #include "platform/x11/X11Connection.h"
 
 namespace platform::x11 {
 
 // SendMessageA between programs: see WireFormat.h.
-class X11Messages {
+class X11Messages final : public WindowMessages {
   public:
     explicit X11Messages(X11Connection& connection);
-    ~X11Messages();
+    ~X11Messages() override;
     X11Messages(const X11Messages&) = delete;
     X11Messages& operator=(const X11Messages&) = delete;
 
-    long SendMessageA(HWND window, unsigned message, uintptr_t wParam, intptr_t lParam);
+    long SendMessageA(HWND window, unsigned message, uintptr_t wParam, intptr_t lParam) override;
 
   private:
     long SendAndWaitForReply(Window window, unsigned message, uintptr_t wParam, intptr_t lParam);

@@ -41,7 +41,7 @@ X11SwitchKeys::X11SwitchKeys(X11Connection& connection) : connection_(connection
 
 X11SwitchKeys::~X11SwitchKeys() {
     StopCatchingKey();
-    Ungrab();
+    UngrabSwitchKeys();
 }
 
 KeyCode X11SwitchKeys::CodeOf(const std::string& name) const {
@@ -49,11 +49,11 @@ KeyCode X11SwitchKeys::CodeOf(const std::string& name) const {
     return keysym == NoSymbol ? 0 : XKeysymToKeycode(connection_.display(), keysym);
 }
 
-bool X11SwitchKeys::HasSwitchKey(const std::string& name) const { return CodeOf(name) != 0; }
+bool X11SwitchKeys::HasSwitchKey(const std::string& name) { return CodeOf(name) != 0; }
 
-bool X11SwitchKeys::Grab(const std::vector<std::string>& names,
-                         std::function<void(const SwitchKeyEvent&)> onEvent) {
-    Ungrab();
+bool X11SwitchKeys::GrabSwitchKeys(const std::vector<std::string>& names,
+                                   std::function<void(const SwitchKeyEvent&)> onEvent) {
+    UngrabSwitchKeys();
     if (inputOpcode_ < 0) return false;
     for (const std::string& name : names) {
         const KeyCode code = CodeOf(name);
@@ -62,7 +62,7 @@ bool X11SwitchKeys::Grab(const std::vector<std::string>& names,
     }
     typingDevice_ = TypingDevice();
     if (!GrabDevices()) {
-        Ungrab();
+        UngrabSwitchKeys();
         return false;
     }
     onEvent_ = std::move(onEvent);
@@ -155,7 +155,7 @@ void X11SwitchKeys::UngrabOn(int device, KeyCode code) {
     });
 }
 
-void X11SwitchKeys::Ungrab() {
+void X11SwitchKeys::UngrabSwitchKeys() {
     for (int device : devices_) {
         for (const auto& [code, name] : grabbed_) UngrabOn(device, code);
     }

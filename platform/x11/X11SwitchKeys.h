@@ -28,19 +28,19 @@ class X11Connection;
 // through the same synthetic device: a key the keyboard types itself passes that grab, and a
 // switch key still held there when the keyboard types is let go first, so that the typed keys
 // are not caught with it.
-class X11SwitchKeys final : public KeySynthesisGuard {
+class X11SwitchKeys final : public SwitchKeys, public KeySynthesisGuard {
   public:
     explicit X11SwitchKeys(X11Connection& connection);
     ~X11SwitchKeys() override;
     X11SwitchKeys(const X11SwitchKeys&) = delete;
     X11SwitchKeys& operator=(const X11SwitchKeys&) = delete;
 
-    bool HasSwitchKey(const std::string& name) const;
-    bool Grab(const std::vector<std::string>& names,
-              std::function<void(const SwitchKeyEvent&)> onEvent);
-    void Ungrab();
-    bool CatchNextKey(std::function<void(const std::string&)> onKey);
-    void StopCatchingKey();
+    bool HasSwitchKey(const std::string& name) override;
+    bool GrabSwitchKeys(const std::vector<std::string>& names,
+                        std::function<void(const SwitchKeyEvent&)> onEvent) override;
+    void UngrabSwitchKeys() override;
+    bool CatchNextKey(std::function<void(const std::string&)> onKey) override;
+    void StopCatchingKey() override;
 
     void BeforeSending(unsigned char keycode) override;
     void AfterSending(unsigned char keycode) override;

@@ -17,6 +17,7 @@
 #include "app/TFormPrincipal.h"
 #include "lang/TFormLlengua.h"
 #include "platform/fake/FakeDesktop.h"
+#include "platform/fake/FakeSwitchButtons.h"
 
 namespace settingstest {
 
@@ -64,8 +65,13 @@ class LanguageDialogAnswer {
 // One run of the program on a fake 1024 x 768 desktop, settings file and all.
 class ProgramRun {
   public:
+    // The joysticks are the test's, so that no real device is ever read.
     explicit ProgramRun(std::vector<std::string> parameters = {})
-        : startup(desktop, std::move(parameters)) {}
+        : startup(desktop, std::move(parameters)) {
+        auto fake = std::make_unique<platform::FakeSwitchButtons>();
+        buttons = fake.get();
+        startup.switchButtons = std::move(fake);
+    }
     void Start() {
         LanguageDialogAnswer answer;
         startup.Start();
@@ -78,6 +84,7 @@ class ProgramRun {
 
     platform::FakeDesktop desktop;
     Startup startup;
+    platform::FakeSwitchButtons* buttons;
 };
 
 // Every test starts without a settings file and leaves none behind.

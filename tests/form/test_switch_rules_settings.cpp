@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -38,6 +39,18 @@ TEST_F(SwitchRulesSettings, StoredRulesLoadClampedToTheValuesOffered) {
         {"not numbers: off",
          {"Acceptacio=molt", "Repeticio=1,5", "Primera tecla=doble", "Repos=sempre"},
          {0, 0, 100, 0}},
+        {"a cue voice offered",
+         {"Velocitat de l'avis=150", "Altra veu de l'avis=SI"},
+         {0, 0, 100, 0, {150, true}}},
+        {"a cue speed out of range: the nearest; a flag not SI: the same speaker",
+         {"Velocitat de l'avis=400", "Altra veu de l'avis=si"},
+         {0, 0, 100, 0, {200, false}}},
+        {"a cue speed below the least faster one: as fast",
+         {"Velocitat de l'avis=50", "Altra veu de l'avis=1"},
+         {0, 0, 100, 0, {0, false}}},
+        {"a cue speed that is not a number: as fast",
+         {"Velocitat de l'avis=rapida", "Altra veu de l'avis=NO"},
+         {0, 0, 100, 0, {0, false}}},
     };
     for (const Case& c : cases) {
         WriteFile(SettingsPath(), RulesFile(c.lines));
@@ -50,7 +63,7 @@ TEST_F(SwitchRulesSettings, StoredRulesLoadClampedToTheValuesOffered) {
 }
 
 TEST_F(SwitchRulesSettings, TheRulesComeBackAfterARestart) {
-    const scan::SwitchRules chosen{50, 2000, 200, 1};
+    const scan::SwitchRules chosen{50, 2000, 200, 1, {125, true}};
     {
         ProgramRun run;
         run.Start();
@@ -63,9 +76,9 @@ TEST_F(SwitchRulesSettings, TheRulesComeBackAfterARestart) {
     }
     const std::optional<std::string> saved = ReadFile(SettingsPath());
     ASSERT_TRUE(saved);
-    EXPECT_NE(
-        saved->find(Lines({"Acceptacio=50", "Repeticio=2000", "Primera tecla=200", "Repos=1"})),
-        std::string::npos)
+    EXPECT_NE(saved->find(Lines({"Acceptacio=50", "Repeticio=2000", "Primera tecla=200", "Repos=1",
+                                 "Velocitat de l'avis=125", "Altra veu de l'avis=SI"})),
+              std::string::npos)
         << *saved;
     ProgramRun again;
     again.Start();
@@ -85,12 +98,17 @@ TEST_F(SwitchRulesSettings, TheRulesComeBackAfterARestart) {
 }
 
 TEST(SwitchRulesDialog, ShowsTheRulesAndGivesBackWhatIsChosen) {
-    const SwitchRulesCaptions captions{"Filtres i ritme", "A",       "R",     "P", "D", "No", "Mai",
-                                       "%1 passades",     "D'acord", "Cancel"};
-    SwitchRulesDialog dialog(captions, {150, 0, 200, 4});
-    EXPECT_EQ(dialog.Rules(), (scan::SwitchRules{150, 0, 200, 4}));
+    const SwitchRulesCaptions captions{"Filtres i ritme", "A", "R", "P",       "D",     "No", "Mai",
+                                       "%1 passades",     "V", "L", "D'acord", "Cancel"};
+    SwitchRulesDialog dialog(captions, {150, 0, 200, 4, {150, true}});
+    EXPECT_EQ(dialog.Rules(), (scan::SwitchRules{150, 0, 200, 4, {150, true}}));
     const QList<QComboBox*> lists = dialog.findChildren<QComboBox*>();
-    ASSERT_EQ(lists.size(), 4);
+    ASSERT_EQ(lists.size(), 5);
+    const QList<QCheckBox*> boxes = dialog.findChildren<QCheckBox*>();
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(lists[4]->count(), 5) << "cue speed: as fast, × 1,25 … 2";
+    EXPECT_EQ(lists[4]->currentText(), QString::fromUtf8("× 1,5"));
+    EXPECT_TRUE(boxes[0]->isChecked());
     EXPECT_EQ(lists[0]->count(), 21) << "acceptance: off, 50 … 1000 ms";
     EXPECT_EQ(lists[1]->count(), 21) << "repeats: off, 100 … 2000 ms";
     EXPECT_EQ(lists[2]->count(), 3) << "first key: × 1, 1,5, 2";
@@ -102,7 +120,9 @@ TEST(SwitchRulesDialog, ShowsTheRulesAndGivesBackWhatIsChosen) {
     lists[0]->setCurrentIndex(0);
     lists[2]->setCurrentIndex(1);
     lists[3]->setCurrentIndex(0);
-    EXPECT_EQ(dialog.Rules(), (scan::SwitchRules{0, 0, 150, 0}));
+    lists[4]->setCurrentIndex(4);
+    boxes[0]->setChecked(false);
+    EXPECT_EQ(dialog.Rules(), (scan::SwitchRules{0, 0, 150, 0, {200, false}}));
 }
 
 }  // namespace

@@ -129,6 +129,16 @@ TEST(SwitchRules, ValuesOutOfRangeGoToTheNearestOneOffered) {
         {"above the range: the most", {1500, 9000, 350, 25}, {1000, 2000, 200, 10}},
         {"between two values: the nearer", {70, 140, 130, 3}, {50, 100, 150, 3}},
         {"halfway: the upper one", {25, 150, 125, 1}, {50, 200, 150, 1}},
+        {"cue speeds offered stay", {0, 0, 100, 0, {175, true}}, {0, 0, 100, 0, {175, true}}},
+        {"a cue slower than the reading: as fast", {0, 0, 100, 0, {-50}}, {0, 0, 100, 0, {0}}},
+        {"a cue nearer as fast than the least faster: as fast",
+         {0, 0, 100, 0, {60}},
+         {0, 0, 100, 0, {0}}},
+        {"a cue nearer the least faster: that one", {0, 0, 100, 0, {70}}, {0, 0, 100, 0, {125}}},
+        {"a cue between two speeds: the nearer", {0, 0, 100, 0, {160}}, {0, 0, 100, 0, {150}}},
+        {"a cue above the fastest: the fastest",
+         {0, 0, 100, 0, {900, true}},
+         {0, 0, 100, 0, {200, true}}},
     };
     for (const Row& row : rows) EXPECT_EQ(scan::Clamped(row.stored), row.used) << row.rule;
 }

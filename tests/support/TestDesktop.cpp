@@ -4,8 +4,7 @@
 #include <memory>
 #include <sstream>
 
-#include "platform/wayland/WaylandDesktop.h"
-#include "platform/x11/X11Desktop.h"
+#include "platform/session/SessionDesktop.h"
 
 namespace e2e {
 namespace {
@@ -19,10 +18,11 @@ constexpr int kWaitStepMs = 20;
 
 platform::Desktop& TheDesktop() {
     if (!desktop) {
-        // On a wlroots compositor the tests see the desktop as the keyboard does there.
-        const auto missing = platform::MissingWaylandProtocols();
-        onWayland = missing && missing->empty();
-        desktop = onWayland ? platform::CreateWaylandDesktop() : platform::CreateX11Desktop();
+        // On a compositor the tests see the desktop as the keyboard does there.
+        const platform::Backend backend =
+            platform::ChooseBackend(platform::ReadSessionFacts()).backend;
+        onWayland = backend != platform::Backend::X11 && backend != platform::Backend::XWayland;
+        desktop = platform::CreateDesktop(backend);
     }
     return *desktop;
 }

@@ -23,7 +23,9 @@ struct WaylandInput::Devices {
 };
 
 WaylandInput::WaylandInput() : devices_(std::make_unique<Devices>()) {
-    if (!devices_->connection || !devices_->connection->MissingProtocols().empty()) return;
+    if (!devices_->connection || !devices_->connection->Offers("zwlr_virtual_pointer_manager_v1")) {
+        return;
+    }
     devices_->connection->BindGlobals();
     devices_->outputs = std::make_unique<platform::wayland::Outputs>(*devices_->connection);
     devices_->pointer = std::make_unique<platform::wayland::VirtualPointer>(*devices_->connection,

@@ -1,0 +1,80 @@
+#include "platform/wayland/CompositorWindows.h"
+
+#include <QString>
+#include <algorithm>
+#include <chrono>
+#include <string>
+
+#include "platform/Constants.h"
+#include "platform/Cp1252.h"
+#include "platform/wayland/SwayTree.h"
+
+namespace platform::wayland {
+namespace {
+
+using namespace std::chrono_literals;
+
+// How long a compositor may take to activate a window; sway takes a few milliseconds.
+constexpr auto kActivationLimit = 500ms;
+
+int CopyToBuffer(const std::string& utf8, char* buffer, int size) {
+    if (buffer == nullptr || size <= 0) return 0;
+    const std::string text = FromQString(QString::fromStdString(utf8));
+    const int length = std::min(static_cast<int>(text.size()), size - 1);
+    std::copy_n(text.data(), length, buffer);
+    buffer[length] = '\0';
+    return length;
+}
+
+}  // namespace
+
+bool CompositorWindows::BringWindowToTop(HWND window) {
+    // A click on the keyboard may have taken the activation a moment ago, and the toolkit may
+    // have heard of the click before this connection heard of the activation.
+    connection_.Roundtrip();
+    if (toplevels_.Find(window) == nullptr) return false;
+    if (toplevels_.Active() == window) return true;
+    toplevels_.Activate(window);
+    // Keys sent before the compositor has moved the focus would go to the old window.
+    return connection_.WaitUntil([&] { return toplevels_.Active() == window; }, kActivationLimit);
+}
+
+void CompositorWindows::EnumWindows(const std::function<bool(HWND)>& callback) {
+    toplevels_.Each([&](HWND window, const Toplevel&) { return callback(window); });
+}
+
+int CompositorWindows::GetWindowTextA(HWND window, char* buffer, int size) {
+    const Toplevel* toplevel = toplevels_.Find(window);
+    return CopyToBuffer(toplevel != nullptr ? toplevel->title : std::string(), buffer, size);
+}
+
+int CompositorWindows::GetClassNameA(HWND window, char* buffer, int size) {
+    const Toplevel* toplevel = toplevels_.Find(window);
+    return CopyToBuffer(toplevel != nullptr ? toplevel->appId : std::string(), buffer, size);
+}
+
+bool CompositorWindows::GetWindowRect(HWND window, Rect* rect) {
+    const Toplevel* toplevel = toplevels_.Find(window);
+    if (toplevel == nullptr || rect == nullptr) return false;
+    const auto place = SwayTree::Find(SwayTree::OfApplication(
+        QString::fromStdString(toplevel->appId), QString::fromStdString(toplevel->title)));
+    if (!place) return false;
+    *rect = place->outer;
+    return true;
+}
+
+int CompositorWindows::GetSystemMetrics(int index) {
+    const Rect screen = outputs_.First();
+    switch (index) {
+        case SM_CXSCREEN:
+        case SM_CXMAXIMIZED:
+            return screen.right - screen.left;
+        case SM_CYSCREEN:
+        case SM_CYMAXIMIZED:
+            return screen.bottom - screen.top;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace platform::wayland
