@@ -1,11 +1,18 @@
 #include "analysis/CostTally.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "analysis/TypedText.h"
 #include "text/Case.h"
 
 namespace analysis {
+namespace {
+
+// What a prediction saves when no key types what it types.
+constexpr int kNoSpelling = std::numeric_limits<int>::max();
+
+}  // namespace
 
 double CostSummary::ActionsPerCharacter() const {
     if (characters == 0) return 0.0;
@@ -59,15 +66,37 @@ void CostTally::Skip(std::string_view character) {
 
 bool CostTally::TakePrediction(std::string_view& rest) {
     if (!predictions_) return false;
-    const std::optional<WordPredictions::Choice> choice = predictions_->Offer(rest);
-    if (!choice) return false;
-    const std::optional<int> spelling = SpellingActions(rest.substr(0, choice->length));
-    if (spelling && *spelling <= choice->cost.Actions()) return false;
-    Count(choice->cost, choice->length);
-    ++summary_.predictedWords;
-    summary_.predictedCharacters += choice->length;
-    predictions_->Typed(rest.substr(0, choice->length));
-    rest.remove_prefix(choice->length);
+    // Each prediction against the key the user would take otherwise, the longest, over the
+    // same characters: the longer of the two, the rest of it spelled. A prediction of a letter
+    // saves nothing when the key of its syllable types more at once.
+    const std::optional<KeyMatcher::Match> key = matcher_.LongestAt(rest);
+    std::optional<WordPredictions::Choice> best;
+    int bestSaving = 0;
+    for (const WordPredictions::Choice& choice : predictions_->Offer(rest)) {
+        int saving = kNoSpelling;
+        if (key) {
+            const size_t span = std::max(choice.length, key->length);
+            const std::optional<int> afterChoice =
+                SpellingActions(rest.substr(choice.length, span - choice.length));
+            const std::optional<int> afterKey =
+                SpellingActions(rest.substr(key->length, span - key->length));
+            if (!afterChoice) continue;
+            if (afterKey) {
+                saving = costs_[static_cast<size_t>(key->key)]->Actions() + *afterKey -
+                         choice.cost.Actions() - *afterChoice;
+            }
+        }
+        if (saving > bestSaving) {
+            best = choice;
+            bestSaving = saving;
+        }
+    }
+    if (!best) return false;
+    Count(best->cost, best->length);
+    ++(best->key ? summary_.predictedKeys : summary_.predictedWords);
+    summary_.predictedCharacters += best->length;
+    predictions_->Typed(rest.substr(0, best->length));
+    rest.remove_prefix(best->length);
     return true;
 }
 

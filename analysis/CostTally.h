@@ -24,7 +24,8 @@ struct CostSummary {
     // many actions as its dearest key takes.
     uint64_t failureActions = 0;
     std::vector<uint64_t> uses;               // times each node was chosen, by node number
-    uint64_t predictedWords = 0;              // predictions chosen
+    uint64_t predictedWords = 0;              // predicted words chosen
+    uint64_t predictedKeys = 0;               // predicted next keys chosen
     uint64_t predictedCharacters = 0;         // characters they typed
     std::map<char, uint64_t> untypeable;      // Windows-1252 characters no key types
     std::map<std::string, uint64_t> foreign;  // characters outside Windows-1252, in UTF-8
@@ -40,8 +41,8 @@ struct CostSummary {
 // Writes texts with a keyboard the way the analysis assumes a user does: at each place the
 // longest key that types what follows, compared in small letters (see text/Case.h), chosen
 // from a restart at the cost CostsFromRestart gives; a character that no key types is a
-// failure, counted apart and skipped. With word predictions, a prediction that types what follows
-// is chosen instead whenever it costs less than spelling the same characters.
+// failure, counted apart and skipped. With predictions, the prediction that types what follows
+// and saves most against spelling the same characters is chosen instead, if one saves.
 class CostTally {
   public:
     CostTally(const FlatKeyboard& keyboard, const std::vector<std::optional<KeyCost>>& costs,
@@ -55,7 +56,8 @@ class CostTally {
     const CostSummary& Summary() const { return summary_; }
 
   private:
-    // Chooses the prediction that types what `rest` begins with, if it is cheaper than the keys.
+    // Chooses the prediction that types what `rest` begins with and saves most against the
+    // keys, if one saves.
     bool TakePrediction(std::string_view& rest);
     // The scan actions that typing exactly `text` with the keys takes; nothing if no key types
     // some character of it.

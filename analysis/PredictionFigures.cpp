@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <iomanip>
+#include <map>
+#include <tuple>
 
 #include "analysis/ScannedKeyboard.h"
 #include "analysis/WordPredictions.h"
@@ -13,6 +15,8 @@ namespace analysis {
 namespace {
 
 constexpr int kFailedFile = 1;
+// Where the search for the best layout starts: a few keys, a few words, at the top.
+constexpr predict::PredictionLayout kSearchStart{4, 2, 0};
 
 const char* LanguageCode(keys::KeyLanguage language) {
     return language == keys::KeyLanguage::Catalan ? "ca" : "es";
@@ -25,6 +29,27 @@ void Learn(predict::WordModel& model, const DecodedText& text) {
             for (const predict::WordChange& change : typed.Type(run)) model.Learn(change);
         },
         [&](std::string_view) { typed.Forget(); });
+}
+
+// The layouts one change away: a key, a word or a place more or fewer, within the limits.
+std::vector<predict::PredictionLayout> Neighbours(const predict::PredictionLayout& layout,
+                                                  size_t topLevelNodes) {
+    std::vector<predict::PredictionLayout> neighbours;
+    for (const int change : {-1, 1}) {
+        for (size_t predict::PredictionLayout::*field :
+             {&predict::PredictionLayout::keys, &predict::PredictionLayout::words,
+              &predict::PredictionLayout::place}) {
+            predict::PredictionLayout next = layout;
+            if (change < 0 && next.*field == 0) continue;
+            next.*field = change < 0 ? next.*field - 1 : next.*field + 1;
+            const size_t offered = next.keys + next.words;
+            if (offered == 0 || offered > predict::kMostPredictions || next.place > topLevelNodes) {
+                continue;
+            }
+            neighbours.push_back(next);
+        }
+    }
+    return neighbours;
 }
 
 }  // namespace
@@ -65,16 +90,66 @@ std::optional<PredictionSource> FindPredictionSource(const ScanCostOptions& opti
     return source;
 }
 
+CostSummary WriteWithPredictions(const keys::KeyForest& keyboard,
+                                 const predict::PredictionLayout& layout,
+                                 const PredictionSource& source,
+                                 const std::vector<DecodedText>& texts, bool passTwice,
+                                 bool learning) {
+    const keys::KeyForest shown = WithPredictionGroup(keyboard, layout);
+    const ScannedKeyboard scanned(shown, passTwice);
+    predict::WordModel model = source.Model();
+    WordPredictions predictions(model, scanned.Flat(), scanned.Costs(), layout, learning);
+    return scanned.Write(texts, &predictions);
+}
+
+predict::PredictionLayout BestLayout(const keys::KeyForest& keyboard,
+                                     const PredictionSource& source,
+                                     const std::vector<DecodedText>& texts, bool passTwice,
+                                     std::ostream& progress) {
+    std::map<std::tuple<size_t, size_t, size_t>, double> tried;
+    auto figure = [&](const predict::PredictionLayout& layout) {
+        const auto key = std::make_tuple(layout.keys, layout.words, layout.place);
+        if (const auto found = tried.find(key); found != tried.end()) return found->second;
+        const double actions =
+            WriteWithPredictions(keyboard, layout, source, texts, passTwice, false)
+                .ActionsPerCharacter();
+        progress << std::fixed << std::setprecision(3) << "  " << layout.keys << " keys, "
+                 << layout.words << " words, place " << layout.place << ": " << actions
+                 << " scan actions per character\n";
+        tried[key] = actions;
+        return actions;
+    };
+    auto descend = [&](predict::PredictionLayout best) {
+        double bestFigure = figure(best);
+        for (bool better = true; better;) {
+            better = false;
+            for (const predict::PredictionLayout& layout : Neighbours(best, keyboard.size())) {
+                const double actions = figure(layout);
+                if (actions < bestFigure) {
+                    best = layout;
+                    bestFigure = actions;
+                    better = true;
+                }
+            }
+        }
+        return best;
+    };
+    // The program's default may lie beyond the reach of the search from the start.
+    const predict::PredictionLayout fromStart = descend(kSearchStart);
+    const predict::PredictionLayout fromDefault = descend(predict::PredictionLayout{});
+    return figure(fromDefault) < figure(fromStart) ? fromDefault : fromStart;
+}
+
 void WritePredictionFigures(std::ostream& out, const keys::KeyForest& keyboard,
-                            const ScanCostOptions& options, const PredictionSource& source,
-                            const std::vector<DecodedText>& texts, const CostSummary& without) {
-    const keys::KeyForest shown = WithPredictionGroup(keyboard);
-    const ScannedKeyboard scanned(shown, options.passTwice);
+                            const predict::PredictionLayout& layout, const ScanCostOptions& options,
+                            const PredictionSource& source, const std::vector<DecodedText>& texts,
+                            const CostSummary& without) {
     const double before = without.ActionsPerCharacter();
+    out << "The group of predictions: " << layout.keys << " next keys and " << layout.words
+        << " words, at place " << layout.place << " of the top level\n";
     for (const bool learning : {false, true}) {
-        predict::WordModel model = source.Model();
-        WordPredictions predictions(model, scanned.Flat(), scanned.Costs(), learning);
-        const CostSummary with = scanned.Write(texts, &predictions);
+        const CostSummary with =
+            WriteWithPredictions(keyboard, layout, source, texts, options.passTwice, learning);
         const double after = with.ActionsPerCharacter();
         out << std::fixed << std::setprecision(2) << "With word prediction"
             << (learning ? ", learning as it types: " : ": ") << after
@@ -82,8 +157,9 @@ void WritePredictionFigures(std::ostream& out, const keys::KeyForest& keyboard,
         if (before > 0) {
             out << " (" << std::setprecision(1) << 100 * (1 - after / before) << " % fewer)";
         }
-        out << "; " << with.predictedWords << " words chosen from the predictions typed "
-            << with.predictedCharacters << " characters\n";
+        out << "; " << with.predictedKeys << " keys and " << with.predictedWords
+            << " words chosen from the predictions typed " << with.predictedCharacters
+            << " characters\n";
     }
 }
 

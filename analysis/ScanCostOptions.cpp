@@ -71,8 +71,14 @@ std::variant<ScanCostOptions, UsageMessage> ParseScanCostOptions(const QStringLi
     const QCommandLineOption learnFrom(
         "learn-from",
         "A text the predictions learn from before measuring, as from what the user wrote.", "text");
+    const QCommandLineOption placePredictions(
+        "place-predictions",
+        "Choose how many next keys and words the group of predictions holds, and where it "
+        "stands, for the least cost on the texts with the first keyboard, and write that beside "
+        "the keyboard file (as file.prediccions, which Orvalet and --predict follow).");
     parser.addOptions({keyboard, builtIn, passTwice, noSpecial, language, step, build, mostKeys,
-                       aim, dictionary, registerTable, picture, predict, lexicon, learnFrom});
+                       aim, dictionary, registerTable, picture, predict, lexicon, learnFrom,
+                       placePredictions});
     parser.addPositionalArgument("texts", "The texts to write, or to build from.", "text...");
 
     if (!parser.parse(arguments)) return UsageMessage{parser.errorText().toStdString(), true};
@@ -118,8 +124,12 @@ std::variant<ScanCostOptions, UsageMessage> ParseScanCostOptions(const QStringLi
     options.picture = parser.value(picture);
     options.lexicon = parser.value(lexicon);
     options.learnFrom = parser.values(learnFrom);
-    options.predict =
-        parser.isSet(predict) || !options.lexicon.isEmpty() || !options.learnFrom.isEmpty();
+    options.placePredictions = parser.isSet(placePredictions);
+    if (options.placePredictions && options.keyboards.empty()) {
+        return UsageMessage{"--place-predictions needs a keyboard file (-k)", true};
+    }
+    options.predict = parser.isSet(predict) || !options.lexicon.isEmpty() ||
+                      !options.learnFrom.isEmpty() || options.placePredictions;
     // A picture alone shows what each key costs; a figure or a build needs texts.
     if (options.texts.isEmpty() && (options.picture.isEmpty() || !options.build.isEmpty())) {
         return UsageMessage{"No text given.\n\n" + parser.helpText().toStdString(), true};

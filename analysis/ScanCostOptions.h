@@ -28,6 +28,9 @@ struct ScanCostOptions {
     bool predict = false;        // measure each keyboard with word prediction on too
     QString lexicon;             // the words file predictions come from; empty: the installed one
     QStringList learnFrom;       // texts the predictions learn from before measuring
+    // Choose the group of predictions for the first keyboard on the texts, and write its
+    // layout beside the keyboard file.
+    bool placePredictions = false;
 };
 
 // The options of the command line (the program's name first), or the message that says what

@@ -20,6 +20,8 @@
 #include "keys/KeyboardFile.h"
 #include "keys/KeyboardFileTexts.h"
 #include "platform/Cp1252.h"
+#include "predict/Files.h"
+#include "predict/PredictionLayout.h"
 
 namespace analysis {
 namespace {
@@ -31,6 +33,7 @@ constexpr int kTableColumn = 12;
 struct NamedKeyboard {
     std::string name;
     keys::KeyForest keys;
+    predict::PredictionLayout layout;  // of the group of predictions, as the program shows it
 };
 
 const char* LanguageName(keys::KeyLanguage language) {
@@ -45,7 +48,8 @@ NamedKeyboard BuiltIn(keys::KeyLanguage language) {
         keys::AfegirTeclesEspecials(keyboard, language);
     }
     return {std::string("the built-in keyboard, special keys in ") + LanguageName(language),
-            std::move(keyboard)};
+            std::move(keyboard),
+            {}};
 }
 
 // A keyboard file loaded as from the command line: what fails to load gives the program's
@@ -58,12 +62,16 @@ NamedKeyboard Loaded(const std::string& fileName, const ScanCostOptions& options
         errors << shown << ": " << platform::ToQString(design::kTeclatPerDefecte).toStdString()
                << "\n";
         status = kFailed;
-        return {shown + " (not loaded: the built-in keyboard instead)", keys::DefaultKeyboard()};
+        return {
+            shown + " (not loaded: the built-in keyboard instead)", keys::DefaultKeyboard(), {}};
     }
-    if (!options.specialKeys) return {shown + ", without special keys", std::move(*keyboard)};
+    const predict::PredictionLayout layout = predict::LayoutBeside(fileName);
+    if (!options.specialKeys) {
+        return {shown + ", without special keys", std::move(*keyboard), layout};
+    }
     keys::AfegirTeclesEspecials(*keyboard, options.language);
     return {shown + ", special keys added in " + LanguageName(options.language),
-            std::move(*keyboard)};
+            std::move(*keyboard), layout};
 }
 
 std::optional<DecodedText> ReadText(const QString& name, std::ostream& errors, int& status) {
@@ -193,6 +201,22 @@ int RegisterTable(const ScanCostOptions& options, std::ostream& out, std::ostrea
     return status;
 }
 
+// Chooses the layout of the group of predictions for the keyboard on the texts, and writes it
+// beside the keyboard file for the measures that follow and for the program.
+int PlacePredictions(const ScanCostOptions& options, NamedKeyboard& keyboard,
+                     const PredictionSource& source, const std::vector<DecodedText>& texts,
+                     std::ostream& out, std::ostream& errors) {
+    out << "Choosing the group of predictions:\n";
+    keyboard.layout = BestLayout(keyboard.keys, source, texts, options.passTwice, out);
+    const std::filesystem::path file = predict::LayoutFileFor(options.keyboards.front());
+    if (!predict::ReplaceFile(file, predict::FormatLayout(keyboard.layout))) {
+        errors << file.string() << ": cannot be written\n";
+        return kFailed;
+    }
+    out << file.string() << ": " << predict::FormatLayout(keyboard.layout) << "\n";
+    return 0;
+}
+
 // Draws the keyboard with what each key costs, and the figure on the texts when there are some.
 int Picture(const ScanCostOptions& options, const NamedKeyboard& keyboard,
             const ScannedKeyboard& scanned, const CostSummary& summary, std::ostream& errors) {
@@ -226,6 +250,10 @@ int RunScanCost(const ScanCostOptions& options, std::ostream& out, std::ostream&
         predictions = FindPredictionSource(options, ReadTexts(options.learnFrom, errors, status),
                                            out, errors, status);
     }
+    if (options.placePredictions && predictions) {
+        status = std::max(
+            status, PlacePredictions(options, keyboards.front(), *predictions, texts, out, errors));
+    }
     std::vector<CostSummary> summaries;
     for (const NamedKeyboard& keyboard : keyboards) {
         const ScannedKeyboard scanned(keyboard.keys, options.passTwice);
@@ -238,8 +266,8 @@ int RunScanCost(const ScanCostOptions& options, std::ostream& out, std::ostream&
         if (summaries.size() > 1) out << "\n";
         WriteReport(out, keyboard.name, scanned, summaries.back(), options.stepTenths);
         if (predictions) {
-            WritePredictionFigures(out, keyboard.keys, options, *predictions, texts,
-                                   summaries.back());
+            WritePredictionFigures(out, keyboard.keys, keyboard.layout, options, *predictions,
+                                   texts, summaries.back());
         }
     }
     if (keyboards.size() > 1) WriteComparison(out, keyboards, summaries);

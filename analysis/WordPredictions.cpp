@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "keys/KeyTyping.h"
 #include "predict/Completion.h"
 #include "predict/Letters.h"
 #include "text/Case.h"
@@ -10,10 +11,9 @@
 namespace analysis {
 namespace {
 
-constexpr int kPredictionGroup = 0;
-
-// The places only need texts that differ from each other, as the words they hold do, so that
-// the scan never takes one for the highlight of the step before; no key types them.
+// The places only need texts that differ from each other, as the keys and words they hold
+// do, so that the scan never takes one for the highlight of the step before; no key types
+// them.
 std::string PlaceText(size_t place) { return std::string(1, static_cast<char>(place + 1)); }
 
 bool BeginsWith(std::string_view text, std::string_view completion) {
@@ -22,27 +22,59 @@ bool BeginsWith(std::string_view text, std::string_view completion) {
                               [](char c) { return text::ToSmall(c); });
 }
 
+// The group of predictions, at its place among the top-level nodes or the last of them.
+int GroupNode(const FlatKeyboard& keyboard, size_t place) {
+    int node = keyboard.First();
+    for (size_t at = 0; at < place && node != FlatKeyboard::kNone; ++at) {
+        if (keyboard.At(node).nextSibling == FlatKeyboard::kNone) break;
+        node = keyboard.At(node).nextSibling;
+    }
+    return node;
+}
+
 }  // namespace
 
-keys::KeyForest WithPredictionGroup(const keys::KeyForest& keyboard) {
-    // The group's caption would only matter to the scan if it repeated the first special key's.
+keys::KeyForest WithPredictionGroup(const keys::KeyForest& keyboard,
+                                    const predict::PredictionLayout& layout) {
+    // The group's caption would only matter to the scan if it repeated a neighbour's.
     keys::KeyNode group;
-    for (size_t place = 0; place < predict::kPredictions; ++place) {
+    for (size_t place = 0; place < layout.keys + layout.words; ++place) {
         group.children.push_back({PlaceText(place), {}});
     }
-    keys::KeyForest shown{std::move(group)};
-    shown.insert(shown.end(), keyboard.begin(), keyboard.end());
+    keys::KeyForest shown = keyboard;
+    shown.insert(shown.begin() + static_cast<std::ptrdiff_t>(std::min(layout.place, shown.size())),
+                 std::move(group));
     return shown;
 }
 
-WordPredictions::WordPredictions(predict::WordModel& model, const FlatKeyboard& keyboard,
-                                 const std::vector<std::optional<KeyCost>>& costs, bool learning)
-    : model_(model), learning_(learning) {
-    for (int node = keyboard.At(kPredictionGroup).firstChild; node != FlatKeyboard::kNone;
-         node = keyboard.At(node).nextSibling) {
-        placeNodes_.push_back(node);
-        placeCosts_.push_back(costs[static_cast<size_t>(node)].value_or(KeyCost{}));
+std::vector<std::string> OfferableKeys(const FlatKeyboard& keyboard, int leftOut) {
+    std::vector<std::string> offered;
+    for (size_t node = 0; node < keyboard.Nodes().size(); ++node) {
+        const int index = static_cast<int>(node);
+        if (keyboard.IsGroup(index)) continue;
+        if (leftOut != FlatKeyboard::kNone && keyboard.At(index).parent == leftOut) continue;
+        const keys::KeyTyping typing = keys::WhatAKeyTypes(keyboard.TextOf(index));
+        if (typing.special || !typing.closesGroups || typing.characters.empty()) continue;
+        std::string small = text::ToSmall(typing.characters);
+        if (std::ranges::find(offered, small) == offered.end()) offered.push_back(std::move(small));
     }
+    return offered;
+}
+
+WordPredictions::WordPredictions(predict::WordModel& model, const FlatKeyboard& keyboard,
+                                 const std::vector<std::optional<KeyCost>>& costs,
+                                 const predict::PredictionLayout& layout, bool learning)
+    : model_(model), learning_(learning) {
+    const int group = GroupNode(keyboard, layout.place);
+    if (group == FlatKeyboard::kNone) return;
+    for (int node = keyboard.At(group).firstChild; node != FlatKeyboard::kNone;
+         node = keyboard.At(node).nextSibling) {
+        const KeyCost cost = costs[static_cast<size_t>(node)].value_or(KeyCost{});
+        (placeNodes_.size() < layout.keys ? keyCosts_ : wordCosts_).push_back(cost);
+        placeNodes_.push_back(node);
+    }
+    keys_ = OfferableKeys(keyboard, group);
+    keySet_ = predict::KeySet(keys_);
 }
 
 bool WordPredictions::IsPlace(int node) const {
@@ -55,21 +87,33 @@ void WordPredictions::Typed(std::string_view text) {
     }
 }
 
-std::optional<WordPredictions::Choice> WordPredictions::Offer(std::string_view rest) const {
+std::vector<WordPredictions::Choice> WordPredictions::Offer(std::string_view rest) const {
+    std::vector<Choice> choices;
     const std::optional<predict::Word>& typing = typed_.Typing();
-    // No completion begins with a blank or a line break: the words are longer than what was typed.
-    if (!typing || rest.empty() || rest.front() == predict::kBlank || rest.front() == '\n') {
-        return std::nullopt;
+    if (rest.empty()) return choices;
+    if (!keyCosts_.empty()) {
+        const std::string_view word = typing ? std::string_view(typing->text) : std::string_view();
+        const std::vector<size_t> ranked = model_.NextKeys(word, keySet_, keyCosts_.size());
+        for (size_t place = 0; place < ranked.size(); ++place) {
+            if (BeginsWith(rest, keys_[ranked[place]])) {
+                choices.push_back({keyCosts_[place], keys_[ranked[place]].size(), true});
+            }
+        }
+    }
+    // No completion begins with a blank or a line break: the words are longer than what was
+    // typed.
+    if (!typing || wordCosts_.empty() || rest.front() == predict::kBlank || rest.front() == '\n') {
+        return choices;
     }
     const std::vector<std::string> words =
-        model_.Predict(typing->previous, typing->text, placeCosts_.size());
+        model_.Predict(typing->previous, typing->text, wordCosts_.size());
     for (size_t place = 0; place < words.size(); ++place) {
         const std::string completion = predict::Completion(typing->text, words[place]);
         if (!completion.empty() && BeginsWith(rest, completion)) {
-            return Choice{placeCosts_[place], completion.size()};
+            choices.push_back({wordCosts_[place], completion.size(), false});
         }
     }
-    return std::nullopt;
+    return choices;
 }
 
 }  // namespace analysis

@@ -201,6 +201,7 @@ void Configuracio::ApplyStoredSwitches() {
     if (choose == kJoystick) {
         stored.buttonDevice = LlegirLlarg(kSeccioCommutador, kClauDispositiu, "");
         stored.chooseButton = Llegir(kSeccioCommutador, kClauBoto, "");
+        stored.moveButton = Llegir(kSeccioCommutador, kClauBotoAvancar, "");
     } else if (choose != kRatoli) {
         stored.chooseKey = choose;
     }
@@ -239,6 +240,7 @@ void Configuracio::SaveSwitches() {
     Escriure(kSeccioCommutador, kClauAvancarSol, std::to_string(switches.autoAdvanceSeconds));
     Escriure(kSeccioCommutador, kClauDispositiu, switches.buttonDevice);
     Escriure(kSeccioCommutador, kClauBoto, switches.chooseButton);
+    Escriure(kSeccioCommutador, kClauBotoAvancar, switches.moveButton);
     Escriure(kSeccioCommutador, kClauAcceptacio, std::to_string(rules.acceptanceMs));
     Escriure(kSeccioCommutador, kClauRepeticio, std::to_string(rules.repeatMs));
     Escriure(kSeccioCommutador, kClauPrimeraTecla, std::to_string(rules.firstKeyPercent));

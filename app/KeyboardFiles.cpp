@@ -55,7 +55,7 @@ bool KeyboardFiles::CarregarTeclat(const std::string& fileName) {
     hooks_.ForgetGroup();
     tree_.SetKeyboard(*keyboard);
     keys::ClearKeyForest(*keyboard);
-    hooks_.RefrescarPrediccions();
+    hooks_.SeguirFitxerDeTeclat(fileName);
     return true;
 }
 

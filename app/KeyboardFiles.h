@@ -17,6 +17,8 @@ struct KeyboardHooks {
     std::function<void(bool)> Seguiment;  // the receiving-window tracking on or off
     std::function<void()> ForgetGroup;    // the counted scanning group goes with the keyboard
     std::function<void()> RefrescarPrediccions;
+    // A keyboard file was loaded: the group of predictions takes the layout beside it.
+    std::function<void(const std::string& fileName)> SeguirFitxerDeTeclat;
 };
 
 // The keys in the tree: the built-in keyboard, a keyboard file given on the command line or

@@ -48,6 +48,8 @@ inline constexpr const char* kRatoli = "Ratoli";
 inline constexpr const char* kJoystick = "Joystick";
 inline constexpr const char* kClauDispositiu = "Dispositiu";
 inline constexpr const char* kClauBoto = "Boto";
+// Two switches with a joystick: the button that moves the highlight.
+inline constexpr const char* kClauBotoAvancar = "Boto avancar";
 inline constexpr const char* kAutomatic = "Automatic";
 inline constexpr const char* kDosCommutadors = "DosCommutadors";
 // The switch rules, each a number: milliseconds, a share of the step time in percent, passes.

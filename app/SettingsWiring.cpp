@@ -42,6 +42,8 @@ void TFormPrincipal::BuildKeyboardFiles() {
             .Seguiment = [this](bool on) { tracking->TimerCercaHandleFinestra.SetEnabled(on); },
             .ForgetGroup = [this] { scanning->ForgetGroup(); },
             .RefrescarPrediccions = [this] { prediction->RefrescarPrediccions(); },
+            .SeguirFitxerDeTeclat =
+                [this](const std::string& fileName) { prediction->SeguirFitxerDeTeclat(fileName); },
         });
 }
 

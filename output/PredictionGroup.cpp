@@ -1,7 +1,9 @@
 #include "output/PredictionGroup.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
+#include "keys/KeyTyping.h"
 #include "output/CharacterClasses.h"
 #include "platform/Cp1252.h"
 #include "predict/Completion.h"
@@ -28,22 +30,55 @@ std::string Shown(std::string word) {
     return word;
 }
 
-// The group, moved back to the top when keys were put in front of it, made when a new
-// keyboard replaced it.
-QTreeWidgetItem* GroupAtTop(KeyTree& tree) {
-    for (int i = 0; i < tree.topLevelItemCount(); ++i) {
-        if (!IsGroup(tree.topLevelItem(i))) continue;
-        if (i > 0) tree.insertTopLevelItem(0, tree.takeTopLevelItem(i));
-        return tree.topLevelItem(0);
+// The group, moved back to its place when keys were put in front of it or it was placed
+// elsewhere, made when a new keyboard replaced it.
+QTreeWidgetItem* GroupAt(KeyTree& tree, std::size_t place) {
+    QTreeWidgetItem* group = nullptr;
+    for (int i = 0; i < tree.topLevelItemCount() && !group; ++i) {
+        if (IsGroup(tree.topLevelItem(i))) group = tree.takeTopLevelItem(i);
     }
-    QTreeWidgetItem* group = KeyTree::NewNode("");
-    group->setData(0, kWordRole, QByteArray(kGroupMark));
-    tree.insertTopLevelItem(0, group);
+    if (!group) {
+        group = KeyTree::NewNode("");
+        group->setData(0, kWordRole, QByteArray(kGroupMark));
+    }
+    const int at = static_cast<int>(std::min<std::size_t>(place, tree.topLevelItemCount()));
+    tree.insertTopLevelItem(at, group);
     return group;
 }
 
-void ReplaceChildren(QTreeWidgetItem* group, const std::vector<std::string>& words) {
+// The keyboard's keys that may be offered as next keys, as the cost analyser counts them: the
+// first key of each text that types characters and closes its group, in the tree's order.
+struct OfferableKeys {
+    std::vector<std::string> typed;  // in small letters, for the model
+    std::vector<std::string> shown;  // as the keys hold them
+};
+
+void AddOfferable(const QTreeWidgetItem* node, OfferableKeys& keys) {
+    if (node->childCount() == 0) {
+        const std::string shown = KeyTree::TextOf(node);
+        const keys::KeyTyping typing = keys::WhatAKeyTypes(shown);
+        if (typing.special || !typing.closesGroups || typing.characters.empty()) return;
+        std::string small = text::ToSmall(typing.characters);
+        if (std::ranges::find(keys.typed, small) != keys.typed.end()) return;
+        keys.typed.push_back(std::move(small));
+        keys.shown.push_back(shown);
+        return;
+    }
+    for (int i = 0; i < node->childCount(); ++i) AddOfferable(node->child(i), keys);
+}
+
+OfferableKeys OfferableKeysOf(const KeyTree& tree) {
+    OfferableKeys keys;
+    for (int i = 0; i < tree.topLevelItemCount(); ++i) {
+        if (!IsGroup(tree.topLevelItem(i))) AddOfferable(tree.topLevelItem(i), keys);
+    }
+    return keys;
+}
+
+void ReplaceChildren(QTreeWidgetItem* group, const std::vector<std::string>& keys,
+                     const std::vector<std::string>& words) {
     for (QTreeWidgetItem* child : group->takeChildren()) delete child;
+    for (const std::string& key : keys) group->addChild(KeyTree::NewNode(key));
     for (const std::string& word : words) {
         QTreeWidgetItem* node = KeyTree::NewNode(Shown(word));
         node->setData(0, kWordRole, QByteArray::fromStdString(word));
@@ -94,14 +129,23 @@ void PredictionGroup::CaretMoved() { typed_.Forget(); }
 
 void PredictionGroup::Refresh(KeyTree& tree, const std::string& label) {
     if (!model_) return;
-    QTreeWidgetItem* group = GroupAtTop(tree);
+    QTreeWidgetItem* group = GroupAt(tree, layout_.place);
     group->setText(0, platform::ToQString(label));
     const std::optional<predict::Word>& typing = typed_.Typing();
+    std::vector<std::string> keys;
+    if (layout_.keys > 0) {
+        const OfferableKeys offerable = OfferableKeysOf(tree);
+        const std::string_view word = typing ? std::string_view(typing->text) : std::string_view();
+        for (std::size_t key : model_->NextKeys(word, offerable.typed, layout_.keys)) {
+            keys.push_back(offerable.shown[key]);
+        }
+    }
     const std::vector<std::string> words =
-        typing ? model_->Predict(typing->previous, typing->text) : std::vector<std::string>{};
-    ReplaceChildren(group, words);
+        typing && layout_.words > 0 ? model_->Predict(typing->previous, typing->text, layout_.words)
+                                    : std::vector<std::string>{};
+    ReplaceChildren(group, keys, words);
     // Without children the group would be a key that types its label.
-    group->setHidden(words.empty());
+    group->setHidden(keys.empty() && words.empty());
 }
 
 QTreeWidgetItem* PredictionGroup::GroupOf(const KeyTree& tree) {
@@ -112,7 +156,7 @@ QTreeWidgetItem* PredictionGroup::GroupOf(const KeyTree& tree) {
 }
 
 bool PredictionGroup::IsPrediction(const QTreeWidgetItem* node) {
-    return node && IsGroup(node->parent());
+    return node && IsGroup(node->parent()) && !node->data(0, kWordRole).toByteArray().isEmpty();
 }
 
 std::optional<std::string> PredictionGroup::CompletionFor(const QTreeWidgetItem* node,

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "predict/PredictionLayout.h"
 #include "predict/TypedText.h"
 #include "predict/WordModel.h"
 
@@ -14,9 +15,12 @@ class QTreeWidgetItem;
 
 namespace output {
 
-// Word prediction in the key tree: a group at the tree's top holding the likeliest words for
-// the word being typed, refreshed after every key the keyboard types. The word being typed
-// is only what the keyboard itself typed; what it learns is kept in the user's data folder.
+// Prediction in the key tree: a group holding the likeliest next keys and then the likeliest
+// words for the word being typed, refreshed after every key the keyboard types, as many of
+// each and at the place among the top-level nodes that its layout says (by default six words
+// at the top). A predicted key is a copy of the keyboard's own key and types as it does. The
+// word being typed is only what the keyboard itself typed; what it learns is kept in the
+// user's data folder.
 class PredictionGroup {
   public:
     // What switching on found wrong; prediction goes on with what could be loaded.
@@ -41,13 +45,18 @@ class PredictionGroup {
     // The caret went where the typed text cannot follow: another window, an arrow, Delete.
     void CaretMoved();
 
-    // Puts the group at the tree's top, holding the predictions for the word being typed;
-    // hidden when there are none. Does nothing while prediction is off.
+    // How many keys and words the group holds and where it stands, from the next Refresh on.
+    void SetLayout(const predict::PredictionLayout& layout) { layout_ = layout; }
+    const predict::PredictionLayout& Layout() const { return layout_; }
+
+    // Puts the group at its place in the tree, holding the predictions for the word being
+    // typed; hidden when there are none. Does nothing while prediction is off.
     void Refresh(KeyTree& tree, const std::string& label);
     // The group itself, or nullptr when the tree has none.
     static QTreeWidgetItem* GroupOf(const KeyTree& tree);
 
-    // Whether the node is one of the predicted words.
+    // Whether the node is one of the predicted words (a predicted key is not: it is typed as
+    // the keyboard's own key).
     static bool IsPrediction(const QTreeWidgetItem* node);
     // What choosing the node types: the rest of its word and a blank, the middle dot of l·l
     // as `middleDot`; nothing when the node is not a prediction.
@@ -63,6 +72,7 @@ class PredictionGroup {
     predict::TypedText typed_;
     std::string language_;
     int learnedSinceSave_ = 0;
+    predict::PredictionLayout layout_;
 };
 
 }  // namespace output

@@ -5,6 +5,7 @@
 #include "output/PredictionTexts.h"
 #include "platform/Constants.h"
 #include "predict/Letters.h"
+#include "predict/PredictionLayout.h"
 #include "ui/DesignTexts.h"
 
 namespace output {
@@ -47,6 +48,11 @@ void WordPrediction::EngegarPrediccio() {
 
 void WordPrediction::RefrescarPrediccions() {
     Prediccions.Refresh(*parts_.Tree, TextIn(kGrupDePrediccions, hooks_.Llengua()));
+}
+
+void WordPrediction::SeguirFitxerDeTeclat(const std::string& fileName) {
+    Prediccions.SetLayout(predict::LayoutBeside(fileName));
+    RefrescarPrediccions();
 }
 
 void WordPrediction::SeguirLlenguaAmbPrediccio() {

@@ -43,6 +43,9 @@ class WordPrediction {
     void EngegarPrediccio();
     // Refills the group for the word being typed, at the tree's top.
     void RefrescarPrediccions();
+    // A keyboard file was loaded: the group takes the layout written beside it, or the
+    // default one, and is refilled.
+    void SeguirFitxerDeTeclat(const std::string& fileName);
     // After a change of the interface language: its lexicon and the group's label.
     void SeguirLlenguaAmbPrediccio();
     // Another receiving window: the word being typed there is not known.

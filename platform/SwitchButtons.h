@@ -40,15 +40,16 @@ class SwitchButtons {
     // Whether the named device can be read now.
     virtual DeviceAccess Reach(const std::string& /*device*/) { return DeviceAccess::Missing; }
     // Reads the named device from now on, in place of any read before: each press and each
-    // release of `button` calls onEvent on the UI thread, and no other program gets the
+    // release of one of `buttons` calls onEvent on the UI thread, and no other program gets the
     // device's events meanwhile. onLost is called once, on the UI thread, when the device goes
     // away; it is then read no more. Anything but Open reads nothing.
-    virtual DeviceAccess WatchButton(const std::string& /*device*/, const std::string& /*button*/,
-                                     std::function<void(const SwitchButtonEvent&)> /*onEvent*/,
-                                     std::function<void()> /*onLost*/) {
+    virtual DeviceAccess WatchButtons(const std::string& /*device*/,
+                                      const std::vector<std::string>& /*buttons*/,
+                                      std::function<void(const SwitchButtonEvent&)> /*onEvent*/,
+                                      std::function<void()> /*onLost*/) {
         return DeviceAccess::Missing;
     }
-    // The device read by WatchButton is let go.
+    // The device read by WatchButtons is let go.
     virtual void StopWatching() {}
     // Listens to every joystick and gamepad for the next button pressed, to learn a switch:
     // onButton gets the device's name and the button's, once.

@@ -47,12 +47,6 @@ struct Part {
     double Single(WordId word) const { return singleWeight * counts.Of(word); }
 };
 
-double LearnedShare(const Counts& lexicon, const Counts& learned) {
-    if (lexicon.Total() == 0) return 1;
-    auto written = static_cast<double>(learned.Total());
-    return kLearnedMostShare * written / (written + kLearnedHalfWay);
-}
-
 bool Better(const Scored& a, const Scored& b) { return a.score > b.score; }
 
 // Keeps the `count` best seen so far, best first.
@@ -64,6 +58,12 @@ void KeepBest(std::vector<Scored>& best, Scored candidate, std::size_t count) {
 }
 
 }  // namespace
+
+double LearnedShare(const Counts& lexicon, const Counts& learned) {
+    if (lexicon.Total() == 0) return 1;
+    auto written = static_cast<double>(learned.Total());
+    return kLearnedMostShare * written / (written + kLearnedHalfWay);
+}
 
 std::vector<WordId> Rank(const Vocabulary& vocabulary, const Counts& lexicon, const Counts& learned,
                          std::optional<WordId> previous, std::string_view prefix,

@@ -10,6 +10,10 @@
 
 namespace predict {
 
+// What the learned counts weigh against the lexicon's in the mix of the two: it grows with the
+// words learned; all of it without a lexicon.
+double LearnedShare(const Counts& lexicon, const Counts& learned);
+
 // The words of the vocabulary that begin with `prefix` and are longer than it,
 // the likeliest after `previous` first, at most `count` of them. Likelihood
 // mixes two models, one from the lexicon's counts and one from the learned

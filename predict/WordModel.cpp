@@ -1,6 +1,7 @@
 #include "predict/WordModel.h"
 
 #include "predict/Files.h"
+#include "predict/NextKeys.h"
 #include "predict/Ranking.h"
 #include "predict/Words.h"
 #include "predict/WordsFile.h"
@@ -54,7 +55,9 @@ LoadStatus WordModel::Read(const std::filesystem::path& file, Counts& counts) {
 LoadStatus WordModel::LoadLexicon(const std::filesystem::path& file) {
     lexicon_ = Counts();
     Compact();
-    return Read(file, lexicon_);
+    LoadStatus status = Read(file, lexicon_);
+    lexiconCharacters_ = CharactersOf(lexicon_);
+    return status;
 }
 
 LoadStatus WordModel::LoadLearned(const std::filesystem::path& file) {
@@ -65,6 +68,7 @@ LoadStatus WordModel::LoadLearned(const std::filesystem::path& file) {
     damagedCopy_ += kDamagedSuffix;
     unsaved_ = false;
     LoadStatus status = Read(file, learned_);
+    learnedCharacters_ = CharactersOf(learned_);
     if (status.outcome == LoadOutcome::Missing) status.outcome = LoadOutcome::Loaded;
     mayOverwrite_ = status.outcome == LoadOutcome::Loaded;
     if (!mayOverwrite_) {
@@ -87,6 +91,7 @@ bool WordModel::SaveLearned() {
 
 bool WordModel::ClearLearned() {
     learned_ = Counts();
+    learnedCharacters_ = CharacterModel();
     Compact();
     std::error_code error;
     if (!damagedCopy_.empty()) std::filesystem::remove(damagedCopy_, error);
@@ -99,6 +104,7 @@ void WordModel::Learn(const WordChange& change) {
     auto word = change.change > 0 ? vocabulary_.Add(change.word) : vocabulary_.Find(change.word);
     if (!word) return;
     learned_.AddWord(*word, change.change);
+    learnedCharacters_.Learn(change.word, change.change);
     if (!change.previous.empty()) {
         auto previous = change.change > 0 ? vocabulary_.Add(change.previous)
                                           : vocabulary_.Find(change.previous);
@@ -108,6 +114,7 @@ void WordModel::Learn(const WordChange& change) {
     if (learned_.Words() > kMaxLearnedWords || learned_.Pairs() > kMaxLearnedPairs) {
         learned_.KeepMost(kPrunedWords, kPrunedPairs);
         Compact();
+        learnedCharacters_ = CharactersOf(learned_);
     }
 }
 
@@ -119,6 +126,26 @@ std::vector<std::string> WordModel::Predict(std::string_view previous, std::stri
         words.push_back(vocabulary_.Text(id));
     }
     return words;
+}
+
+std::vector<std::size_t> WordModel::NextKeys(std::string_view typing,
+                                             std::span<const std::string> keys,
+                                             std::size_t count) const {
+    return NextKeys(typing, KeySet(keys), count);
+}
+
+std::vector<std::size_t> WordModel::NextKeys(std::string_view typing, const KeySet& keys,
+                                             std::size_t count) const {
+    return keys.Rank(lexiconCharacters_, learnedCharacters_, LearnedShare(lexicon_, learned_),
+                     typing, count);
+}
+
+CharacterModel WordModel::CharactersOf(const Counts& counts) const {
+    CharacterModel characters;
+    for (WordId id = 0; id < vocabulary_.Size(); ++id) {
+        characters.Learn(vocabulary_.Text(id), counts.Of(id));
+    }
+    return characters;
 }
 
 void WordModel::Compact() {

@@ -2,18 +2,19 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "predict/CharacterModel.h"
 #include "predict/Counts.h"
+#include "predict/NextKeys.h"
+#include "predict/PredictionLayout.h"
 #include "predict/TypedText.h"
 #include "predict/Vocabulary.h"
 
 namespace predict {
-
-// How many predictions the keyboard offers at once.
-inline constexpr std::size_t kPredictions = 6;
 
 // The most words and word pairs kept of what the user wrote; beyond them the
 // least used are forgotten, down to nine tenths of the limit.
@@ -68,18 +69,31 @@ class WordModel {
     std::vector<std::string> Predict(std::string_view previous, std::string_view prefix,
                                      std::size_t count = kPredictions) const;
 
+    // The keys likeliest to come next while `typing` is the word being typed (empty between
+    // words), from a character model of the lexicon's words and of the learned ones: the
+    // places in `keys` (the texts the keys type) of at most `count` of them, best first.
+    std::vector<std::size_t> NextKeys(std::string_view typing, std::span<const std::string> keys,
+                                      std::size_t count) const;
+    // The same for keys made into a set once, for many choices.
+    std::vector<std::size_t> NextKeys(std::string_view typing, const KeySet& keys,
+                                      std::size_t count) const;
+
     std::size_t LearnedWords() const { return learned_.Words(); }
     std::size_t LearnedPairs() const { return learned_.Pairs(); }
 
   private:
     // Reads a words file into `counts`, added to what they hold.
     LoadStatus Read(const std::filesystem::path& file, Counts& counts);
+    // The character model of every word the counts hold.
+    CharacterModel CharactersOf(const Counts& counts) const;
     // Renumbers the vocabulary to hold only the words some counts still hold.
     void Compact();
 
     Vocabulary vocabulary_;
     Counts lexicon_;
     Counts learned_;
+    CharacterModel lexiconCharacters_;
+    CharacterModel learnedCharacters_;
     std::filesystem::path learnedFile_;
     std::filesystem::path damagedCopy_;
     bool mayOverwrite_ = false;  // the learned file was read, or moved aside

@@ -32,6 +32,9 @@ struct Switches {
     // button's; both empty for none.
     std::string buttonDevice = {};
     std::string chooseButton = {};
+    // Two switches with a choosing button: in place of the moving key, another button of the
+    // same device.
+    std::string moveButton = {};
 
     bool operator==(const Switches&) const = default;
 
@@ -44,16 +47,24 @@ struct Switches {
     std::vector<std::string> KeysToGrab() const;
     // What a press of the named key does.
     SwitchAction OnKey(const std::string& name) const;
+    // The buttons of buttonDevice to read while scanning is on, choosing button first.
+    std::vector<std::string> ButtonsToWatch() const;
+    // What a press of the named button does.
+    SwitchAction OnButton(const std::string& name) const;
+    // The same switches without any button: the mouse button chooses, and a moving button
+    // gives automatic scanning.
+    Switches WithoutButtons() const;
     // Whether a group return holds the group's node for a pause before the scan goes on: only
     // the timer needs one, a person who moves the highlight takes their own time.
     bool PausesAfterGroupReturn() const { return mode == ScanMode::Automatic; }
 };
 
 // Switches read back from the settings file, made safe for this keyboard: a choosing button
-// without its device (or a device without its button) is none, a button leaves no choosing
-// key beside it, a choosing key it lacks gives the mouse button, two switches without a usable
-// moving key give automatic scanning, and a pause that is not offered gives none. `lostKey` names
-// the first key that was given up, so that the user can be told.
+// without its device (or a device without its button) is none, and so is a moving button
+// without a choosing one; a choosing button leaves no choosing key beside it, and a moving
+// button no moving key, a choosing key it lacks gives the mouse button, two switches without a
+// usable moving key give automatic scanning, and a pause that is not offered gives none. `lostKey`
+// names the first key that was given up, so that the user can be told.
 struct CheckedSwitches {
     Switches switches;
     std::optional<std::string> lostKey;

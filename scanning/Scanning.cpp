@@ -19,7 +19,7 @@ Scanning::Scanning(platform::Pointer& pointer, platform::Time& time,
       readingWatch_(time.CreateTimer([this] { CheckReadingEnd(); })),
       pause_(time.CreateTimer([this] { PauseOver(); })) {
     SwitchDialog = [this](bool moving) { return AskForSwitchKey(moving); };
-    ButtonDialog = [this] { return AskForSwitchButton(); };
+    ButtonDialog = [this](bool moving) { return AskForSwitchButton(moving); };
     AskSwitchRules = [this](const scan::SwitchRules& rules) {
         return ShowSwitchRulesDialog(rules);
     };

@@ -114,7 +114,7 @@ class Scanning {
     // SwitchPressed.
     void OnSwitchKey(const platform::SwitchKeyEvent& event);
     // A joystick or gamepad button went down or came up: a press that the switch rules let
-    // count chooses the highlighted key.
+    // count chooses the highlighted key, or with two switches makes one scanning step.
     void OnSwitchButton(const platform::SwitchButtonEvent& event);
     // One press of a switch key: the choosing key takes the ordinary click path on the
     // highlighted key, the moving key makes one scanning step.
@@ -135,9 +135,10 @@ class Scanning {
     // Asks the user to press the switch that chooses (or, moving: the one that moves); the
     // key's name, nothing when the user cancels.
     std::function<std::optional<std::string>(bool moving)> SwitchDialog;
-    // Asks the user to press a joystick or gamepad button; nothing when the user cancels or no
-    // device can be listened to, which the user is told.
-    std::function<std::optional<LearntButton>()> ButtonDialog;
+    // Asks the user to press the joystick or gamepad button that chooses (or, moving: the one
+    // that moves); nothing when the user cancels or no device can be listened to, which the
+    // user is told.
+    std::function<std::optional<LearntButton>(bool moving)> ButtonDialog;
     // Asks the user for the switch rules, showing those given; nothing when the user cancels.
     std::function<std::optional<scan::SwitchRules>(const scan::SwitchRules&)> AskSwitchRules;
 
@@ -162,7 +163,8 @@ class Scanning {
     void PauseOver();
 
     void MoveSwitchPressed();
-    void ChoosePressed();
+    // What a press of a switch does, unless scanning is off or the press only wakes the scan.
+    void Act(scan::SwitchAction action);
     // A press on a resting scan starts it again at the first key and does nothing else.
     bool WokeFromRest();
     struct KeySwitch;
@@ -178,8 +180,14 @@ class Scanning {
     void StopWatchingSwitchButton();
     // The button cannot be read (why: the notice to give): the mouse button chooses again.
     void GiveUpSwitchButton(lang::SwitchText why);
+    // The notice to give when the switches' button cannot be read now; nothing when it can, or
+    // when no button is a switch.
+    std::optional<lang::SwitchText> UnreadableButton(const scan::Switches& switches);
     void Tell(lang::SwitchText notice, const std::string& name);
-    std::optional<LearntButton> AskForSwitchButton();
+    std::optional<LearntButton> AskForSwitchButton(bool moving);
+    std::optional<LearntButton> ListenForSwitchButton(bool moving);
+    // Two switches with a choosing button: the moving switch is another button of its device.
+    void LearnMovingButton();
     void ApplyScanInterval(int stepMs);
     std::optional<std::string> AskForSwitchKey(bool moving);
     std::optional<scan::SwitchRules> ShowSwitchRulesDialog(const scan::SwitchRules& rules);
@@ -204,7 +212,7 @@ class Scanning {
         std::unique_ptr<platform::TimerSource> acceptance;
     };
     std::map<std::string, KeySwitch> keySwitches_;
-    KeySwitch buttonSwitch_;
+    std::map<std::string, KeySwitch> buttonSwitches_;
     scan::SwitchFilter mouseSwitch_;
 };
 

@@ -6,7 +6,6 @@
 #include "platform/Constants.h"
 #include "platform/Cp1252.h"
 #include "scanning/Scanning.h"
-#include "scanning/SwitchButtonDialog.h"
 #include "scanning/SwitchKeyDialog.h"
 #include "ui/DesignTexts.h"
 #include "ui/KeyTree.h"
@@ -19,12 +18,6 @@ namespace {
 // Where a notice names the key or the device.
 constexpr const char* kKeyPlace = "%1";
 
-// What the user is told when a device cannot be read.
-SwitchText ButtonNotice(platform::DeviceAccess access) {
-    return access == platform::DeviceAccess::Refused ? SwitchText::ButtonRefused
-                                                     : SwitchText::ButtonMissing;
-}
-
 }  // namespace
 
 std::optional<std::string> Scanning::AskForSwitchKey(bool moving) {
@@ -36,61 +29,22 @@ std::optional<std::string> Scanning::AskForSwitchKey(bool moving) {
     return dialog.Ask();
 }
 
-// Devices are listened to from before the dialog shows, so that it can name them.
-std::optional<LearntButton> Scanning::AskForSwitchButton() {
-    const lang::Llengua llengua = hooks_.Llengua();
-    SwitchButtonDialog* shown = nullptr;
-    const platform::ButtonListening listening = switchButtons_->CatchNextButton(
-        [&shown](const std::string& device, const std::string& button) {
-            if (shown) shown->Caught({device, button});
-        });
-    QStringList devices;
-    for (const std::string& device : listening.devices) devices << platform::ToQString(device);
-    if (listening.access != platform::DeviceAccess::Open) {
-        const bool refused = listening.access == platform::DeviceAccess::Refused;
-        Tell(refused ? SwitchText::LearnRefused : SwitchText::NoJoystick,
-             platform::FromQString(devices.join(QStringLiteral(", "))));
-        return std::nullopt;
-    }
-    SwitchButtonDialog dialog(platform::ToQString(lang::Text(SwitchText::PressSwitch, llengua)),
-                              devices, platform::ToQString(lang::Text(SwitchText::Cancel, llengua)),
-                              parts_.Tree->window());
-    shown = &dialog;
-    const std::optional<LearntButton> learnt = dialog.Ask();
-    switchButtons_->StopCatchingButton();
-    return learnt;
-}
-
 void Scanning::MenuSwitchMouseClick() {
-    scan::Switches switches = CurrentSwitches;
+    scan::Switches switches = CurrentSwitches.WithoutButtons();
     switches.chooseKey.clear();
-    switches.buttonDevice.clear();
-    switches.chooseButton.clear();
     SetSwitches(switches);
 }
 
 void Scanning::MenuSwitchKeyClick() {
     const std::optional<std::string> key = SwitchDialog(false);
     if (!key) return;
-    scan::Switches switches = CurrentSwitches;
+    scan::Switches switches = CurrentSwitches.WithoutButtons();
     if (switches.mode == scan::ScanMode::TwoSwitches && *key == switches.moveKey) {
         // One key cannot both move and choose.
         windows_.MessageBeep(platform::MB_ICONEXCLAMATION);
         return;
     }
     switches.chooseKey = *key;
-    switches.buttonDevice.clear();
-    switches.chooseButton.clear();
-    SetSwitches(switches);
-}
-
-void Scanning::MenuSwitchButtonClick() {
-    const std::optional<LearntButton> learnt = ButtonDialog();
-    if (!learnt) return;
-    scan::Switches switches = CurrentSwitches;
-    switches.chooseKey.clear();
-    switches.buttonDevice = learnt->device;
-    switches.chooseButton = learnt->button;
     SetSwitches(switches);
 }
 
@@ -99,7 +53,12 @@ void Scanning::MenuTwoSwitchesClick() {
     if (switches.mode == scan::ScanMode::TwoSwitches) {
         switches.mode = scan::ScanMode::Automatic;
         switches.moveKey.clear();
+        switches.moveButton.clear();
         SetSwitches(switches);
+        return;
+    }
+    if (!switches.chooseButton.empty()) {
+        LearnMovingButton();
         return;
     }
     const std::optional<std::string> key = SwitchDialog(true);
@@ -138,17 +97,9 @@ void Scanning::ApplyStoredSwitches(const scan::Switches& stored) {
     scan::CheckedSwitches checked = scan::CheckSwitches(
         stored, [this](const std::string& key) { return switchKeys_.HasSwitchKey(key); });
     scan::Switches& switches = checked.switches;
-    std::optional<SwitchText> buttonProblem;
-    if (!switches.chooseButton.empty()) {
-        const platform::DeviceAccess access = switchButtons_->Reach(switches.buttonDevice);
-        if (access != platform::DeviceAccess::Open) buttonProblem = ButtonNotice(access);
-    }
+    const std::optional<SwitchText> buttonProblem = UnreadableButton(switches);
     const std::string device = switches.buttonDevice;
-    if (buttonProblem) {
-        switches.buttonDevice.clear();
-        switches.chooseButton.clear();
-    }
-    SetSwitches(switches);
+    SetSwitches(buttonProblem ? switches.WithoutButtons() : switches);
     if (checked.lostKey) TellSwitchKeyLost(*checked.lostKey, checked.lostMoveKey);
     if (buttonProblem) Tell(*buttonProblem, device);
 }
@@ -173,39 +124,6 @@ void Scanning::UngrabSwitchKeys() {
     if (!switchKeysGrabbed_) return;
     switchKeys_.UngrabSwitchKeys();
     switchKeysGrabbed_ = false;
-}
-
-void Scanning::StopWatchingSwitchButton() {
-    if (!switchButtonWatched_) return;
-    switchButtons_->StopWatching();
-    switchButtonWatched_ = false;
-}
-
-// The button is read while scanning is on, as the keys are caught.
-void Scanning::WatchSwitchButton() {
-    StopWatchingSwitchButton();
-    if (!parts_.MenuActivarLEscaneigAutomatic->isChecked() ||
-        CurrentSwitches.chooseButton.empty()) {
-        return;
-    }
-    const platform::DeviceAccess access = switchButtons_->WatchButton(
-        CurrentSwitches.buttonDevice, CurrentSwitches.chooseButton,
-        [this](const platform::SwitchButtonEvent& event) { OnSwitchButton(event); },
-        [this] {
-            switchButtonWatched_ = false;
-            GiveUpSwitchButton(SwitchText::ButtonLost);
-        });
-    switchButtonWatched_ = access == platform::DeviceAccess::Open;
-    if (!switchButtonWatched_) GiveUpSwitchButton(ButtonNotice(access));
-}
-
-void Scanning::GiveUpSwitchButton(SwitchText why) {
-    const std::string device = CurrentSwitches.buttonDevice;
-    scan::Switches switches = CurrentSwitches;
-    switches.buttonDevice.clear();
-    switches.chooseButton.clear();
-    SetSwitches(switches);
-    Tell(why, device);
 }
 
 // A key that is gone (another device) or that another program holds: the user keeps a switch
@@ -234,15 +152,11 @@ void Scanning::Tell(SwitchText notice, const std::string& name) {
     windows_.MessageBoxA(nullptr, text.c_str(), design::kCaption, platform::MB_ICONINFORMATION);
 }
 
-void Scanning::ChoosePressed() {
-    if (!parts_.MenuActivarLEscaneigAutomatic->isChecked() || WokeFromRest()) return;
-    // The highlighted key is the tree's selection: a click on it, as the mouse gives.
-    hooks_.TreeClick();
-}
+void Scanning::SwitchPressed(const std::string& key) { Act(CurrentSwitches.OnKey(key)); }
 
-void Scanning::SwitchPressed(const std::string& key) {
+void Scanning::Act(scan::SwitchAction action) {
     if (!parts_.MenuActivarLEscaneigAutomatic->isChecked() || WokeFromRest()) return;
-    switch (CurrentSwitches.OnKey(key)) {
+    switch (action) {
         case scan::SwitchAction::Choose:
             // The highlighted key is the tree's selection: a click on it, as the mouse gives.
             hooks_.TreeClick();

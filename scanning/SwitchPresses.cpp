@@ -17,7 +17,8 @@ void Scanning::OnSwitchKey(const platform::SwitchKeyEvent& event) {
 }
 
 void Scanning::OnSwitchButton(const platform::SwitchButtonEvent& event) {
-    Filter(buttonSwitch_, event.down, event.time, [this] { ChoosePressed(); });
+    Filter(buttonSwitches_[event.button], event.down, event.time,
+           [this, name = event.button] { Act(CurrentSwitches.OnButton(name)); });
 }
 
 void Scanning::Filter(KeySwitch& source, bool down, uint32_t time,

@@ -1,11 +1,25 @@
 #include "speech/BridgeEngine.h"
 
-#include "output/UnitFindAWindow.h"
 #include "platform/profile/ProfileFiles.h"
+#include "speech/VoceliaSocketLine.h"
+#include "speech/protocol/VoceliaSession.h"
 #include "speech/protocol/VoceliaSuite.h"
 #include "speech/protocol/VoceliaText.h"
 
 namespace speech {
+
+BridgeEngine::BridgeEngine(platform::Desktop& desktop, StartedBridges& startedBridges,
+                           SpeechEngine& library)
+    : startedBridges_(startedBridges), library_(library), windowLine_(desktop) {
+    if (WindowMessagesInThisSession()) {
+        line_ = &windowLine_;
+    } else {
+        socketLine_ = std::make_unique<VoceliaSocketLine>(VoceliaSocketOfThisSession());
+        line_ = socketLine_.get();
+    }
+}
+
+BridgeEngine::~BridgeEngine() = default;
 
 bool BridgeEngine::Busy() {
     // Only the first character of the bridge's status counts; a missing or empty one is
@@ -14,16 +28,6 @@ bool BridgeEngine::Busy() {
     platform::GetPrivateProfileStringA(kSeccioVocelia, kClauStatus, kStatusCallat, status,
                                        sizeof status, kFitxerSuite);
     return status[0] != '\0' && status[0] != '0';
-}
-
-bool BridgeEngine::BuscarVocelia() {
-    const platform::HWND propia = keyboardWindow_ ? keyboardWindow_() : 0;
-    TFindWindowStruct cerca{kVoceliaTitle, "", 0};
-    desktop_.EnumWindows([&](platform::HWND window) {
-        return window == propia || FindWindowEnumProc(desktop_, window, &cerca);
-    });
-    finestraVocelia_ = cerca.FoundWindow;
-    return finestraVocelia_ != 0;
 }
 
 void BridgeEngine::ArrencarVocelia() {
@@ -43,7 +47,7 @@ void BridgeEngine::EnviarAVocelia(const std::string& text) {
     const std::string llegir = TextPerAVocelia(text);
     if (llegir.empty()) return;
     EscriureVocelia(kClauLlegir, llegir);
-    desktop_.SendMessageA(finestraVocelia_, kMissatgeLlegir, 0, 0);
+    EnviarMissatge(kMissatgeLlegir);
 }
 
 }  // namespace speech

@@ -1,28 +1,30 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "platform/Desktop.h"
 #include "speech/SpeechEngine.h"
 #include "speech/StartedBridges.h"
+#include "speech/VoceliaLine.h"
+#include "speech/VoceliaWindowLine.h"
 #include "speech/protocol/VoceliaDesign.h"
 
 namespace speech {
 
-// The bridge program as an engine: a text goes through the suite settings file and a window
-// message, and its status is the file's "STATUS". The bridge has no pause or stop of its own:
-// those go to the library as ever, which also ends a library reading begun before the bridge
-// was chosen.
+// The bridge program as an engine: a text goes through the suite settings file and a message,
+// and its status is the file's "STATUS". The bridge has no pause or stop of its own: those go
+// to the library as ever, which also ends a library reading begun before the bridge was chosen.
 class BridgeEngine : public SpeechEngine {
   public:
-    BridgeEngine(platform::Desktop& desktop, StartedBridges& startedBridges, SpeechEngine& library)
-        : desktop_(desktop), startedBridges_(startedBridges), library_(library) {}
+    // The line to the bridge is chosen here, once, by what the session offers.
+    BridgeEngine(platform::Desktop& desktop, StartedBridges& startedBridges, SpeechEngine& library);
+    ~BridgeEngine() override;
 
-    // The keyboard's own window, which the lookup passes over: its caption shows the
-    // receiving window's title, which is the bridge's own once the bridge has been in front.
+    // The keyboard's own window, which a lookup by title passes over.
     void SetKeyboardWindow(std::function<platform::HWND()> keyboardWindow) {
-        keyboardWindow_ = std::move(keyboardWindow);
+        windowLine_.SetKeyboardWindow(std::move(keyboardWindow));
     }
 
     const char* Name() const override { return kMotorSapi51; }
@@ -33,22 +35,27 @@ class BridgeEngine : public SpeechEngine {
     void Resume() override { library_.Resume(); }
     void Stop() override { library_.Stop(); }
 
-    // Looks the bridge's window up into FinestraVocelia(); false when there is none.
-    bool BuscarVocelia();
+    // Looks the bridge up afresh (its window into FinestraVocelia() on X11); false when it is
+    // not running.
+    bool BuscarVocelia() { return line_->Find(); }
+    // Sends the bridge found last a message and waits, only so long, until it has handled it.
+    void EnviarMissatge(unsigned message) { line_->Send(message); }
+    // Brings the bridge found last to the foreground.
+    void PortarAlDavant() { line_->BringToFront(); }
     // Starts the bridge, unless one this keyboard started is still coming up.
     void ArrencarVocelia();
     // Hands the bridge a text to read; a bridge that is not running is started instead and
     // the text is not read.
     void EnviarAVocelia(const std::string& text);
-    // The bridge's window, as last looked up.
-    platform::HWND FinestraVocelia() const { return finestraVocelia_; }
+    // The bridge's window, as last looked up by its title.
+    platform::HWND FinestraVocelia() const { return windowLine_.FinestraVocelia(); }
 
   private:
-    platform::Desktop& desktop_;
     StartedBridges& startedBridges_;
     SpeechEngine& library_;
-    std::function<platform::HWND()> keyboardWindow_;
-    platform::HWND finestraVocelia_ = 0;
+    VoceliaWindowLine windowLine_;
+    std::unique_ptr<VoceliaLine> socketLine_;
+    VoceliaLine* line_;
 };
 
 }  // namespace speech

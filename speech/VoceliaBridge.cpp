@@ -11,8 +11,8 @@ void Speech::ObrirVocelia() {
         return;
     }
     EscriureVocelia(kClauOrvaletObert, kValorCert);
-    windows_.SendMessageA(vocelia.FinestraVocelia(), kMissatgeMostrar, 0, 0);
-    windows_.SetForegroundWindow(vocelia.FinestraVocelia());
+    vocelia.EnviarMissatge(kMissatgeMostrar);
+    vocelia.PortarAlDavant();
 }
 
 }  // namespace speech

@@ -20,7 +20,7 @@ void Speech::RestaurarSintetitzador() {
     MenuSapi51Click();
     Espera(time_, design::kStartupWaitMs);
     if (!hooks_.Tancada() && engines_.vocelia.BuscarVocelia())
-        windows_.SendMessageA(engines_.vocelia.FinestraVocelia(), kMissatgeArrencada, 0, 0);
+        engines_.vocelia.EnviarMissatge(kMissatgeArrencada);
 }
 
 void Speech::TancarVocelia() {
@@ -28,8 +28,7 @@ void Speech::TancarVocelia() {
     EscriureVocelia(kClauProgramaExecutantSe, kValorFals);
     // Whichever engine is chosen, a running bridge must not outlive the keyboard.
     const bool demanat = engines_.vocelia.BuscarVocelia();
-    if (demanat)
-        windows_.SendMessageA(engines_.vocelia.FinestraVocelia(), platform::WM_CLOSE, 0, 0);
+    if (demanat) engines_.vocelia.EnviarMissatge(platform::WM_CLOSE);
     // One it started and that does not go when asked, or whose window was never found, is
     // ended; the suite file is written once the bridge is done with it.
     engines_.startedBridges.End(demanat ? kEsperaTancamentMs : 0);

@@ -3,6 +3,7 @@
 #include <iostream>
 #include <utility>
 
+#include "platform/Constants.h"
 #include "platform/Cp1252.h"
 #include "speech/protocol/VoceliaDesign.h"
 #include "speech/protocol/VoceliaSuite.h"
@@ -45,6 +46,9 @@ long Bridge::Handle(unsigned message) {
         case speech::kMissatgeArrencada:
         case speech::kMissatgeMostrar:
             if (onShow) onShow();
+            break;
+        case platform::WM_CLOSE:
+            if (onCloseAsked) onCloseAsked();
             break;
         default:
             break;

@@ -10,7 +10,8 @@ class Speech;
 // The bridge's side of the protocol with the keyboard: on the read message it speaks the
 // text the keyboard left in the suite settings file, and it keeps "STATUS" there at "1"
 // while it speaks, or has a text still to say, and at "0" otherwise; the start-up and show
-// messages ask for its window.
+// messages ask for its window, and the close message, where it comes as a message, for the
+// bridge to close.
 class Bridge : public QObject {
     Q_OBJECT
   public:
@@ -28,6 +29,8 @@ class Bridge : public QObject {
 
     // Asked to show the window.
     std::function<void()> onShow;
+    // Asked to close, through the bridge's socket: on X11 the window manager closes the window.
+    std::function<void()> onCloseAsked;
     // What the window should tell the user: the state of speech, and the last text given.
     std::function<void(const QString&)> onNotice;
     std::function<void(const QString&)> onText;

@@ -1,8 +1,7 @@
 #include "vocelia/SpeechWorker.h"
 
-#include <QVoice>
-
 #include "vocelia/VoceliaTexts.h"
+#include "vocelia/VoiceChoice.h"
 
 namespace {
 
@@ -22,8 +21,49 @@ void SpeechWorker::Start() {
         emit Started(problem, {}, QLocale());
         return;
     }
-    emit Started({}, speech_->availableLocales(), speech_->locale());
+    locale_ = speech_->locale();
+    NoteUnlistedVoices();
+    const QList<QLocale> locales = IdiomesOferts(speech_->availableLocales(), NamesOf(unlisted_));
+    // The window would restore the last run's choice only once it has the lists, after a
+    // text given meanwhile has been said; it finds the choice already made.
+    RestoreChoice(locales, LlegirEleccio());
+    emit Started({}, locales, locale_);
     ReportVoices();
+}
+
+void SpeechWorker::RestoreChoice(const QList<QLocale>& locales, const VoiceChoice& saved) {
+    const int language = TriarIdioma(locales, saved.idioma, locale_);
+    if (language < 0) return;
+    if (locales[language] != locale_) {
+        locale_ = locales[language];
+        speech_->setLocale(locale_);
+    }
+    const QStringList voices = OfferedVoices();
+    const int voice = TriarVeu(voices, saved.veu);
+    if (voice >= 0 && voices[voice] != speech_->voice().name()) SetVoice(voices[voice]);
+}
+
+void SpeechWorker::NoteUnlistedVoices() {
+    // The toolkit lists the voices of one language at a time, and puts those the service
+    // gives no language under the "C" locale.
+    if (!speech_->availableLocales().contains(QLocale::c())) return;
+    const QVoice current = speech_->voice();
+    speech_->setLocale(QLocale::c());
+    unlisted_ = speech_->availableVoices();
+    speech_->setLocale(locale_);
+    speech_->setVoice(current);
+}
+
+QList<QVoice> SpeechWorker::VoicesOfTheLanguage() {
+    if (speech_->locale() == locale_) return speech_->availableVoices();
+    // Speaking with a voice listed under no language, or choosing a language only such a
+    // voice gives: the service's voices are looked up without changing the voice.
+    const QVoice current = speech_->voice();
+    speech_->setLocale(locale_);
+    const QList<QVoice> voices =
+        speech_->locale() == locale_ ? speech_->availableVoices() : QList<QVoice>{};
+    speech_->setVoice(current);
+    return voices;
 }
 
 void SpeechWorker::Say(const QString& text) {
@@ -36,14 +76,20 @@ void SpeechWorker::Stop() {
 
 void SpeechWorker::SetLocale(const QLocale& locale) {
     if (!speech_) return;
+    locale_ = locale;
     speech_->setLocale(locale);
     ReportVoices();
 }
 
 void SpeechWorker::SetVoice(const QString& name) {
     if (!speech_) return;
-    for (const QVoice& voice : speech_->availableVoices()) {
-        if (voice.name() == name) speech_->setVoice(voice);
+    for (const QList<QVoice>& voices : {VoicesOfTheLanguage(), unlisted_}) {
+        for (const QVoice& voice : voices) {
+            if (voice.name() == name) {
+                speech_->setVoice(voice);
+                return;
+            }
+        }
     }
 }
 
@@ -62,8 +108,16 @@ QString SpeechWorker::Problem() const {
     return QString::fromUtf8(texts::kServeiEnError) + u' ' + speech_->errorString();
 }
 
-void SpeechWorker::ReportVoices() {
+QStringList SpeechWorker::NamesOf(const QList<QVoice>& voices) {
     QStringList names;
-    for (const QVoice& voice : speech_->availableVoices()) names << voice.name();
-    emit Voices(speech_->locale(), names, speech_->voice().name());
+    for (const QVoice& voice : voices) names << voice.name();
+    return names;
+}
+
+QStringList SpeechWorker::OfferedVoices() {
+    return VeusOfertes(NamesOf(VoicesOfTheLanguage()), NamesOf(unlisted_), locale_.language());
+}
+
+void SpeechWorker::ReportVoices() {
+    emit Voices(locale_, OfferedVoices(), speech_->voice().name());
 }

@@ -6,7 +6,10 @@
 #include <QString>
 #include <QStringList>
 #include <QTextToSpeech>
+#include <QVoice>
 #include <memory>
+
+#include "vocelia/VoiceChoice.h"
 
 // The speech service's own thread. Connecting to speech-dispatcher and listing its voices can
 // take many seconds, or never end when the service hangs; none of that may hold the window
@@ -32,6 +35,18 @@ class SpeechWorker : public QObject {
     void OnStateChanged(QTextToSpeech::State state);
     QString Problem() const;
     void ReportVoices();
+    void NoteUnlistedVoices();
+    void RestoreChoice(const QList<QLocale>& locales, const VoiceChoice& saved);
+    static QStringList NamesOf(const QList<QVoice>& voices);
+    // The voices offered for the language chosen.
+    QStringList OfferedVoices();
+    // The service's own voices for the language chosen.
+    QList<QVoice> VoicesOfTheLanguage();
 
     std::unique_ptr<QTextToSpeech> speech_;
+    // The language chosen: the service has no language of its own for a voice listed under
+    // none, such as Festival's, once it speaks with one.
+    QLocale locale_;
+    // The voices the service lists under no language.
+    QList<QVoice> unlisted_;
 };

@@ -21,3 +21,17 @@ int TriarIdioma(const QList<QLocale>& offered, const QString& chosen, const QLoc
 
 // Where to start among the voices offered: the chosen one, else the first; -1 when none.
 int TriarVeu(const QStringList& offered, const QString& chosen);
+
+// The language a voice's name gives by Festival's convention, institution, language code,
+// speaker and method ("upc_ca_ona_hts" is Catalan); AnyLanguage when the name gives none.
+// Speech-dispatcher lists Festival's voices under no language, and the toolkit with them.
+QLocale::Language LlenguaDelNom(const QString& voiceName);
+
+// The languages to offer: the service's own, then any that only the names of the voices it
+// lists under no language give.
+QList<QLocale> IdiomesOferts(const QList<QLocale>& offered, const QStringList& unlisted);
+
+// The voices to offer for a language: the service's own for it, then those it lists under no
+// language whose names give that language.
+QStringList VeusOfertes(const QStringList& ofTheLanguage, const QStringList& unlisted,
+                        QLocale::Language language);

@@ -2,20 +2,30 @@
 // makes one scanning step, which puts the pointer on the newly highlighted key. The time from
 // sending the press (XTest) to the pointer's move, watched with XQueryPointer every tenth of a
 // millisecond, is the time from the switch to the highlight's reaction, through the key's grab,
-// the switch rules (all off here), the scan and the tree. Run it on a desktop, e.g. through
-// tests/e2e/desktop.sh.
+// the switch rules (all off here), the scan and the tree. With --joystick the switches are two
+// buttons of a gamepad made through uinput, read by the keyboard from the kernel's event device;
+// where no virtual device can be made, it says so and measures nothing. Run it on a desktop,
+// e.g. through tests/e2e/desktop.sh.
 //
-// Usage: bench_switch_reaction ORVALET [PRESSES]   (default 200)
+// Usage: bench_switch_reaction ORVALET [PRESSES] [--joystick]   (default 200 presses)
 
 #include <X11/keysym.h>
+#include <libevdev/libevdev-uinput.h>
+#include <libevdev/libevdev.h>
 
 #include <QApplication>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
 #include <thread>
 #include <vector>
 
+#include "platform/evdev/InputDevices.h"
 #include "tests/support/OrvaletProcess.h"
 #include "tests/support/TestDesktop.h"
 #include "tests/support/XTestInput.h"
@@ -34,9 +44,14 @@ constexpr int kRightButton = 3;
 // Presses before the measured ones, while the keyboard's caches warm up.
 constexpr int kWarmUp = 10;
 
-const QByteArray kSettings =
+const QByteArray kKeySettings =
     "[Quarnel Orvalet]\r\nLlengua=Catal\xE0\r\n"
     "[Commutador]\r\nCommutador=F12\r\nEscaneig=DosCommutadors\r\nAvancar=F11\r\n";
+constexpr const char* kGamepad = "Orvalet bench gamepad";
+const QByteArray kJoystickSettings =
+    "[Quarnel Orvalet]\r\nLlengua=Catal\xE0\r\n"
+    "[Commutador]\r\nCommutador=Joystick\r\nDispositiu=Orvalet bench gamepad\r\n"
+    "Boto=BTN_SOUTH\r\nEscaneig=DosCommutadors\r\nBoto avancar=BTN_EAST\r\n";
 
 using e2e::Point;
 using e2e::XTestInput;
@@ -63,6 +78,46 @@ int Fail(const char* why) {
     return 1;
 }
 
+// A gamepad with two buttons, made in the kernel through uinput for as long as it lives.
+class VirtualGamepad {
+  public:
+    VirtualGamepad() : description_(libevdev_new()) {
+        libevdev_set_name(description_, kGamepad);
+        libevdev_enable_event_type(description_, EV_KEY);
+        libevdev_enable_event_code(description_, EV_KEY, BTN_SOUTH, nullptr);
+        libevdev_enable_event_code(description_, EV_KEY, BTN_EAST, nullptr);
+        const int error = libevdev_uinput_create_from_device(
+            description_, LIBEVDEV_UINPUT_OPEN_MANAGED, &device_);
+        if (error < 0) {
+            device_ = nullptr;
+            problem_ = std::string("no virtual gamepad can be made here (/dev/uinput: ") +
+                       std::strerror(-error) + ")";
+        }
+    }
+    ~VirtualGamepad() {
+        if (device_) libevdev_uinput_destroy(device_);
+        libevdev_free(description_);
+    }
+    // Empty once the gamepad is there.
+    const std::string& Problem() const { return problem_; }
+    bool Listed() const {
+        for (const auto& device :
+             platform::evdev::ListInputDevices("/sys/class/input", "/dev/input")) {
+            if (device.name == kGamepad && std::filesystem::exists(device.node)) return true;
+        }
+        return false;
+    }
+    void Button(int code, bool down) {
+        libevdev_uinput_write_event(device_, EV_KEY, code, down ? 1 : 0);
+        libevdev_uinput_write_event(device_, EV_SYN, SYN_REPORT, 0);
+    }
+
+  private:
+    libevdev* description_;
+    libevdev_uinput* device_ = nullptr;
+    std::string problem_;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -72,11 +127,29 @@ int main(int argc, char** argv) {
         return 2;
     }
     const int presses = argc > 2 ? std::max(1, atoi(argv[2])) : kDefaultPresses;
+    const bool joystick = argc > 3 && std::string(argv[3]) == "--joystick";
     XTestInput input;
     if (!input.Connected()) return Fail("no X display");
 
+    std::unique_ptr<VirtualGamepad> gamepad;
+    std::function<void(bool down)> moveSwitch = [&input](bool down) { input.Key(XK_F11, down); };
+    if (joystick) {
+        gamepad = std::make_unique<VirtualGamepad>();
+        if (!gamepad->Problem().empty()) {
+            std::printf("joystick switch press to highlight: not measured, %s\n",
+                        gamepad->Problem().c_str());
+            return 0;
+        }
+        const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(kLimitMs);
+        while (!gamepad->Listed()) {
+            if (Clock::now() > deadline) return Fail("the virtual gamepad never showed");
+            std::this_thread::sleep_for(kBetween);
+        }
+        moveSwitch = [&gamepad](bool down) { gamepad->Button(BTN_EAST, down); };
+    }
+
     e2e::OrvaletProcess::SetProgram(QString::fromLocal8Bit(argv[1]));
-    e2e::OrvaletProcess keyboard({}, kSettings);
+    e2e::OrvaletProcess keyboard({}, joystick ? kJoystickSettings : kKeySettings);
     if (!keyboard.WaitForMainWindow()) return Fail("the keyboard's window did not appear");
     e2e::TheDesktop().WaitForMessages(1000);
     platform::Rect frame;
@@ -93,17 +166,17 @@ int main(int argc, char** argv) {
     for (int i = 0; i < kWarmUp + presses; ++i) {
         const Point before = input.Where();
         const Clock::time_point sent = Clock::now();
-        input.Key(XK_F11, true);
+        moveSwitch(true);
         const double ms = UntilMoved(input, before, sent);
         std::this_thread::sleep_for(kHeld);
-        input.Key(XK_F11, false);
+        moveSwitch(false);
         if (ms < 0) return Fail("a press of the moving switch did not move the highlight");
         if (i >= kWarmUp) reactions.push_back(ms);
         std::this_thread::sleep_for(kBetween);
     }
     std::sort(reactions.begin(), reactions.end());
-    std::printf("switch press to highlight, every switch rule off, %zu presses:\n",
-                reactions.size());
+    std::printf("%s switch press to highlight, every switch rule off, %zu presses:\n",
+                joystick ? "joystick" : "key", reactions.size());
     std::printf("  median %.2f ms, p95 %.2f ms, max %.2f ms (target: p95 under 5 ms)\n",
                 Percentile(reactions, 0.5), Percentile(reactions, 0.95), reactions.back());
     std::fflush(stdout);

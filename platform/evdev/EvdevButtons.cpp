@@ -1,5 +1,7 @@
 #include "platform/evdev/EvdevButtons.h"
 
+#include <algorithm>
+
 namespace platform::evdev {
 
 EvdevButtons::EvdevButtons(std::filesystem::path classFolder, std::filesystem::path nodeFolder)
@@ -22,9 +24,10 @@ DeviceAccess EvdevButtons::Reach(const std::string& name) {
     return access;
 }
 
-DeviceAccess EvdevButtons::WatchButton(const std::string& name, const std::string& button,
-                                       std::function<void(const SwitchButtonEvent&)> onEvent,
-                                       std::function<void()> onLost) {
+DeviceAccess EvdevButtons::WatchButtons(const std::string& name,
+                                        const std::vector<std::string>& buttons,
+                                        std::function<void(const SwitchButtonEvent&)> onEvent,
+                                        std::function<void()> onLost) {
     watched_.reset();
     const std::optional<InputDevice> device = Find(name);
     if (!device) return DeviceAccess::Missing;
@@ -33,8 +36,10 @@ DeviceAccess EvdevButtons::WatchButton(const std::string& name, const std::strin
     if (!watched_) return access;
     watched_->Grab();
     watched_->Watch(
-        [button, onEvent = std::move(onEvent)](const SwitchButtonEvent& event) {
-            if (event.button == button) onEvent(event);
+        [buttons, onEvent = std::move(onEvent)](const SwitchButtonEvent& event) {
+            if (std::find(buttons.begin(), buttons.end(), event.button) != buttons.end()) {
+                onEvent(event);
+            }
         },
         [this, onLost = std::move(onLost)] {
             watched_.reset();

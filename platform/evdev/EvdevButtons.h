@@ -21,9 +21,9 @@ class EvdevButtons : public SwitchButtons {
     ~EvdevButtons() override;
 
     DeviceAccess Reach(const std::string& device) override;
-    DeviceAccess WatchButton(const std::string& device, const std::string& button,
-                             std::function<void(const SwitchButtonEvent&)> onEvent,
-                             std::function<void()> onLost) override;
+    DeviceAccess WatchButtons(const std::string& device, const std::vector<std::string>& buttons,
+                              std::function<void(const SwitchButtonEvent&)> onEvent,
+                              std::function<void()> onLost) override;
     void StopWatching() override;
     ButtonListening CatchNextButton(
         std::function<void(const std::string& device, const std::string& button)> onButton)

@@ -46,6 +46,7 @@ EvdevDevice::~EvdevDevice() {
     if (notifier_) {
         // It may be the sender of the signal being handled.
         notifier_->setEnabled(false);
+        notifier_->disconnect();
         notifier_->deleteLater();
     }
     libevdev_grab(device_, LIBEVDEV_UNGRAB);

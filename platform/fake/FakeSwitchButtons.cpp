@@ -1,5 +1,7 @@
 #include "platform/fake/FakeSwitchButtons.h"
 
+#include <algorithm>
+
 namespace platform {
 
 void FakeSwitchButtons::Plug(const std::string& device, DeviceAccess access) {
@@ -35,7 +37,10 @@ void FakeSwitchButtons::Send(const std::string& device, const std::string& butto
         caught(device, button);
         return;
     }
-    if (device == watchedDevice_ && button == watchedButton_ && onEvent_) {
+    const bool watched =
+        device == watchedDevice_ &&
+        std::find(watchedButtons_.begin(), watchedButtons_.end(), button) != watchedButtons_.end();
+    if (watched && onEvent_) {
         const auto onEvent = onEvent_;
         onEvent({button, down, now_()});
     }
@@ -46,14 +51,15 @@ DeviceAccess FakeSwitchButtons::Reach(const std::string& device) {
     return found == devices_.end() ? DeviceAccess::Missing : found->second;
 }
 
-DeviceAccess FakeSwitchButtons::WatchButton(const std::string& device, const std::string& button,
-                                            std::function<void(const SwitchButtonEvent&)> onEvent,
-                                            std::function<void()> onLost) {
+DeviceAccess FakeSwitchButtons::WatchButtons(const std::string& device,
+                                             const std::vector<std::string>& buttons,
+                                             std::function<void(const SwitchButtonEvent&)> onEvent,
+                                             std::function<void()> onLost) {
     StopWatching();
     const DeviceAccess access = Reach(device);
     if (access != DeviceAccess::Open) return access;
     watchedDevice_ = device;
-    watchedButton_ = button;
+    watchedButtons_ = buttons;
     onEvent_ = std::move(onEvent);
     onLost_ = std::move(onLost);
     return access;
@@ -61,7 +67,7 @@ DeviceAccess FakeSwitchButtons::WatchButton(const std::string& device, const std
 
 void FakeSwitchButtons::StopWatching() {
     watchedDevice_.clear();
-    watchedButton_.clear();
+    watchedButtons_.clear();
     onEvent_ = nullptr;
     onLost_ = nullptr;
 }

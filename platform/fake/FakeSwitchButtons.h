@@ -3,6 +3,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "platform/SwitchButtons.h"
 
@@ -26,15 +27,16 @@ class FakeSwitchButtons : public SwitchButtons {
     void Press(const std::string& device, const std::string& button);
 
     // --- inspection ------------------------------------------------------------------
-    // The device watched now, empty for none.
+    // The device watched now, empty for none, and its buttons watched.
     const std::string& Watched() const { return watchedDevice_; }
+    const std::vector<std::string>& WatchedButtons() const { return watchedButtons_; }
     bool Catching() const { return static_cast<bool>(onCaught_); }
 
     // --- SwitchButtons ---------------------------------------------------------------
     DeviceAccess Reach(const std::string& device) override;
-    DeviceAccess WatchButton(const std::string& device, const std::string& button,
-                             std::function<void(const SwitchButtonEvent&)> onEvent,
-                             std::function<void()> onLost) override;
+    DeviceAccess WatchButtons(const std::string& device, const std::vector<std::string>& buttons,
+                              std::function<void(const SwitchButtonEvent&)> onEvent,
+                              std::function<void()> onLost) override;
     void StopWatching() override;
     ButtonListening CatchNextButton(
         std::function<void(const std::string& device, const std::string& button)> onButton)
@@ -48,7 +50,7 @@ class FakeSwitchButtons : public SwitchButtons {
     std::map<std::string, DeviceAccess> devices_;
     std::function<uint32_t()> now_ = [] { return 0u; };
     std::string watchedDevice_;
-    std::string watchedButton_;
+    std::vector<std::string> watchedButtons_;
     std::function<void(const SwitchButtonEvent&)> onEvent_;
     std::function<void()> onLost_;
     std::function<void(const std::string&, const std::string&)> onCaught_;

@@ -15,6 +15,9 @@ namespace {
 
 keys::KeyNode Key(const char* text) { return {text, {}}; }
 
+// The group as the keyboard shows it by default: six words at the top.
+const predict::PredictionLayout kWordsOnTop{0, 6, 0};
+
 // A small keyboard: the letters of the lexicon's words in a group, a blank and a comma.
 keys::KeyForest Letters() {
     keys::KeyNode letters{"LLETRES", {Key("A"), Key("C"), Key("L"), Key("O"), Key("S")}};
@@ -60,9 +63,10 @@ TEST(ScanCostPredictions, APredictionIsTakenWhenItTypesWhatFollowsAndCostsLess) 
     predict::WordModel model = Lexicon();
     for (const Row& row : rows) {
         SCOPED_TRACE(row.rule);
-        const keys::KeyForest shown = analysis::WithPredictionGroup(row.keyboard);
+        const keys::KeyForest shown = analysis::WithPredictionGroup(row.keyboard, kWordsOnTop);
         const analysis::ScannedKeyboard scanned(shown, false);
-        analysis::WordPredictions predictions(model, scanned.Flat(), scanned.Costs(), false);
+        analysis::WordPredictions predictions(model, scanned.Flat(), scanned.Costs(), kWordsOnTop,
+                                              false);
         const analysis::CostSummary with =
             scanned.Write({analysis::DecodedText{row.text, {}}}, &predictions);
         EXPECT_EQ(with.predictedWords, row.words);
@@ -77,7 +81,7 @@ TEST(ScanCostPredictions, APredictionIsTakenWhenItTypesWhatFollowsAndCostsLess) 
 TEST(ScanCostPredictions, TheGroupOnTopSavesOnWordsAndCostsAStepOnEverythingElse) {
     const keys::KeyForest keyboard = Letters();
     const analysis::ScannedKeyboard plain(keyboard, false);
-    const keys::KeyForest shown = analysis::WithPredictionGroup(keyboard);
+    const keys::KeyForest shown = analysis::WithPredictionGroup(keyboard, kWordsOnTop);
     const analysis::ScannedKeyboard scanned(shown, false);
     predict::WordModel model = Lexicon();
     struct Row {
@@ -87,28 +91,80 @@ TEST(ScanCostPredictions, TheGroupOnTopSavesOnWordsAndCostsAStepOnEverythingElse
     const Row rows[] = {{"casa casal sol ", true}, {",,,", false}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.text);
-        analysis::WordPredictions predictions(model, scanned.Flat(), scanned.Costs(), false);
+        analysis::WordPredictions predictions(model, scanned.Flat(), scanned.Costs(), kWordsOnTop,
+                                              false);
         const std::vector<analysis::DecodedText> texts{{row.text, {}}};
         const uint64_t with = scanned.Write(texts, &predictions).Actions();
         const uint64_t without = plain.Write(texts).Actions();
         EXPECT_EQ(with < without, row.fewer) << with << " against " << without;
     }
     // The places type nothing of their own: a text of their characters is not typed by them.
-    analysis::WordPredictions predictions(model, scanned.Flat(), scanned.Costs(), false);
+    analysis::WordPredictions predictions(model, scanned.Flat(), scanned.Costs(), kWordsOnTop,
+                                          false);
     EXPECT_EQ(scanned.Write({{std::string("\x01\x02"), {}}}, &predictions).typed, 0u);
 }
 
 TEST(ScanCostPredictions, LearningAsItTypesOffersAWordTheLexiconLacksTheSecondTime) {
-    const keys::KeyForest shown = analysis::WithPredictionGroup(Letters());
+    const keys::KeyForest shown = analysis::WithPredictionGroup(Letters(), kWordsOnTop);
     const analysis::ScannedKeyboard scanned(shown, false);
     for (const bool learning : {false, true}) {
         SCOPED_TRACE(learning ? "learning" : "lexicon alone");
         predict::WordModel model = Lexicon();
-        analysis::WordPredictions predictions(model, scanned.Flat(), scanned.Costs(), learning);
+        analysis::WordPredictions predictions(model, scanned.Flat(), scanned.Costs(), kWordsOnTop,
+                                              learning);
         const analysis::CostSummary with =
             scanned.Write({{std::string("cosa cosa "), {}}}, &predictions);
         EXPECT_EQ(with.predictedWords, learning ? 1u : 0u);
         EXPECT_EQ(model.LearnedWords(), learning ? 1u : 0u);
+    }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ScanCostPredictions, APredictedKeyIsTakenWhenItSavesAgainstTheKeyItself) {
+    // One key predicted, in a group at the top: its place costs a press to open the group, a
+    // step and a press. Below it the letters cost 2 more than their place in their group
+    // (C 5, A 4, S 8), the blank 3 and the comma 4.
+    const predict::PredictionLayout oneKey{1, 0, 0};
+    const keys::KeyForest shown = analysis::WithPredictionGroup(Letters(), oneKey);
+    const analysis::ScannedKeyboard scanned(shown, false);
+    struct Row {
+        const char* rule;
+        std::string text;
+        uint64_t keys;  // chosen from the predictions
+        uint64_t actions;
+    };
+    const Row rows[] = {
+        {"the letters of casa are predicted; the blank costs as much spelled", "casa ", 4,
+         4 * 3 + 3},
+        {"commas are never the likeliest", ",,", 0, 2 * 4},
+        {"a letter the model does not expect is spelled", "o", 0, 7},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.rule);
+        predict::WordModel model = Lexicon();
+        analysis::WordPredictions predictions(model, scanned.Flat(), scanned.Costs(), oneKey,
+                                              false);
+        const analysis::CostSummary with =
+            scanned.Write({analysis::DecodedText{row.text, {}}}, &predictions);
+        EXPECT_EQ(with.predictedKeys, row.keys);
+        EXPECT_EQ(with.predictedWords, 0u);
+        EXPECT_EQ(with.Actions(), row.actions);
+        EXPECT_EQ(with.typed, row.text.size());
+    }
+}
+
+TEST(ScanCostPredictions, TheGroupStandsAtThePlaceItsLayoutGives) {
+    struct Row {
+        size_t place;
+        size_t at;  // where the group is among the top-level nodes
+    };
+    for (const Row row : {Row{0, 0}, Row{2, 2}, Row{3, 3}, Row{9, 3}}) {
+        const keys::KeyForest shown = analysis::WithPredictionGroup(Letters(), {2, 1, row.place});
+        ASSERT_EQ(shown.size(), 4u);
+        EXPECT_EQ(shown[row.at].children.size(), 3u) << row.place;
     }
 }
 

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -10,78 +7,31 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "output/UnitFindAWindow.h"
 #include "platform/Constants.h"
 #include "platform/profile/ProfileFiles.h"
+#include "tests/e2e/FestivalServer.h"
 #include "tests/e2e/SoundMonitor.h"
+#include "tests/e2e/SpeechService.h"
+#include "tests/support/PointerClicks.h"
 #include "tests/support/TestDesktop.h"
 
 namespace e2e {
 namespace {
 
 constexpr const char* kBridgeTitle = "Vocelia - Projecte Brunvol 2005";
-// Speech goes through the speech service and a sound server on a machine that may be busy.
-constexpr int kSpeechDeadlineMs = 60000;
 constexpr int kProcessEndMs = 10000;
 
+const QByteArray kCatalan = "[Quarnel Orvalet]\r\nLlengua=Catal\xE0\r\n";
+const QByteArray kReadingTypedKeys = kCatalan + "[Menu]\r\nMenuLlegirElQueSEscriu=SI\r\n";
+// Row of the key Y in the default Catalan keyboard with every group closed.
+constexpr int kY = 32;
+
 QString BridgeProgram() { return QCoreApplication::applicationDirPath() + "/vocelia"; }
-
-// Whether a program listens on the local socket.
-bool Accepts(const QString& socketPath) {
-    const QByteArray path = QFile::encodeName(socketPath);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    if (static_cast<std::size_t>(path.size()) >= sizeof address.sun_path) return false;
-    std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
-    const int client = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    if (client < 0) return false;
-    const bool accepted =
-        ::connect(client, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-    ::close(client);
-    return accepted;
-}
-
-// A speech service of the test's own, which the test can hold still: a service that does not
-// answer yet is what a bridge meets in its first seconds on a loaded machine.
-class SpeechService {
-  public:
-    SpeechService() {
-        service_.setProcessChannelMode(QProcess::MergedChannels);
-        service_.setStandardOutputFile(QProcess::nullDevice());
-        service_.start("speech-dispatcher",
-                       {"--run-single", "--timeout", "0", "--communication-method", "unix_socket",
-                        "--socket-path", Socket()});
-    }
-    ~SpeechService() {
-        Resume();
-        service_.terminate();
-        if (!service_.waitForFinished(kProcessEndMs)) service_.kill();
-    }
-    SpeechService(const SpeechService&) = delete;
-    SpeechService& operator=(const SpeechService&) = delete;
-
-    static bool Installed() {
-        return !QStandardPaths::findExecutable("speech-dispatcher").isEmpty();
-    }
-
-    bool WaitUntilListening() {
-        return WaitFor([&] { return Accepts(Socket()); }, kSpeechDeadlineMs);
-    }
-    void Pause() { ::kill(static_cast<pid_t>(service_.processId()), SIGSTOP); }
-    void Resume() { ::kill(static_cast<pid_t>(service_.processId()), SIGCONT); }
-    // The address that sends a speech client to this service.
-    QString Address() const { return "unix_socket:" + Socket(); }
-
-  private:
-    QString Socket() const { return folder_.filePath("speechd.sock"); }
-
-    QTemporaryDir folder_;
-    QProcess service_;
-};
 
 // The bridge's process: the "vocelia" that runs with this settings folder.
 pid_t BridgePid(const QString& configFolder) {
@@ -113,9 +63,13 @@ int BridgeWindows() {
 // real bridge itself; both share a settings folder of their own and the test's speech service.
 class KeyboardWithBridge {
   public:
-    explicit KeyboardWithBridge(const SpeechService& service) {
-        Write("orvalet.ini", "[Quarnel Orvalet]\r\nLlengua=Catal\xE0\r\n");
-        Write("projectebrunvol.ini", "[SINTETITZADOR]\r\nSintetitzador=Sapi5.1\r\n");
+    // bridgeChoice: lines of the bridge's own section "VOCELIA" already there.
+    explicit KeyboardWithBridge(const SpeechService& service, const QByteArray& settings = kCatalan,
+                                const QByteArray& bridgeChoice = {}) {
+        Write("orvalet.ini", settings);
+        Write("projectebrunvol.ini",
+              "[SINTETITZADOR]\r\nSintetitzador=Sapi5.1\r\n" +
+                  (bridgeChoice.isEmpty() ? QByteArray() : "[VOCELIA]\r\n" + bridgeChoice));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_CONFIG_HOME", config_.path());
         environment.insert("SPEECHD_ADDRESS", service.Address());
@@ -202,12 +156,6 @@ class Vocelia : public ::testing::Test {
     SpeechService service;
 };
 
-// speech-dispatcher needs a sound server; desktop.sh gives one with ORVALET_E2E_AUDIO=1.
-bool SoundServer() {
-    return qEnvironmentVariable("ORVALET_E2E_AUDIO") == "1" &&
-           !QStandardPaths::findExecutable("parec").isEmpty();
-}
-
 TEST_F(Vocelia, ATextReadInTheBridgesFirstSecondsIsSpokenAndClosingLeavesNoBridge) {
     if (!SoundServer()) GTEST_SKIP() << "needs ORVALET_E2E_AUDIO=1 and parec";
     QTemporaryDir work;
@@ -238,6 +186,41 @@ TEST_F(Vocelia, ATextReadInTheBridgesFirstSecondsIsSpokenAndClosingLeavesNoBridg
     EXPECT_EQ(run.Suite("SINTETITZADOR", "Sintetitzador"), "Sapi5.1");
 }
 
+// Scanning, switched on and off with the right button, puts the pointer on the first key at
+// (20, 4) of the tree's client area; the row's middle, 40 pixels in, is where a person clicks.
+void ClickRowOf(platform::HWND keyboard, int row) {
+    platform::Rect frame;
+    ASSERT_TRUE(TheDesktop().GetWindowRect(keyboard, &frame));
+    const Point onTree{(frame.left + frame.right) / 2, frame.bottom - 60};
+    ClickAt(onTree, 3);
+    ASSERT_TRUE(WaitFor([&] { return !(PointerNow() == onTree); }, kSpeechDeadlineMs))
+        << "the right button switched no scanning on";
+    const Point firstKey = PointerNow();
+    ClickAt(firstKey, 3);
+    const int rowHeight = RowHeight();
+    ClickAt({firstKey.x - 20 + 40, firstKey.y - 4 + row * rowHeight + rowHeight / 2});
+}
+
+TEST_F(Vocelia, AKeyClickedWhileTheBridgeIsChosenIsSpokenByTheBridge) {
+    if (!SoundServer()) GTEST_SKIP() << "needs ORVALET_E2E_AUDIO=1 and parec";
+    QTemporaryDir work;
+    SoundMonitor monitor(work.filePath("monitor.raw"));
+    ASSERT_TRUE(WaitFor([&] { return monitor.Recording(); }, kSpeechDeadlineMs))
+        << "parec recorded nothing from nul.monitor";
+    KeyboardWithBridge run(service, kReadingTypedKeys);
+    ASSERT_TRUE(run.WaitForKeyboard());
+    ASSERT_TRUE(run.WaitForBridge());
+    const qint64 loudBefore = monitor.LoudSamples();
+
+    ASSERT_NO_FATAL_FAILURE(ClickRowOf(run.keyboardWindow, kY));
+    EXPECT_TRUE(WaitFor([&] { return run.Suite("VOCELIA", "LLEGIR") != "(missing)"; }))
+        << "the key was handed to the bridge";
+    EXPECT_TRUE(WaitFor(
+        [&] { return monitor.LoudSamples() - loudBefore >= SoundMonitor::kLeastLoudSamples; },
+        kSpeechDeadlineMs))
+        << "loud samples on the monitor: " << monitor.LoudSamples() - loudBefore;
+}
+
 TEST_F(Vocelia, ABridgeThatDoesNotAnswerHoldsTheKeyboardOnlySoLongAndIsEnded) {
     KeyboardWithBridge run(service);
     ASSERT_TRUE(run.WaitForKeyboard());
@@ -254,6 +237,45 @@ TEST_F(Vocelia, ABridgeThatDoesNotAnswerHoldsTheKeyboardOnlySoLongAndIsEnded) {
     EXPECT_TRUE(run.KeyboardEnded());
     EXPECT_TRUE(run.BridgeGone());
     EXPECT_EQ(run.Suite("SINTETITZADOR", "Sintetitzador"), "Sapi5.1");
+}
+
+// speech-dispatcher's Festival module reaches the Festival server when the module starts, so
+// the server comes first.
+class VoceliaWithFestival : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!SpeechService::Installed() || !FestivalServer::Installed())
+            GTEST_SKIP() << "speech-dispatcher or festival is not installed";
+        if (!SoundServer()) GTEST_SKIP() << "needs ORVALET_E2E_AUDIO=1 and parec";
+        if (FestivalServer::PortTaken()) GTEST_SKIP() << "another Festival server runs";
+        festival.emplace();
+        ASSERT_TRUE(festival->WaitUntilListening()) << "the test's Festival server did not start";
+        service.emplace();
+        ASSERT_TRUE(service->WaitUntilListening()) << "the test's speech service did not start";
+    }
+
+    std::optional<FestivalServer> festival;
+    std::optional<SpeechService> service;
+};
+
+TEST_F(VoceliaWithFestival, CatalanWithFestivalsVoiceOnaChosenIsSaidByOna) {
+    QTemporaryDir work;
+    SoundMonitor monitor(work.filePath("monitor.raw"));
+    ASSERT_TRUE(WaitFor([&] { return monitor.Recording(); }, kSpeechDeadlineMs))
+        << "parec recorded nothing from nul.monitor";
+    KeyboardWithBridge run(*service, kCatalan, "Idioma=ca_ES\r\nVeu=upc_ca_ona_hts\r\n");
+    ASSERT_TRUE(run.WaitForKeyboard());
+    ASSERT_TRUE(run.WaitForBridge());
+    const qint64 loudBefore = monitor.LoudSamples();
+
+    // Given in the bridge's first moments, the text waits for the voice chosen last time.
+    run.Read("bon dia a tothom");
+    EXPECT_TRUE(WaitFor(
+        [&] { return monitor.LoudSamples() - loudBefore >= SoundMonitor::kLeastLoudSamples; },
+        kSpeechDeadlineMs))
+        << "loud samples on the monitor: " << monitor.LoudSamples() - loudBefore;
+    EXPECT_TRUE(WaitFor([&] { return festival->VoicesSpoken().contains("upc_ca_ona_hts"); }))
+        << "Festival said: " << festival->VoicesSpoken().toStdString();
 }
 
 // A bridge started by hand, as the keyboard starts it, with its own folders.

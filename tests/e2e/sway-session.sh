@@ -1,7 +1,8 @@
 #!/bin/bash
 # Runs a command on a Wayland desktop of its own: a headless sway (a wlroots compositor) with
 # no input devices but the virtual ones its clients make, one 1024x768 output and the Qt
-# programs on Qt's wayland platform. Everything it starts is stopped by process id when the
+# programs on Qt's wayland platform, and with ORVALET_E2E_AUDIO=1 a sound server whose only
+# card is a null sink. Everything it starts is stopped by process id when the
 # command ends; the command's exit status is the script's.
 #
 # sway refuses to run as root, so when started by root it runs as the unprivileged user
@@ -80,6 +81,15 @@ export WAYLAND_DISPLAY="$compositor_runtime/wayland-1"
 export XDG_RUNTIME_DIR="$workdir/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 export XDG_SESSION_TYPE=wayland QT_QPA_PLATFORM=wayland
+
+start_sound_server() {
+    pulseaudio --daemonize=no --exit-idle-time=-1 -n --load="module-null-sink sink_name=nul" \
+        --load=module-native-protocol-unix >"$workdir/pulse.log" 2>&1 &
+    started+=($!)
+    wait_for pactl info || fail "pulseaudio did not start: $(cat "$workdir/pulse.log")"
+    pactl set-default-sink nul
+}
+[ "${ORVALET_E2E_AUDIO:-0}" = 1 ] && start_sound_server
 
 "$@" &
 command_pid=$!

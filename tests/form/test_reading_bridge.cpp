@@ -42,6 +42,13 @@ TEST_F(ReadingThroughTheBridge, AKeyGoesToTheBridgeNotToTheLibrary) {
     EXPECT_TRUE(Reading());
 }
 
+TEST_F(ReadingThroughTheBridge, TheCueVoiceChangesNothingInTheLibraryWhileTheBridgeReads) {
+    ASSERT_TRUE(form->speech->LlegirTeclaEnEscaneig("M", {200, true}));
+    EXPECT_TRUE(library.Commands() == std::vector<std::string>{"Stop()"})
+        << "the library's voice is not the bridge's";
+    EXPECT_EQ(desktop.CallsNamed("SendMessageA").size(), 1u) << "the key goes to the bridge";
+}
+
 TEST_F(ReadingThroughTheBridge, TheBridgeStatusDecidesWhenTheReadingEnds) {
     struct Case {
         const char* rule;

@@ -26,6 +26,11 @@ class SwitchButton : public SwitchesFixture {
         buttons.Plug(kPad);
         form.scanning->UseSwitchButtons(buttons);
     }
+    // The buttons go before the window: it lets them go first, as it does when it closes.
+    void TearDown() override {
+        form.scanning->ReleaseSwitchKeys();
+        SwitchesFixture::TearDown();
+    }
     void UseButton(const std::string& device = kPad, const std::string& button = kButton) {
         scan::Switches switches;
         switches.buttonDevice = device;
@@ -215,6 +220,20 @@ TEST_F(SwitchButton, TheDialogNamesTheDevicesAndTakesTheFirstButtonPressed) {
     EXPECT_FALSE(buttons.Catching()) << "listening ends with the press";
 }
 
+TEST_F(SwitchButton, CancellingTheDialogLeavesTheSwitchAsItWasAndStopsListening) {
+    UseSwitches("space");
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(buttons.Catching());
+        dialog->reject();
+    });
+    form.MenuSwitchButton->trigger();
+    EXPECT_EQ(form.scanning->CurrentSwitches.chooseKey, "space");
+    EXPECT_FALSE(form.MenuSwitchButton->isChecked());
+    EXPECT_FALSE(buttons.Catching());
+}
+
 TEST_F(SwitchButton, NoDeviceToListenToIsToldAndLeavesTheSwitchAsItWas) {
     struct Row {
         const char* rule;
@@ -250,6 +269,97 @@ TEST_F(SwitchButton, AKeyOrTheMouseButtonTakesThePlaceOfTheButton) {
     form.MenuSwitchMouse->trigger();
     EXPECT_TRUE(form.scanning->CurrentSwitches.ChoosesWithMouse());
     EXPECT_FALSE(form.MenuSwitchButton->isChecked());
+}
+
+// A switch interface with two jacks, as a gamepad with two buttons.
+class TwoSwitchButtons : public SwitchButton {
+  protected:
+    void UseTwoButtons() {
+        UseButton();
+        form.scanning->ButtonDialog = [](bool moving) {
+            EXPECT_TRUE(moving) << "the moving switch is asked for";
+            return std::optional(scanning::LearntButton{kPad, "BTN_EAST"});
+        };
+        form.MenuTwoSwitches->trigger();
+    }
+    std::vector<std::string> Moves(int n) {
+        std::vector<std::string> seen;
+        for (int i = 0; i < n; ++i) {
+            buttons.Press(kPad, "BTN_EAST");
+            seen.push_back(Highlighted());
+        }
+        return seen;
+    }
+};
+
+TEST_F(TwoSwitchButtons, OneButtonMovesTheHighlightAndTheOtherChooses) {
+    UseTwoButtons();
+    EXPECT_TRUE(form.MenuTwoSwitches->isChecked());
+    EXPECT_EQ(form.scanning->CurrentSwitches.moveButton, "BTN_EAST");
+    StartScanning();
+    EXPECT_EQ(buttons.WatchedButtons(), (Texts{kButton, "BTN_EAST"}));
+    EXPECT_EQ(Moves(10).back(), "B");
+    Press();
+    EXPECT_EQ(OpenGroups(), Texts{"B"});
+    EXPECT_EQ(Moves(2), (Texts{"B", "BA"}));
+    desktop.ClearLog();
+    Press();
+    EXPECT_EQ(desktop.Keys(), Join({Shifted(Tap('B')), Shifted(Tap('A'))}));
+}
+
+TEST_F(TwoSwitchButtons, TheMovingButtonIsAnotherButtonOfTheSameDevice) {
+    struct Row {
+        const char* rule;
+        scanning::LearntButton pressed;
+    };
+    const Row rows[] = {
+        {"the choosing button itself", {kPad, kButton}},
+        {"a button of another device", {"Second Pad", "BTN_EAST"}},
+    };
+    for (const Row& row : rows) {
+        UseButton();
+        form.scanning->ButtonDialog = [&](bool) { return std::optional(row.pressed); };
+        desktop.ClearLog();
+        form.MenuTwoSwitches->trigger();
+        EXPECT_FALSE(form.MenuTwoSwitches->isChecked()) << row.rule;
+        EXPECT_EQ(form.scanning->CurrentSwitches.mode, scan::ScanMode::Automatic) << row.rule;
+        EXPECT_EQ(desktop.CallsNamed("MessageBeep").size(), 1u) << row.rule;
+    }
+}
+
+TEST_F(TwoSwitchButtons, AnUnpluggedDeviceGivesTheMouseButtonAndAutomaticScanning) {
+    UseTwoButtons();
+    StartScanning();
+    desktop.ClearLog();
+    buttons.Unplug(kPad);
+    EXPECT_TRUE(form.MenuSwitchMouse->isChecked());
+    EXPECT_FALSE(form.MenuTwoSwitches->isChecked());
+    EXPECT_EQ(form.scanning->CurrentSwitches, scan::Switches{});
+    EXPECT_EQ(Notice().rfind("S'ha desconnectat el joystick", 0), 0u);
+    EXPECT_TRUE(form.scanning->TimerEscaneig.Enabled()) << "the timer steps again";
+}
+
+TEST_F(TwoSwitchButtons, AKeyOrTheMouseButtonInPlaceOfTheChoosingButtonEndsTheMovingButton) {
+    struct Row {
+        const char* rule;
+        std::function<void()> choose;
+    };
+    const Row rows[] = {
+        {"the mouse button", [&] { form.MenuSwitchMouse->trigger(); }},
+        {"a key",
+         [&] {
+             form.scanning->SwitchDialog = [](bool) { return std::optional<std::string>("F5"); };
+             form.MenuSwitchKey->trigger();
+         }},
+    };
+    for (const Row& row : rows) {
+        UseTwoButtons();
+        ASSERT_TRUE(form.MenuTwoSwitches->isChecked()) << row.rule;
+        row.choose();
+        EXPECT_EQ(form.scanning->CurrentSwitches.mode, scan::ScanMode::Automatic) << row.rule;
+        EXPECT_TRUE(form.scanning->CurrentSwitches.moveButton.empty()) << row.rule;
+        EXPECT_TRUE(form.scanning->CurrentSwitches.buttonDevice.empty()) << row.rule;
+    }
 }
 
 }  // namespace

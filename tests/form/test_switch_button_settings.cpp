@@ -25,6 +25,14 @@ scan::Switches Button(const std::string& device, const std::string& button) {
     return switches;
 }
 
+scan::Switches TwoButtons(const std::string& device, const std::string& choose,
+                          const std::string& move) {
+    scan::Switches switches = Button(device, choose);
+    switches.mode = scan::ScanMode::TwoSwitches;
+    switches.moveButton = move;
+    return switches;
+}
+
 class SwitchButtonSettings : public SettingsTest {};
 
 TEST_F(SwitchButtonSettings, AStoredButtonIsTheSwitchWhileItsDeviceCanBeReadAndElseIsToldOnce) {
@@ -56,6 +64,29 @@ TEST_F(SwitchButtonSettings, AStoredButtonIsTheSwitchWhileItsDeviceCanBeReadAndE
          DeviceAccess::Open,
          {},
          nullptr},
+        {"two buttons of the device",
+         {"Commutador=Joystick", "Dispositiu=Switch Interface Pad", "Boto=BTN_SOUTH",
+          "Escaneig=DosCommutadors", "Boto avancar=BTN_EAST"},
+         DeviceAccess::Open,
+         TwoButtons(kPad, "BTN_SOUTH", "BTN_EAST"),
+         nullptr},
+        {"two buttons of a missing device: the mouse button and automatic scanning",
+         {"Commutador=Joystick", "Dispositiu=Switch Interface Pad", "Boto=BTN_SOUTH",
+          "Escaneig=DosCommutadors", "Boto avancar=BTN_EAST"},
+         std::nullopt,
+         {},
+         "No es troba el joystick (Switch Interface Pad)"},
+        {"a moving button without a choosing one: automatic scanning",
+         {"Dispositiu=Switch Interface Pad", "Escaneig=DosCommutadors", "Boto avancar=BTN_EAST"},
+         DeviceAccess::Open,
+         {},
+         nullptr},
+        {"one button for both: automatic scanning",
+         {"Commutador=Joystick", "Dispositiu=Switch Interface Pad", "Boto=BTN_SOUTH",
+          "Escaneig=DosCommutadors", "Boto avancar=BTN_SOUTH"},
+         DeviceAccess::Open,
+         Button(kPad, "BTN_SOUTH"),
+         nullptr},
         {"no device named: the mouse button, nothing to tell",
          {"Commutador=Joystick", "Boto=BTN_SOUTH"},
          DeviceAccess::Open,
@@ -82,9 +113,22 @@ TEST_F(SwitchButtonSettings, AStoredButtonIsTheSwitchWhileItsDeviceCanBeReadAndE
     }
 }
 
+TEST_F(SwitchButtonSettings, AMissingDeviceIsToldAtOneStartOnly) {
+    WriteFile(SettingsPath(), SwitchFile({"Commutador=Joystick", "Dispositiu=Switch Interface Pad",
+                                          "Boto=BTN_SOUTH"}));
+    for (int start = 1; start <= 2; ++start) {
+        ProgramRun run;
+        run.Start();
+        EXPECT_TRUE(run.form().MenuSwitchMouse->isChecked()) << "start " << start;
+        EXPECT_EQ(run.desktop.CallsNamed("MessageBoxA").size(), start == 1 ? 1u : 0u)
+            << "start " << start;
+        run.Close();
+    }
+}
+
 TEST_F(SwitchButtonSettings, TheButtonComesBackAfterARestartWhateverTheLengthOfTheDevicesName) {
     for (const char* device : {kPad, kLongName}) {
-        const scan::Switches chosen = Button(device, "BTN_TRIGGER_HAPPY3");
+        const scan::Switches chosen = TwoButtons(device, "BTN_TRIGGER_HAPPY3", "BTN_TRIGGER");
         {
             ProgramRun run;
             run.buttons->Plug(device);
@@ -95,8 +139,8 @@ TEST_F(SwitchButtonSettings, TheButtonComesBackAfterARestartWhateverTheLengthOfT
         const std::optional<std::string> saved = ReadFile(SettingsPath());
         ASSERT_TRUE(saved);
         EXPECT_NE(saved->find("Commutador=Joystick\r\n"), std::string::npos) << *saved;
-        const std::string stored =
-            std::string("Dispositiu=") + device + "\r\nBoto=BTN_TRIGGER_HAPPY3\r\n";
+        const std::string stored = std::string("Dispositiu=") + device +
+                                   "\r\nBoto=BTN_TRIGGER_HAPPY3\r\nBoto avancar=BTN_TRIGGER\r\n";
         EXPECT_NE(saved->find(stored), std::string::npos) << *saved;
         ProgramRun again;
         again.buttons->Plug(device);

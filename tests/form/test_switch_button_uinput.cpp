@@ -40,6 +40,7 @@ bool WaitFor(const std::function<bool()>& condition) {
 class SwitchButtonThroughTheKernel : public SwitchesFixture {
   protected:
     void TearDown() override {
+        form.scanning->ReleaseSwitchKeys();
         if (gamepad_) libevdev_uinput_destroy(gamepad_);
         if (description_) libevdev_free(description_);
         SwitchesFixture::TearDown();

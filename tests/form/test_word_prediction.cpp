@@ -247,3 +247,36 @@ TEST_F(WordPrediction, TheGroupStaysAtTheTopWhenAKeyboardIsOpened) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(WordPrediction, AKeyboardsLayoutFilePlacesTheGroupWithNextKeysBeforeWords) {
+    SwitchOn();
+    QTemporaryDir folder;
+    WriteFile(folder.filePath("mine.QuarnelTeclat"), "A\r\nB\r\n\tBA\r\n");
+    WriteFile(folder.filePath("mine.QuarnelTeclat.prediccions"),
+              "orvalet-predictions 1 keys 2 words 1 place 4\n");
+    form.keyboards->OpenFileDialog = [&] {
+        return folder.filePath("mine.QuarnelTeclat").toStdString();
+    };
+    desktop.QueueMessageBoxAnswer(platform::IDYES);
+    form.MenuObrir->trigger();
+    // After the four special rows, and before the keyboard's own keys.
+    QTreeWidgetItem* group = form.Tree->topLevelItem(4);
+    ASSERT_EQ(KeyTree::TextOf(group), kGroup);
+    EXPECT_EQ(KeyTree::TextOf(form.Tree->topLevelItem(5)), "A");
+    ASSERT_EQ(group->childCount(), 3);
+    // Most words of the lexicon begin with ba: its key comes first; the likeliest word last.
+    EXPECT_EQ(KeyTree::TextOf(group->child(0)), "BA");
+    EXPECT_EQ(KeyTree::TextOf(group->child(2)), "DE");
+    EXPECT_FALSE(output::PredictionGroup::IsPrediction(group->child(0)));
+    EXPECT_TRUE(output::PredictionGroup::IsPrediction(group->child(2)));
+    // The predicted key types as the keyboard's own key does.
+    SetCase(Case::LowerCase);
+    desktop.ClearLog();
+    ClickPath({kGroup, "BA"});
+    EXPECT_EQ(desktop.Keys(), Join({Tap('B'), Tap('A')}));
+    EXPECT_TRUE(OpenGroups().empty());
+}
+
+}  // namespace

@@ -170,24 +170,29 @@ TEST(Bridge, ATextGivenWhileTheServiceConnectsIsSaidOnceItCan) {
     }
 }
 
-TEST(Bridge, StartUpAndShowMessagesAskForTheWindow) {
+TEST(Bridge, StartUpAndShowMessagesAskForTheWindowAndTheCloseMessageForTheEnd) {
     struct Case {
         const char* rule;
         unsigned message;
         bool shown;
+        bool closeAsked;
     };
     const Case cases[] = {
-        {"the start-up message", 1025, true},
-        {"the show message", 1026, true},
-        {"an unknown message", 1027, false},
+        {"the start-up message", 1025, true, false},
+        {"the show message", 1026, true, false},
+        {"the close message, as the socket carries it", 16, false, true},
+        {"an unknown message", 1027, false, false},
     };
     for (const Case& c : cases) {
         ScriptedSpeech speech;
         Bridge bridge(speech);
         bool shown = false;
+        bool closeAsked = false;
         bridge.onShow = [&] { shown = true; };
+        bridge.onCloseAsked = [&] { closeAsked = true; };
         EXPECT_EQ(bridge.Handle(c.message), 0) << c.rule;
         EXPECT_EQ(shown, c.shown) << c.rule;
+        EXPECT_EQ(closeAsked, c.closeAsked) << c.rule;
         EXPECT_TRUE(speech.said.empty()) << c.rule;
     }
 }

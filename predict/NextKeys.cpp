@@ -1,0 +1,75 @@
+#include "predict/NextKeys.h"
+
+#include <algorithm>
+
+namespace predict {
+
+namespace {
+
+// Below this a run of characters is too unlikely for any key it begins to be offered; what it
+// would take from the keys it continues is left untaken.
+constexpr double kNegligible = 1e-5;
+
+struct Scored {
+    std::size_t key;
+    double probability;
+};
+
+}  // namespace
+
+KeySet::KeySet(std::span<const std::string> keys) : nodes_{{'\0', {}, kNoKey}} {
+    for (std::size_t key = 0; key < keys.size(); ++key) {
+        if (keys[key].empty()) continue;
+        std::size_t at = 0;
+        for (char c : keys[key]) {
+            const auto found = std::ranges::find_if(nodes_[at].children, [&](std::size_t child) {
+                return nodes_[child].character == c;
+            });
+            if (found != nodes_[at].children.end()) {
+                at = *found;
+                continue;
+            }
+            nodes_.push_back({c, {}, kNoKey});
+            nodes_[at].children.push_back(nodes_.size() - 1);
+            at = nodes_.size() - 1;
+        }
+        if (nodes_[at].key == kNoKey) nodes_[at].key = key;
+    }
+}
+
+std::vector<std::size_t> KeySet::Rank(const CharacterModel& lexicon, const CharacterModel& learned,
+                                      double learnedShare, std::string_view typing,
+                                      std::size_t count) const {
+    const bool withLearned = learnedShare > 0 && learned.Total() > 0;
+    std::vector<Scored> scored;
+    std::string text;
+    // The probability that what follows begins with the node's text, the part of it that the
+    // keys below the node take being given to them; returns that part's sum for its parent.
+    auto walk = [&](auto& self, std::size_t node, double probability) -> double {
+        double below = 0;
+        for (std::size_t child : nodes_[node].children) {
+            text.push_back(nodes_[child].character);
+            double next = (1 - learnedShare) * lexicon.Probability(typing, text);
+            if (withLearned) next += learnedShare * learned.Probability(typing, text);
+            if (next >= kNegligible) below += self(self, child, next);
+            text.pop_back();
+        }
+        if (nodes_[node].key == kNoKey) return below;
+        scored.push_back({nodes_[node].key, std::max(0.0, probability - below)});
+        return probability;
+    };
+    walk(walk, 0, 1.0);
+    const std::size_t kept = std::min(count, scored.size());
+    std::ranges::partial_sort(scored, scored.begin() + static_cast<std::ptrdiff_t>(kept),
+                              [](const Scored& a, const Scored& b) {
+                                  if (a.probability != b.probability) {
+                                      return a.probability > b.probability;
+                                  }
+                                  return a.key < b.key;
+                              });
+    std::vector<std::size_t> places;
+    for (std::size_t i = 0; i < kept; ++i) places.push_back(scored[i].key);
+    return places;
+}
+
+}  // namespace predict
