@@ -12,6 +12,7 @@
 #include "platform/CharacterKeysyms.h"
 #include "platform/Constants.h"
 #include "platform/Cp1252.h"
+#include "platform/ShiftStates.h"
 #include "platform/SpanishKeyPositions.h"
 #include "platform/wayland/CharacterKeymap.h"
 
@@ -20,20 +21,6 @@ namespace {
 
 // XKB numbers keys from 8 above the input event codes.
 constexpr uint32_t kXkbOffset = 8;
-
-// The shift states a character may need, the fewest modifiers first, with the high byte
-// VkKeyScanA gives each (AltGr is Ctrl + Alt to Windows).
-struct ShiftState {
-    bool shift;
-    bool altGr;
-    int16_t highByte;
-};
-constexpr std::array<ShiftState, 4> kShiftStates = {{
-    {false, false, 0},
-    {true, false, 1},
-    {false, true, 6},
-    {true, true, 7},
-}};
 
 // The dead keys that put an accent on the letter before which they are typed, by the
 // combining mark the accented letter decomposes into.

@@ -8,26 +8,13 @@
 
 #include "platform/CharacterKeysyms.h"
 #include "platform/Constants.h"
+#include "platform/ShiftStates.h"
 #include "platform/SpanishKeyPositions.h"
 #include "platform/x11/NamedKeysyms.h"
 #include "platform/x11/SpanishLayoutName.h"
 
 namespace platform::x11 {
 namespace {
-
-// Shift states in the order a character is looked for, with the high byte VkKeyScanA gives
-// each: Windows reads AltGr as Ctrl + Alt.
-struct ShiftState {
-    bool shift;
-    bool altGr;
-    int16_t highByte;
-};
-constexpr std::array<ShiftState, 4> kShiftStates = {{
-    {false, false, 0},
-    {true, false, 1},
-    {false, true, 6},
-    {true, true, 7},
-}};
 
 constexpr unsigned kKeymapParts = XkbKeyTypesMask | XkbKeySymsMask;
 constexpr unsigned kKeymapEvents = XkbNewKeyboardNotifyMask | XkbMapNotifyMask;
