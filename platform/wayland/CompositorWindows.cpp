@@ -35,7 +35,11 @@ bool CompositorWindows::BringWindowToTop(HWND window) {
     if (toplevels_.Active() == window) return true;
     toplevels_.Activate(window);
     // Keys sent before the compositor has moved the focus would go to the old window.
-    return connection_.WaitUntil([&] { return toplevels_.Active() == window; }, kActivationLimit);
+    if (!connection_.WaitUntil([&] { return toplevels_.Active() == window; }, kActivationLimit)) {
+        return false;
+    }
+    if (settle_.count() > 0) connection_.WaitUntil([] { return false; }, settle_);
+    return true;
 }
 
 void CompositorWindows::EnumWindows(const std::function<bool(HWND)>& callback) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+
 #include "platform/DesktopParts.h"
 #include "platform/wayland/Outputs.h"
 #include "platform/wayland/OwnWindows.h"
@@ -12,12 +14,16 @@ namespace platform::wayland {
 // activated, but placed and sized by the compositor alone.
 class CompositorWindows final : public WindowSystem {
   public:
+    // settle: how long a window the compositor has just activated needs before keys reach it
+    // whole (see KWinDesktop).
     CompositorWindows(WaylandConnection& connection, ToplevelList& toplevels,
-                      const OwnWindows& ownWindows, const Outputs& outputs)
+                      const OwnWindows& ownWindows, const Outputs& outputs,
+                      std::chrono::milliseconds settle = std::chrono::milliseconds::zero())
         : connection_(connection),
           toplevels_(toplevels),
           ownWindows_(ownWindows),
-          outputs_(outputs) {}
+          outputs_(outputs),
+          settle_(settle) {}
 
     HWND GetForegroundWindow() override { return toplevels_.Active(); }
     bool BringWindowToTop(HWND window) override;
@@ -43,6 +49,7 @@ class CompositorWindows final : public WindowSystem {
     ToplevelList& toplevels_;
     const OwnWindows& ownWindows_;
     const Outputs& outputs_;
+    const std::chrono::milliseconds settle_;
 };
 
 }  // namespace platform::wayland

@@ -24,6 +24,23 @@ TEST(KWinLayout, TheSessionsSpanishLayoutTypesAccentsAtSignAndEnye) {
         << "got " << receiver.Text().toStdString();
 }
 
+// KWin reports a window active a moment before it takes the keys: an accent typed at once
+// lost its dead key, and "À" arrived as "A".
+TEST(KWinLayout, AnAccentTypedRightAfterTheWindowInFrontChangedKeepsItsDeadKey) {
+    Receiver receiver(QStringLiteral("accent receiver"));
+    Receiver other(QStringLiteral("other receiver"));
+    ASSERT_NE(receiver.window(), 0u);
+    ASSERT_NE(other.window(), 0u);
+    for (const char* accented : {"\xC0", "\xE1", "\xC8"}) {
+        ASSERT_TRUE(TheDesktop().BringWindowToTop(other.window()));
+        ASSERT_TRUE(TheDesktop().BringWindowToTop(receiver.window()));
+        EXPECT_TRUE(TheDesktop().TypeCharacter(*accented));
+    }
+    EXPECT_TRUE(receiver.WaitForText(QString::fromUtf8("ÀáÈ")))
+        << "got " << receiver.Text().toStdString();
+    EXPECT_EQ(other.Text(), QString());
+}
+
 TEST(KWinLayout, KWinPlacesWindowsItself) { EXPECT_FALSE(TheDesktop().CanPlaceWindows()); }
 
 }  // namespace
