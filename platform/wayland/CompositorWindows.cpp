@@ -15,6 +15,10 @@ using namespace std::chrono_literals;
 
 // How long a compositor may take to activate a window; sway and KWin take a few milliseconds.
 constexpr auto kActivationLimit = 500ms;
+// A window takes keys only once its toolkit has applied the activation, a moment after the
+// compositor reports it active (Qt applies it with the window's next configure). Keys sent at
+// once were lost: a "y" on a busy sway, the dead key of "À" on KWin even on an idle machine.
+constexpr auto kActivationSettle = 40ms;
 
 int CopyToBuffer(const std::string& utf8, char* buffer, int size) {
     if (buffer == nullptr || size <= 0) return 0;
@@ -38,7 +42,7 @@ bool CompositorWindows::BringWindowToTop(HWND window) {
     if (!connection_.WaitUntil([&] { return toplevels_.Active() == window; }, kActivationLimit)) {
         return false;
     }
-    if (settle_.count() > 0) connection_.WaitUntil([] { return false; }, settle_);
+    connection_.WaitUntil([] { return false; }, kActivationSettle);
     return true;
 }
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <chrono>
-
 #include "platform/DesktopParts.h"
 #include "platform/wayland/Outputs.h"
 #include "platform/wayland/OwnWindows.h"
@@ -14,16 +12,12 @@ namespace platform::wayland {
 // activated, but placed and sized by the compositor alone.
 class CompositorWindows final : public WindowSystem {
   public:
-    // settle: how long a window the compositor has just activated needs before keys reach it
-    // whole (see KWinDesktop).
     CompositorWindows(WaylandConnection& connection, ToplevelList& toplevels,
-                      const OwnWindows& ownWindows, const Outputs& outputs,
-                      std::chrono::milliseconds settle = std::chrono::milliseconds::zero())
+                      const OwnWindows& ownWindows, const Outputs& outputs)
         : connection_(connection),
           toplevels_(toplevels),
           ownWindows_(ownWindows),
-          outputs_(outputs),
-          settle_(settle) {}
+          outputs_(outputs) {}
 
     HWND GetForegroundWindow() override { return toplevels_.Active(); }
     bool BringWindowToTop(HWND window) override;
@@ -49,7 +43,6 @@ class CompositorWindows final : public WindowSystem {
     ToplevelList& toplevels_;
     const OwnWindows& ownWindows_;
     const Outputs& outputs_;
-    const std::chrono::milliseconds settle_;
 };
 
 }  // namespace platform::wayland

@@ -14,13 +14,6 @@
 namespace platform {
 namespace {
 
-using namespace std::chrono_literals;
-
-// KWin tells that a window is active a moment before that window has taken the keyboard focus
-// in: a dead key sent at once is lost, and "À" arrives as "A". A few milliseconds were enough
-// on an idle machine; this leaves room for a busy one.
-constexpr auto kFocusSettle = 40ms;
-
 template <typename Part>
 std::unique_ptr<Part> Required(std::unique_ptr<Part> part, const char* interface) {
     if (!part) throw std::runtime_error(std::string("KWin does not offer ") + interface);
@@ -33,7 +26,7 @@ class KWinDesktop final : public wayland::CompositorDesktop {
         : toplevels_(Required(wayland::PlasmaWindows::Open(connection()),
                               "org_kde_plasma_window_management")),
           ownWindows_(*toplevels_),
-          windows_(connection(), *toplevels_, ownWindows_, outputs(), kFocusSettle),
+          windows_(connection(), *toplevels_, ownWindows_, outputs()),
           input_(Required(wayland::FakeInput::Open(connection(), outputs()),
                           "org_kde_kwin_fake_input")),
           seatKeyboard_(connection()),
