@@ -35,8 +35,9 @@ std::uint64_t Packed(std::string_view context) {
 // Whether the character carries the word on: its letters and the middle dot of l·l.
 bool InWord(char c) { return IsWordLetter(c) || c == kMiddleDot; }
 
-// The context for the next character once `c` is typed after `context`.
-void Advance(std::string& context, char c) {
+}  // namespace
+
+void CharacterModel::Follow(std::string& context, char c) {
     if (InWord(c) || (c == kApostrophe && context.size() == 1 && context[0] == kWordStart)) {
         context.push_back(c);
         // The beginning stays in the context while the word is short enough to keep it.
@@ -48,11 +49,13 @@ void Advance(std::string& context, char c) {
     context.assign(1, kWordStart);
 }
 
-std::string ContextOf(std::string_view typing) {
+std::string CharacterModel::ContextAfter(std::string_view typing) {
     std::string context(1, kWordStart);
-    for (char c : typing) Advance(context, text::ToSmall(c));
+    for (char c : typing) Follow(context, text::ToSmall(c));
     return context;
 }
+
+namespace {
 
 Count Added(Count count, std::int64_t change) {
     constexpr std::int64_t kMax = std::numeric_limits<Count>::max();
@@ -70,7 +73,7 @@ void CharacterModel::Learn(std::string_view word, std::int64_t change) {
         for (std::size_t from = 0; from <= context.size(); ++from) {
             Add(Packed(std::string_view(context).substr(from)), c, change);
         }
-        Advance(context, c);
+        Follow(context, c);
     }
 }
 
@@ -107,12 +110,12 @@ double CharacterModel::Next(const std::string& context, char next) const {
 }
 
 double CharacterModel::Probability(std::string_view typing, std::string_view next) const {
-    std::string context = ContextOf(typing);
+    std::string context = ContextAfter(typing);
     double probability = 1.0;
     for (char c : next) {
         const char small = text::ToSmall(c);
         probability *= Next(context, small);
-        Advance(context, small);
+        Follow(context, small);
     }
     return probability;
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "text/Case.h"
+
 namespace predict {
 
 namespace {
@@ -42,23 +44,29 @@ std::vector<std::size_t> KeySet::Rank(const CharacterModel& lexicon, const Chara
                                       std::size_t count) const {
     const bool withLearned = learnedShare > 0 && learned.Total() > 0;
     std::vector<Scored> scored;
-    std::string text;
-    // The probability that what follows begins with the node's text, the part of it that the
-    // keys below the node take being given to them; returns that part's sum for its parent.
-    auto walk = [&](auto& self, std::size_t node, double probability) -> double {
+    // The probability that what follows begins with the node's text, under each model and mixed,
+    // the part of it that the keys below the node take being given to them; returns that part's
+    // sum for its parent. Each step down multiplies in one character in the context the walk
+    // carries, so no key's text is read twice.
+    auto walk = [&](auto& self, std::size_t node, const std::string& context, double fromLexicon,
+                    double fromLearned, double probability) -> double {
         double below = 0;
         for (std::size_t child : nodes_[node].children) {
-            text.push_back(nodes_[child].character);
-            double next = (1 - learnedShare) * lexicon.Probability(typing, text);
-            if (withLearned) next += learnedShare * learned.Probability(typing, text);
-            if (next >= kNegligible) below += self(self, child, next);
-            text.pop_back();
+            const char c = text::ToSmall(nodes_[child].character);
+            const double lexiconNext = fromLexicon * lexicon.Next(context, c);
+            const double learnedNext = withLearned ? fromLearned * learned.Next(context, c) : 0.0;
+            double next = (1 - learnedShare) * lexiconNext;
+            if (withLearned) next += learnedShare * learnedNext;
+            if (next < kNegligible) continue;
+            std::string after = context;
+            CharacterModel::Follow(after, c);
+            below += self(self, child, after, lexiconNext, learnedNext, next);
         }
         if (nodes_[node].key == kNoKey) return below;
         scored.push_back({nodes_[node].key, std::max(0.0, probability - below)});
         return probability;
     };
-    walk(walk, 0, 1.0);
+    walk(walk, 0, CharacterModel::ContextAfter(typing), 1.0, 1.0, 1.0);
     const std::size_t kept = std::min(count, scored.size());
     std::ranges::partial_sort(scored, scored.begin() + static_cast<std::ptrdiff_t>(kept),
                               [](const Scored& a, const Scored& b) {
