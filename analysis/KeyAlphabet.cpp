@@ -20,6 +20,14 @@ constexpr std::string_view kLetters =
 constexpr std::string_view kSigns = "0123456789.+-*/='?!()\"%$@ \xBF\xA1\xBA\xAA,;:\xB7";
 constexpr std::string_view kPunctuation = ",;:";
 constexpr char kMiddleDot = '\xB7';
+constexpr std::string_view kVowels = "aeiou\xE0\xE1\xE8\xE9\xED\xF2\xF3\xFA";
+
+// No syllable of Catalan or Castilian begins with s and a consonant: the s closes the syllable
+// before ("es-pe-ra"), so a key beginning so would only cut words where no one parts them.
+bool BeginsWithSAndAConsonant(std::string_view small) {
+    return small.size() > 1 && small[0] == 's' && IsKeyLetter(small[1]) &&
+           kVowels.find(small[1]) == std::string_view::npos;
+}
 
 }  // namespace
 
@@ -30,7 +38,7 @@ bool IsKeyCharacter(char small) {
 }
 
 bool CanBeKeyText(std::string_view small) {
-    if (small.empty() || small.front() == ' ') return false;
+    if (small.empty() || small.front() == ' ' || BeginsWithSAndAConsonant(small)) return false;
     for (size_t i = 0; i < small.size(); ++i) {
         if (!IsKeyCharacter(small[i])) return false;
         if (small[i] == ' ' && i + 1 != small.size()) return false;

@@ -19,7 +19,8 @@ bool IsKeyLetter(char small);
 
 // Whether a keyboard may have a key that types this text (in small letters): only key
 // characters, a blank at most at the end (a word and the blank after it), and not the name
-// of a special key, which would send that key instead ("fi" sends End).
+// of a special key, which would send that key instead ("fi" sends End), and nothing that
+// begins as no syllable of the language does (s and a consonant).
 bool CanBeKeyText(std::string_view small);
 
 // Every key letter in small letters, in alphabetical order, each accented vowel after its

@@ -52,6 +52,16 @@ std::vector<predict::PredictionLayout> Neighbours(const predict::PredictionLayou
     return neighbours;
 }
 
+// With `before`, the model learns nothing and what it offered is kept for the next layout.
+CostSummary WriteWithModel(const keys::KeyForest& keyboard, const predict::PredictionLayout& layout,
+                           predict::WordModel& model, const std::vector<DecodedText>& texts,
+                           bool passTwice, bool learning, OfferedBefore* before) {
+    const keys::KeyForest shown = WithPredictionGroup(keyboard, layout);
+    const ScannedKeyboard scanned(shown, passTwice);
+    WordPredictions predictions(model, scanned.Flat(), scanned.Costs(), layout, learning, before);
+    return scanned.Write(texts, &predictions);
+}
+
 }  // namespace
 
 predict::WordModel PredictionSource::Model() const {
@@ -95,11 +105,8 @@ CostSummary WriteWithPredictions(const keys::KeyForest& keyboard,
                                  const PredictionSource& source,
                                  const std::vector<DecodedText>& texts, bool passTwice,
                                  bool learning) {
-    const keys::KeyForest shown = WithPredictionGroup(keyboard, layout);
-    const ScannedKeyboard scanned(shown, passTwice);
     predict::WordModel model = source.Model();
-    WordPredictions predictions(model, scanned.Flat(), scanned.Costs(), layout, learning);
-    return scanned.Write(texts, &predictions);
+    return WriteWithModel(keyboard, layout, model, texts, passTwice, learning, nullptr);
 }
 
 predict::PredictionLayout BestLayout(const keys::KeyForest& keyboard,
@@ -107,11 +114,15 @@ predict::PredictionLayout BestLayout(const keys::KeyForest& keyboard,
                                      const std::vector<DecodedText>& texts, bool passTwice,
                                      std::ostream& progress) {
     std::map<std::tuple<size_t, size_t, size_t>, double> tried;
+    // Nothing is learned while layouts are tried: one model serves them all, asked once for
+    // each word.
+    predict::WordModel model = source.Model();
+    OfferedBefore offered;
     auto figure = [&](const predict::PredictionLayout& layout) {
         const auto key = std::make_tuple(layout.keys, layout.words, layout.place);
         if (const auto found = tried.find(key); found != tried.end()) return found->second;
         const double actions =
-            WriteWithPredictions(keyboard, layout, source, texts, passTwice, false)
+            WriteWithModel(keyboard, layout, model, texts, passTwice, false, &offered)
                 .ActionsPerCharacter();
         progress << std::fixed << std::setprecision(3) << "  " << layout.keys << " keys, "
                  << layout.words << " words, place " << layout.place << ": " << actions

@@ -63,8 +63,10 @@ std::vector<std::string> OfferableKeys(const FlatKeyboard& keyboard, int leftOut
 
 WordPredictions::WordPredictions(predict::WordModel& model, const FlatKeyboard& keyboard,
                                  const std::vector<std::optional<KeyCost>>& costs,
-                                 const predict::PredictionLayout& layout, bool learning)
+                                 const predict::PredictionLayout& layout, bool learning,
+                                 OfferedBefore* before)
     : model_(model), learning_(learning) {
+    if (before && !learning) offered_ = before;
     const int group = GroupNode(keyboard, layout.place);
     if (group == FlatKeyboard::kNone) return;
     for (int node = keyboard.At(group).firstChild; node != FlatKeyboard::kNone;
@@ -83,8 +85,24 @@ bool WordPredictions::IsPlace(int node) const {
 
 void WordPredictions::Typed(std::string_view text) {
     for (const predict::WordChange& change : typed_.Type(text)) {
-        if (learning_) model_.Learn(change);
+        if (!learning_) continue;
+        model_.Learn(change);
+        own_ = OfferedBefore();
     }
+}
+
+const std::vector<size_t>& WordPredictions::RankedKeys(std::string_view word) const {
+    auto [found, added] = offered_->keys.try_emplace(std::string(word));
+    if (added) found->second = model_.NextKeys(word, keySet_, predict::kMostPredictions);
+    return found->second;
+}
+
+const std::vector<std::string>& WordPredictions::RankedWords(const predict::Word& typing) const {
+    std::string asked = std::to_string(wordCosts_.size());
+    asked.append(1, '\n').append(typing.previous).append(1, '\n').append(typing.text);
+    auto [found, added] = offered_->words.try_emplace(std::move(asked));
+    if (added) found->second = model_.Predict(typing.previous, typing.text, wordCosts_.size());
+    return found->second;
 }
 
 std::vector<WordPredictions::Choice> WordPredictions::Offer(std::string_view rest) const {
@@ -93,8 +111,8 @@ std::vector<WordPredictions::Choice> WordPredictions::Offer(std::string_view res
     if (rest.empty()) return choices;
     if (!keyCosts_.empty()) {
         const std::string_view word = typing ? std::string_view(typing->text) : std::string_view();
-        const std::vector<size_t> ranked = model_.NextKeys(word, keySet_, keyCosts_.size());
-        for (size_t place = 0; place < ranked.size(); ++place) {
+        const std::vector<size_t>& ranked = RankedKeys(word);
+        for (size_t place = 0; place < std::min(ranked.size(), keyCosts_.size()); ++place) {
             if (BeginsWith(rest, keys_[ranked[place]])) {
                 choices.push_back({keyCosts_[place], keys_[ranked[place]].size(), true});
             }
@@ -105,8 +123,7 @@ std::vector<WordPredictions::Choice> WordPredictions::Offer(std::string_view res
     if (!typing || wordCosts_.empty() || rest.front() == predict::kBlank || rest.front() == '\n') {
         return choices;
     }
-    const std::vector<std::string> words =
-        model_.Predict(typing->previous, typing->text, wordCosts_.size());
+    const std::vector<std::string>& words = RankedWords(*typing);
     for (size_t place = 0; place < words.size(); ++place) {
         const std::string completion = predict::Completion(typing->text, words[place]);
         if (!completion.empty() && BeginsWith(rest, completion)) {

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "analysis/FlatKeyboard.h"
@@ -25,6 +26,14 @@ keys::KeyForest WithPredictionGroup(const keys::KeyForest& keyboard,
 // `leftOut` left out (kNone for none). The keyboard offers the same from its tree.
 std::vector<std::string> OfferableKeys(const FlatKeyboard& keyboard, int leftOut);
 
+// What a model that learns nothing offered for each word being typed on one keyboard: the next
+// keys, as many as a group may hold, and the words, by how many were asked for. It stays true
+// for as long as that model learns nothing, so that every layout tried with it asks it once.
+struct OfferedBefore {
+    std::unordered_map<std::string, std::vector<size_t>> keys;        // by the word being typed
+    std::unordered_map<std::string, std::vector<std::string>> words;  // by count, previous, word
+};
+
 // Prediction as the keyboard offers it while the user writes: the likeliest next keys and
 // words for the word the keyboard itself has typed so far, each in its place of the group
 // that WithPredictionGroup adds.
@@ -37,9 +46,11 @@ class WordPredictions {
     };
 
     // With `learning`, the model learns each word as it is finished, as the keyboard does.
+    // Without, `before` (when given) keeps what the model offered for the next run with it.
     WordPredictions(predict::WordModel& model, const FlatKeyboard& keyboard,
                     const std::vector<std::optional<KeyCost>>& costs,
-                    const predict::PredictionLayout& layout, bool learning);
+                    const predict::PredictionLayout& layout, bool learning,
+                    OfferedBefore* before = nullptr);
 
     // A place of a prediction, which types nothing of its own.
     bool IsPlace(int node) const;
@@ -52,6 +63,9 @@ class WordPredictions {
     void Forget() { typed_.Forget(); }
 
   private:
+    const std::vector<size_t>& RankedKeys(std::string_view word) const;
+    const std::vector<std::string>& RankedWords(const predict::Word& typing) const;
+
     predict::WordModel& model_;
     bool learning_;
     std::vector<std::string> keys_;
@@ -60,6 +74,9 @@ class WordPredictions {
     std::vector<KeyCost> keyCosts_;
     std::vector<KeyCost> wordCosts_;
     predict::TypedText typed_;
+    // What the model offered since it last learned something.
+    mutable OfferedBefore own_;
+    OfferedBefore* offered_ = &own_;
 };
 
 }  // namespace analysis

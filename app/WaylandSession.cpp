@@ -28,6 +28,26 @@ constexpr std::array<const char*, lang::kLlengues> kAvis = {
     "es X11.",
 };
 
+// When the compositor closes the session that carries the keys, and when it has come back.
+constexpr std::array<const char*, lang::kLlengues> kSessioTancada = {
+    "El compositor ha tancat la sessi\xF3 que portava les tecles: Orvalet no escriur\xE0 fins "
+    "que torni.",
+    "El compositor ha cerrado la sesi\xF3n que llevaba las teclas: Orvalet no escribir\xE1 "
+    "hasta que vuelva.",
+    "Konposatzaileak teklak zeramatzan saioa itxi du: Orvaletek ez du idatziko itzuli arte.",
+    "O compositor pechou a sesi\xF3n que levaba as teclas: Orvalet non escribir\xE1 ata que "
+    "volva.",
+    "O compositor fechou a sess\xE3o que levava as teclas: o Orvalet n\xE3o escrever\xE1 at\xE9 "
+    "que volte.",
+};
+constexpr std::array<const char*, lang::kLlengues> kSessioTornada = {
+    "La sessi\xF3 del compositor ha tornat: Orvalet torna a escriure.",
+    "La sesi\xF3n del compositor ha vuelto: Orvalet vuelve a escribir.",
+    "Konposatzailearen saioa itzuli da: Orvaletek berriro idazten du.",
+    "A sesi\xF3n do compositor volveu: Orvalet volve escribir.",
+    "A sess\xE3o do compositor voltou: o Orvalet volta a escrever.",
+};
+
 lang::Llengua LlenguaDe(const TFormPrincipal& form) {
     const std::array<QAction*, lang::kLlengues> items = {form.PopupCatala, form.PopupCastellano,
                                                          form.PopupEuskera, form.PopupGalego,
@@ -36,6 +56,15 @@ lang::Llengua LlenguaDe(const TFormPrincipal& form) {
         if (items[i]->isChecked()) return static_cast<lang::Llengua>(i);
     }
     return lang::Llengua::Catala;
+}
+
+void Avisar(TFormPrincipal& form, const std::array<const char*, lang::kLlengues>& avis) {
+    auto* box = new QMessageBox(QMessageBox::Information, platform::ToQString(design::kCaption),
+                                platform::ToQString(avis[static_cast<size_t>(LlenguaDe(form))]),
+                                QMessageBox::Ok, &form);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
 }
 
 }  // namespace
@@ -49,13 +78,10 @@ platform::BackendChoice TriarPlataforma(const platform::SessionFacts& facts) {
     return choice;
 }
 
-void AvisarDeXWayland(TFormPrincipal& form) {
-    auto* box = new QMessageBox(QMessageBox::Information, platform::ToQString(design::kCaption),
-                                platform::ToQString(kAvis[static_cast<size_t>(LlenguaDe(form))]),
-                                QMessageBox::Ok, &form);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setModal(false);
-    box->show();
+void AvisarDeXWayland(TFormPrincipal& form) { Avisar(form, kAvis); }
+
+void AvisarDeLaSessio(TFormPrincipal& form, bool escriu) {
+    Avisar(form, escriu ? kSessioTornada : kSessioTancada);
 }
 
 }  // namespace wayland

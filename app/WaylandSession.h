@@ -18,4 +18,8 @@ platform::BackendChoice TriarPlataforma(const platform::SessionFacts& facts);
 // reach only X11 applications.
 void AvisarDeXWayland(TFormPrincipal& form);
 
+// Tells the user, the same way, that the compositor has closed the session that carries the
+// keys (escriu false), so nothing is typed, or that it has come back (escriu true).
+void AvisarDeLaSessio(TFormPrincipal& form, bool escriu);
+
 }  // namespace wayland

@@ -24,6 +24,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (backend == platform::Backend::XWayland) wayland::AvisarDeXWayland(*startup.FormPrincipal);
+    desktop->WatchKeyDelivery(
+        [&startup](bool escriu) { wayland::AvisarDeLaSessio(*startup.FormPrincipal, escriu); });
     const int status = application.exec();
     startup.Finish();
     return status;

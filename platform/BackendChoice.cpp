@@ -16,20 +16,36 @@ struct CompositorBackend {
     std::vector<std::string_view> globals;
     // What to tell when the compositor of this desktop lacks one of them.
     std::string_view hint;
+    // The session bus service that must let this program in, if any, and what it did instead.
+    std::string_view service;
+    std::string_view refusal;
 };
 
 // In the order they are tried.
-const std::array<CompositorBackend, 2> kCompositorBackends = {{
+const std::array<CompositorBackend, 3> kCompositorBackends = {{
     {Backend::Wlroots,
      "sway",
      {"wl_seat", "zwlr_foreign_toplevel_manager_v1", "zwp_virtual_keyboard_manager_v1",
       "zwlr_virtual_pointer_manager_v1"},
+     "",
+     "",
      ""},
     {Backend::KWin,
      "KDE",
      {"wl_seat", "org_kde_kwin_fake_input", "org_kde_plasma_window_management"},
      " to this program (KWin offers it to the programs whose installed desktop file asks for "
-     "it)"},
+     "it)",
+     "",
+     ""},
+    // gtk_shell1 is mutter's own protocol; the keys and the pointer go through its remote
+    // desktop on the session bus.
+    {Backend::Gnome,
+     "GNOME",
+     {"wl_seat", "gtk_shell1"},
+     "",
+     "org.gnome.Mutter.RemoteDesktop",
+     "mutter does not start a remote desktop session for this program "
+     "(org.gnome.Mutter.RemoteDesktop on the session bus)"},
 }};
 
 std::optional<std::string_view> FirstMissing(const CompositorBackend& candidate,
@@ -38,6 +54,11 @@ std::optional<std::string_view> FirstMissing(const CompositorBackend& candidate,
         if (std::find(offered.begin(), offered.end(), global) == offered.end()) return global;
     }
     return std::nullopt;
+}
+
+bool LetsIn(const CompositorBackend& candidate, const std::vector<std::string>& services) {
+    return candidate.service.empty() ||
+           std::find(services.begin(), services.end(), candidate.service) != services.end();
 }
 
 bool ListsDesktop(std::string_view desktops, std::string_view desktop) {
@@ -74,9 +95,19 @@ std::string WhyNotOnTheCompositor(const SessionFacts& facts) {
                                             : "no Wayland compositor answers on WAYLAND_DISPLAY";
     }
     const CompositorBackend& expected = Expected(facts);
-    return "the Wayland compositor does not offer " +
-           std::string(FirstMissing(expected, *facts.globals).value_or("")) +
-           std::string(expected.hint);
+    if (const std::optional<std::string_view> missing = FirstMissing(expected, *facts.globals)) {
+        return "the Wayland compositor does not offer " + std::string(*missing) +
+               std::string(expected.hint);
+    }
+    return std::string(expected.refusal);
+}
+
+std::string Offers(const CompositorBackend& candidate) {
+    std::string text = "the compositor offers " + Joined(candidate.globals);
+    if (!candidate.service.empty()) {
+        text += " and a remote desktop session through " + std::string(candidate.service);
+    }
+    return text;
 }
 
 }  // namespace
@@ -87,8 +118,8 @@ BackendChoice ChooseBackend(const SessionFacts& facts) {
     if (facts.sessionType == "x11" && hasX11) return {Backend::X11, "an X11 session"};
     if (!facts.waylandDisplay.empty() && facts.globals) {
         for (const CompositorBackend& candidate : kCompositorBackends) {
-            if (!FirstMissing(candidate, *facts.globals)) {
-                return {candidate.backend, "the compositor offers " + Joined(candidate.globals)};
+            if (!FirstMissing(candidate, *facts.globals) && LetsIn(candidate, facts.services)) {
+                return {candidate.backend, Offers(candidate)};
             }
         }
     }
@@ -112,6 +143,8 @@ const char* NameOf(Backend backend) {
             return "wlroots";
         case Backend::KWin:
             return "KWin";
+        case Backend::Gnome:
+            return "GNOME";
         case Backend::None:
             break;
     }
@@ -122,6 +155,7 @@ const char* ToolkitPlatformOf(Backend backend) {
     switch (backend) {
         case Backend::Wlroots:
         case Backend::KWin:
+        case Backend::Gnome:
             // The keyboard's own windows must be the compositor's clients, as its keys are.
             return "wayland";
         case Backend::XWayland:

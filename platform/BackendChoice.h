@@ -12,6 +12,7 @@ enum class Backend {
     XWayland,  // a Wayland session through XWayland: keys reach X11 applications only
     Wlroots,   // a wlroots compositor (sway and its relatives)
     KWin,      // KDE Plasma's compositor
+    Gnome,     // GNOME's compositor, mutter
     None,      // no display the keyboard can work with
 };
 
@@ -24,6 +25,10 @@ struct SessionFacts {
     // The interface names of the globals the Wayland compositor offers this program; nullopt
     // when no compositor answers (or none is named).
     std::optional<std::vector<std::string>> globals;
+    // The desktop's own services on the session bus that let this program in, among those a
+    // backend needs: "org.gnome.Mutter.RemoteDesktop" once mutter has started a remote desktop
+    // session for it.
+    std::vector<std::string> services;
 };
 
 struct BackendChoice {
@@ -33,8 +38,8 @@ struct BackendChoice {
 };
 
 // The backend the session offers: an X11 session's own display first, then the first
-// compositor backend whose protocols the compositor offers, else XWayland where there is an
-// X display.
+// compositor backend whose protocols the compositor offers and whose services let this
+// program in, else XWayland where there is an X display.
 BackendChoice ChooseBackend(const SessionFacts& facts);
 
 // The backend's name as the line on the error output gives it.

@@ -1,5 +1,7 @@
 #include "platform/Cp1252.h"
 
+#include <algorithm>
+
 #include "text/Cp1252.h"
 
 namespace platform {
@@ -24,6 +26,15 @@ std::string FromQString(const QString& text) {
         bytes.push_back(text::FromUnicode(unit.unicode()).value_or('?'));
     }
     return bytes;
+}
+
+int CopyUtf8ToBuffer(const std::string& utf8, char* buffer, int size) {
+    if (buffer == nullptr || size <= 0) return 0;
+    const std::string text = FromQString(QString::fromStdString(utf8));
+    const int length = std::min(static_cast<int>(text.size()), size - 1);
+    std::copy_n(text.data(), length, buffer);
+    buffer[length] = '\0';
+    return length;
 }
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 namespace platform {
 
@@ -20,6 +21,10 @@ class Keyboard {
     // KEYEVENTF_UNICODE: one press and release, with what the character needs held. False,
     // and nothing typed, when the desktop has no way to type it.
     virtual bool TypeCharacter(char character) = 0;
+    // Calls back on the UI thread with false when the desktop stops taking synthesised keys
+    // (the compositor has closed the session that carried them) and with true when it takes
+    // them again; replaces the callback given before. Most desktops never stop.
+    virtual void WatchKeyDelivery(std::function<void(bool)> /*delivering*/) {}
 };
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #include "predict/CharacterModel.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 #include "predict/Letters.h"
@@ -35,8 +36,9 @@ std::uint64_t Packed(std::string_view context) {
 // Whether the character carries the word on: its letters and the middle dot of l·l.
 bool InWord(char c) { return IsWordLetter(c) || c == kMiddleDot; }
 
-// The context for the next character once `c` is typed after `context`.
-void Advance(std::string& context, char c) {
+}  // namespace
+
+void CharacterModel::Follow(std::string& context, char c) {
     if (InWord(c) || (c == kApostrophe && context.size() == 1 && context[0] == kWordStart)) {
         context.push_back(c);
         // The beginning stays in the context while the word is short enough to keep it.
@@ -48,11 +50,13 @@ void Advance(std::string& context, char c) {
     context.assign(1, kWordStart);
 }
 
-std::string ContextOf(std::string_view typing) {
+std::string CharacterModel::ContextAfter(std::string_view typing) {
     std::string context(1, kWordStart);
-    for (char c : typing) Advance(context, text::ToSmall(c));
+    for (char c : typing) Follow(context, text::ToSmall(c));
     return context;
 }
+
+namespace {
 
 Count Added(Count count, std::int64_t change) {
     constexpr std::int64_t kMax = std::numeric_limits<Count>::max();
@@ -70,7 +74,7 @@ void CharacterModel::Learn(std::string_view word, std::int64_t change) {
         for (std::size_t from = 0; from <= context.size(); ++from) {
             Add(Packed(std::string_view(context).substr(from)), c, change);
         }
-        Advance(context, c);
+        Follow(context, c);
     }
 }
 
@@ -106,13 +110,33 @@ double CharacterModel::Next(const std::string& context, char next) const {
     return probability;
 }
 
+void CharacterModel::NextOfEach(const std::string& context, std::string_view smalls,
+                                std::span<double> probabilities) const {
+    std::ranges::fill(probabilities, 1.0 / SmallCharacters());
+    std::array<Count, 256> counts{};
+    for (std::size_t length = 0; length <= context.size(); ++length) {
+        const auto found =
+            contexts_.find(Packed(std::string_view(context).substr(context.size() - length)));
+        if (found == contexts_.end() || found->second.total == 0) break;
+        const Followers& followers = found->second;
+        for (const auto& [c, n] : followers.counts) counts[static_cast<unsigned char>(c)] = n;
+        const auto kinds = static_cast<double>(followers.counts.size());
+        const auto total = static_cast<double>(followers.total);
+        for (std::size_t at = 0; at < smalls.size(); ++at) {
+            const Count count = counts[static_cast<unsigned char>(smalls[at])];
+            probabilities[at] = (count + kinds * probabilities[at]) / (total + kinds);
+        }
+        for (const auto& [c, n] : followers.counts) counts[static_cast<unsigned char>(c)] = 0;
+    }
+}
+
 double CharacterModel::Probability(std::string_view typing, std::string_view next) const {
-    std::string context = ContextOf(typing);
+    std::string context = ContextAfter(typing);
     double probability = 1.0;
     for (char c : next) {
         const char small = text::ToSmall(c);
         probability *= Next(context, small);
-        Advance(context, small);
+        Follow(context, small);
     }
     return probability;
 }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -34,6 +35,19 @@ class CharacterModel {
     // How many characters it was learned from.
     std::uint64_t Total() const;
 
+    // What the model looks back on before the next character: where `typing`, the word being
+    // typed, leaves it, and where one more character (in small letters) moves it. The same for
+    // every model, so that a walk over many continuations carries it along instead of reading
+    // the word again for each.
+    static std::string ContextAfter(std::string_view typing);
+    static void Follow(std::string& context, char small);
+    // The probability that the next character is `small` in that context.
+    double Next(const std::string& context, char small) const;
+    // The same for each of `smalls`, into `probabilities` (as many), reading each of the
+    // context's counts once for all of them.
+    void NextOfEach(const std::string& context, std::string_view smalls,
+                    std::span<double> probabilities) const;
+
   private:
     struct Followers {
         std::uint64_t total = 0;
@@ -42,7 +56,6 @@ class CharacterModel {
     using Context = std::uint64_t;
 
     void Add(Context context, char next, std::int64_t change);
-    double Next(const std::string& context, char next) const;
 
     std::unordered_map<Context, Followers> contexts_;
 };

@@ -6,15 +6,6 @@ namespace predict {
 
 namespace {
 
-// How far what the user wrote outweighs the lexicon: its share of the mix
-// grows with the words learned, half way at kLearnedHalfWay words, and comes
-// near kLearnedMostShare, above the lexicon's, so that a word or pair the user
-// keeps writing comes first within a session. On held-out manuals a slower,
-// lower share saves under a point more (the lexicon comes from such text); the
-// share is for users whose words the lexicon lacks.
-constexpr double kLearnedHalfWay = 100.0;
-constexpr double kLearnedMostShare = 0.8;
-
 struct Scored {
     WordId word;
     double score;
@@ -59,17 +50,10 @@ void KeepBest(std::vector<Scored>& best, Scored candidate, std::size_t count) {
 
 }  // namespace
 
-double LearnedShare(const Counts& lexicon, const Counts& learned) {
-    if (lexicon.Total() == 0) return 1;
-    auto written = static_cast<double>(learned.Total());
-    return kLearnedMostShare * written / (written + kLearnedHalfWay);
-}
-
 std::vector<WordId> Rank(const Vocabulary& vocabulary, const Counts& lexicon, const Counts& learned,
-                         std::optional<WordId> previous, std::string_view prefix,
-                         std::size_t count) {
+                         double learnedShare, std::optional<WordId> previous,
+                         std::string_view prefix, std::size_t count) {
     if (count == 0) return {};
-    double learnedShare = LearnedShare(lexicon, learned);
     const Part parts[] = {{lexicon, 1 - learnedShare, previous}, {learned, learnedShare, previous}};
     auto single = [&parts](WordId word) { return parts[0].Single(word) + parts[1].Single(word); };
     auto completes = [&](WordId word) {

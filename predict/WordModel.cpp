@@ -1,16 +1,25 @@
 #include "predict/WordModel.h"
 
+#include <algorithm>
+
 #include "predict/Files.h"
+#include "predict/Letters.h"
 #include "predict/NextKeys.h"
 #include "predict/Ranking.h"
 #include "predict/Words.h"
 #include "predict/WordsFile.h"
+#include "text/Case.h"
 
 namespace predict {
 
 namespace {
 
 constexpr std::string_view kDamagedSuffix = ".damaged";
+// How far what the user wrote may outweigh the lexicon at most: its share comes near
+// kLearnedMostShare, above the lexicon's, so that a word or pair the user keeps writing comes
+// first within a session.
+constexpr double kLearnedHalfWay = 100.0;
+constexpr double kLearnedMostShare = 0.8;
 constexpr std::size_t kPrunedWords = kMaxLearnedWords / 10 * 9;
 constexpr std::size_t kPrunedPairs = kMaxLearnedPairs / 10 * 9;
 
@@ -62,6 +71,7 @@ LoadStatus WordModel::LoadLexicon(const std::filesystem::path& file) {
 
 LoadStatus WordModel::LoadLearned(const std::filesystem::path& file) {
     learned_ = Counts();
+    share_ = MixtureShare();
     Compact();
     learnedFile_ = file;
     damagedCopy_ = file;
@@ -92,6 +102,7 @@ bool WordModel::SaveLearned() {
 bool WordModel::ClearLearned() {
     learned_ = Counts();
     learnedCharacters_ = CharacterModel();
+    share_ = MixtureShare();
     Compact();
     std::error_code error;
     if (!damagedCopy_.empty()) std::filesystem::remove(damagedCopy_, error);
@@ -103,6 +114,7 @@ void WordModel::Learn(const WordChange& change) {
     if (!IsWord(change.word) || (!change.previous.empty() && !IsWord(change.previous))) return;
     auto word = change.change > 0 ? vocabulary_.Add(change.word) : vocabulary_.Find(change.word);
     if (!word) return;
+    if (change.change > 0) Observe(change.word);
     learned_.AddWord(*word, change.change);
     learnedCharacters_.Learn(change.word, change.change);
     if (!change.previous.empty()) {
@@ -122,7 +134,7 @@ std::vector<std::string> WordModel::Predict(std::string_view previous, std::stri
                                             std::size_t count) const {
     std::optional<WordId> after = previous.empty() ? std::nullopt : vocabulary_.Find(previous);
     std::vector<std::string> words;
-    for (WordId id : Rank(vocabulary_, lexicon_, learned_, after, prefix, count)) {
+    for (WordId id : Rank(vocabulary_, lexicon_, learned_, LearnedShare(), after, prefix, count)) {
         words.push_back(vocabulary_.Text(id));
     }
     return words;
@@ -136,8 +148,25 @@ std::vector<std::size_t> WordModel::NextKeys(std::string_view typing,
 
 std::vector<std::size_t> WordModel::NextKeys(std::string_view typing, const KeySet& keys,
                                              std::size_t count) const {
-    return keys.Rank(lexiconCharacters_, learnedCharacters_, LearnedShare(lexicon_, learned_),
-                     typing, count);
+    return keys.Rank(lexiconCharacters_, learnedCharacters_, LearnedShare(), typing, count);
+}
+
+double WordModel::LearnedShare() const {
+    if (lexicon_.Total() == 0) return 1.0;
+    // A handful of words learned is no sign yet of what the user writes, however well they
+    // were foretold: the share grows with the words learned, half way at kLearnedHalfWay.
+    const auto written = static_cast<double>(learned_.Total());
+    return std::min(share_.Learned(), kLearnedMostShare * written / (written + kLearnedHalfWay));
+}
+
+void WordModel::Observe(std::string_view word) {
+    std::string context = CharacterModel::ContextAfter("");
+    std::string text = text::ToSmall(word);
+    if (text.back() != kApostrophe) text.push_back(kBlank);
+    for (char c : text) {
+        share_.Observe(lexiconCharacters_.Next(context, c), learnedCharacters_.Next(context, c));
+        CharacterModel::Follow(context, c);
+    }
 }
 
 CharacterModel WordModel::CharactersOf(const Counts& counts) const {

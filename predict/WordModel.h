@@ -9,6 +9,7 @@
 
 #include "predict/CharacterModel.h"
 #include "predict/Counts.h"
+#include "predict/MixtureShare.h"
 #include "predict/NextKeys.h"
 #include "predict/PredictionLayout.h"
 #include "predict/TypedText.h"
@@ -88,12 +89,18 @@ class WordModel {
     CharacterModel CharactersOf(const Counts& counts) const;
     // Renumbers the vocabulary to hold only the words some counts still hold.
     void Compact();
+    // What the learned counts weigh against the lexicon's: as far as they foretold what the
+    // user wrote better, and growing with how much was learned; all of it without a lexicon.
+    double LearnedShare() const;
+    // Weighs how well each character model foretold a word the user wrote, before it is learned.
+    void Observe(std::string_view word);
 
     Vocabulary vocabulary_;
     Counts lexicon_;
     Counts learned_;
     CharacterModel lexiconCharacters_;
     CharacterModel learnedCharacters_;
+    MixtureShare share_;
     std::filesystem::path learnedFile_;
     std::filesystem::path damagedCopy_;
     bool mayOverwrite_ = false;  // the learned file was read, or moved aside

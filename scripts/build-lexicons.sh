@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the word prediction lexicons predict/lexicons/ca.txt and es.txt from
-# the training half of the corpus that scripts/corpus/fetch.sh gathers.
+# the training part of the corpus that scripts/corpus/fetch.sh gathers, every
+# register (everyday, technical) weighing as much as the largest.
 # Usage: scripts/build-lexicons.sh CORPUS-DIR
 # The lexicon builder is made into build/ (or $BUILD_DIR) first.
 set -euo pipefail
@@ -13,7 +14,9 @@ build="${BUILD_DIR:-$root/build}"
 
 BUILD_DIR="$build" NINJA_TARGETS=orvalet-lexicon "$root/scripts/build.sh"
 for language in ca es; do
-    train="$corpus/$language/train.txt"
-    [[ -f $train ]] || die "$train is missing: run scripts/corpus/fetch.sh $corpus first"
-    "$build/bin/orvalet-lexicon" "$train" "$root/predict/lexicons/$language.txt"
+    for register in technical everyday; do
+        train="$corpus/$language/$register/train.txt"
+        [[ -f $train ]] || die "$train is missing: run scripts/corpus/fetch.sh $corpus first"
+    done
+    "$build/bin/orvalet-lexicon" "$corpus/$language" "$root/predict/lexicons/$language.txt"
 done

@@ -24,6 +24,8 @@ packages=(
     # a wlroots compositor and KDE Plasma's for the Wayland end-to-end tests, and KWin's
     # protocols for the backend that speaks them
     sway kwin-wayland plasma-wayland-protocols
+    # GNOME's compositor, headless, for the GNOME backend's end-to-end tests
+    gnome-shell
     pulseaudio pulseaudio-utils dbus-x11 at-spi2-core python3-pyatspi
     # installing and checking the desktop files
     desktop-file-utils appstream shared-mime-info xdg-utils libglib2.0-bin

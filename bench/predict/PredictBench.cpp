@@ -1,7 +1,10 @@
 // Word prediction bench: keystroke savings on held-out prose, with the lexicon
 // alone and after learning from the same author, and the time to refresh the
-// predictions after a key with a large learned store.
-// Usage: bench_predict LEXICON HELDOUT TRAIN (UTF-8 prose, one paragraph a line)
+// predictions after a key with a large learned store; with a keyboard file, the
+// refresh also ranks that keyboard's keys for the next keys its layout file asks
+// for (five without one), as its group of predictions does.
+// Usage: bench_predict LEXICON HELDOUT TRAIN [KEYBOARD]
+//        (UTF-8 prose, one paragraph a line)
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -12,7 +15,10 @@
 #include <vector>
 
 #include "TypingSimulation.h"
+#include "keys/KeyTyping.h"
+#include "keys/KeyboardFile.h"
 #include "predict/Letters.h"
+#include "predict/PredictionLayout.h"
 #include "predict/WordModel.h"
 #include "predict/Words.h"
 #include "text/Cp1252.h"
@@ -114,13 +120,44 @@ void FillToLimit(WordModel& model, const std::vector<std::string>& train) {
     }
 }
 
+// The next keys when a keyboard's layout file asks for none.
+constexpr std::size_t kNextKeysWithoutLayout = 5;
+
+// The texts the keyboard's keys type, in small letters, as the group of predictions offers
+// them: keys that type characters and close their groups, each text once.
+void CollectOfferable(const keys::KeyForest& nodes, std::vector<std::string>& texts) {
+    for (const keys::KeyNode& node : nodes) {
+        CollectOfferable(node.children, texts);
+        if (!node.children.empty()) continue;
+        const keys::KeyTyping typing = keys::WhatAKeyTypes(node.text);
+        if (typing.special || !typing.closesGroups || typing.characters.empty()) continue;
+        if (std::ranges::find(texts, typing.characters) == texts.end())
+            texts.push_back(typing.characters);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: bench_predict LEXICON HELDOUT TRAIN\n");
+    if (argc != 4 && argc != 5) {
+        std::fprintf(stderr, "usage: bench_predict LEXICON HELDOUT TRAIN [KEYBOARD]\n");
         return 2;
     }
+    std::vector<std::string> keyTexts;
+    std::size_t nextKeyCount = 0;
+    if (argc == 5) {
+        const std::optional<keys::KeyForest> keyboard = keys::ReadKeyboardFile(argv[4]);
+        if (!keyboard) {
+            std::fprintf(stderr, "bench_predict: cannot read the keyboard %s\n", argv[4]);
+            return 1;
+        }
+        CollectOfferable(*keyboard, keyTexts);
+        nextKeyCount = predict::LayoutBeside(argv[4]).keys;
+        if (nextKeyCount == 0) nextKeyCount = kNextKeysWithoutLayout;
+    }
+    const predict::KeySet keySet(keyTexts);
+    const NextKeyOffer offer{keySet, nextKeyCount};
+    const NextKeyOffer* nextKeys = keyTexts.empty() ? nullptr : &offer;
     const auto heldout = Paragraphs(argv[2]);
     const auto train = Paragraphs(argv[3]);
 
@@ -147,6 +184,12 @@ int main(int argc, char** argv) {
     std::vector<double> micros;
     TypeWithPredictions(model, heldout, true, &micros);
     PrintRefresh("refresh after a key", micros);
+    if (nextKeys != nullptr) {
+        micros.clear();
+        TypeWithPredictions(model, heldout, true, &micros, nextKeys);
+        std::printf("  with %zu next keys of the keyboard's %zu:\n", nextKeyCount, keyTexts.size());
+        PrintRefresh("refresh after a key", micros);
+    }
     start = Clock::now();
     model.SaveLearned();
     std::printf("  saved in %.1f ms, %ju bytes\n", Millis(start),
@@ -156,8 +199,10 @@ int main(int argc, char** argv) {
     std::printf("Learned store at its limit (%zu words, %zu pairs):\n", model.LearnedWords(),
                 model.LearnedPairs());
     micros.clear();
-    TypeWithPredictions(model, heldout, true, &micros);
-    PrintRefresh("refresh after a key", micros);
+    TypeWithPredictions(model, heldout, true, &micros, nextKeys);
+    PrintRefresh(
+        nextKeys != nullptr ? "refresh after a key, with the next keys" : "refresh after a key",
+        micros);
     start = Clock::now();
     model.SaveLearned();
     std::printf("  saved in %.1f ms, %ju bytes\n", Millis(start),

@@ -31,6 +31,7 @@ Savings& Savings::operator+=(const Savings& other) {
     letters += other.letters;
     savedLetters += other.savedLetters;
     choices += other.choices;
+    keysOffered += other.keysOffered;
     return *this;
 }
 
@@ -45,10 +46,13 @@ double Savings::KeyShare() const {
 }
 
 Savings TypeWithPredictions(WordModel& model, const std::vector<std::string>& paragraphs,
-                            bool learn, std::vector<double>* refreshMicros) {
+                            bool learn, std::vector<double>* refreshMicros,
+                            const NextKeyOffer* nextKeys) {
     Savings savings;
     TypedText typed;
     std::vector<std::string> offered = model.Predict({}, {});
+    // Kept, so that the next keys' ranking cannot be left out as unused.
+    std::size_t keysOffered = 0;
     // One key as the keyboard handles it: typed, learned from, predictions refreshed.
     auto key = [&](std::string_view text) {
         auto start = std::chrono::steady_clock::now();
@@ -56,6 +60,10 @@ Savings TypeWithPredictions(WordModel& model, const std::vector<std::string>& pa
         const auto& typing = typed.Typing();
         offered =
             typing ? model.Predict(typing->previous, typing->text) : std::vector<std::string>();
+        if (nextKeys != nullptr) {
+            const std::string_view word = typing ? std::string_view(typing->text) : "";
+            keysOffered += model.NextKeys(word, nextKeys->keys, nextKeys->count).size();
+        }
         std::chrono::duration<double, std::micro> took = std::chrono::steady_clock::now() - start;
         if (refreshMicros != nullptr) refreshMicros->push_back(took.count());
     };
@@ -80,6 +88,7 @@ Savings TypeWithPredictions(WordModel& model, const std::vector<std::string>& pa
         }
         key(std::string(1, kReturn));
     }
+    savings.keysOffered = keysOffered;
     return savings;
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "predict/NextKeys.h"
 #include "predict/WordModel.h"
 
 // What typing a text with predictions saved. Letters are those of words;
@@ -13,6 +14,7 @@ struct Savings {
     std::size_t letters = 0;
     std::size_t savedLetters = 0;
     std::size_t choices = 0;
+    std::size_t keysOffered = 0;  // next keys offered over all the refreshes
 
     Savings& operator+=(const Savings& other);
     // Share of the letters of words the user did not type.
@@ -22,13 +24,21 @@ struct Savings {
     double KeyShare() const;
 };
 
+// The next keys a keyboard's group of predictions offers: the keys it chooses from, and how
+// many it shows.
+struct NextKeyOffer {
+    const predict::KeySet& keys;
+    std::size_t count;
+};
+
 // Types the paragraphs (Windows-1252, one per element, Return after each) as
 // the keyboard would, taking each word as soon as it is among the
 // predictions; the model learns from what is typed when `learn` is set. With
 // `refreshMicros`, the time of each key's refresh (tracking, learning,
-// predicting) is appended to it.
+// predicting the words and, with `nextKeys`, the next keys) is appended to it.
 Savings TypeWithPredictions(predict::WordModel& model, const std::vector<std::string>& paragraphs,
-                            bool learn, std::vector<double>* refreshMicros = nullptr);
+                            bool learn, std::vector<double>* refreshMicros = nullptr,
+                            const NextKeyOffer* nextKeys = nullptr);
 
 // Types the paragraphs without predictions, for the model to learn them.
 void LearnFrom(predict::WordModel& model, const std::vector<std::string>& paragraphs);

@@ -1,8 +1,10 @@
 #include "platform/session/SessionDesktop.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
 
+#include "platform/gnome/GnomeDesktop.h"
 #include "platform/wayland/KWinDesktop.h"
 #include "platform/wayland/WaylandDesktop.h"
 #include "platform/x11/X11Desktop.h"
@@ -15,6 +17,16 @@ std::string Variable(const char* name) {
     return value != nullptr ? value : "";
 }
 
+bool Lists(const std::optional<std::vector<std::string>>& globals, const std::string& name) {
+    return globals && std::find(globals->begin(), globals->end(), name) != globals->end();
+}
+
+// Asked only of mutter, whose remote desktop session takes a moment to start and stop.
+std::vector<std::string> ServicesLettingIn(const std::optional<std::vector<std::string>>& globals) {
+    if (!Lists(globals, "gtk_shell1") || !MutterLetsIn()) return {};
+    return {"org.gnome.Mutter.RemoteDesktop"};
+}
+
 }  // namespace
 
 SessionFacts ReadSessionFacts() {
@@ -24,7 +36,9 @@ SessionFacts ReadSessionFacts() {
         .currentDesktop = Variable("XDG_CURRENT_DESKTOP"),
         .x11Display = Variable("DISPLAY"),
         .globals = OfferedWaylandGlobals(),
+        .services = {},
     };
+    if (facts.sessionType != "x11") facts.services = ServicesLettingIn(facts.globals);
     return facts;
 }
 
@@ -37,6 +51,8 @@ std::unique_ptr<Desktop> CreateDesktop(Backend backend) {
             return CreateWaylandDesktop();
         case Backend::KWin:
             return CreateKWinDesktop();
+        case Backend::Gnome:
+            return CreateGnomeDesktop();
         case Backend::None:
             break;
     }

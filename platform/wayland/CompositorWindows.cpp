@@ -20,15 +20,6 @@ constexpr auto kActivationLimit = 500ms;
 // once were lost: a "y" on a busy sway, the dead key of "À" on KWin even on an idle machine.
 constexpr auto kActivationSettle = 40ms;
 
-int CopyToBuffer(const std::string& utf8, char* buffer, int size) {
-    if (buffer == nullptr || size <= 0) return 0;
-    const std::string text = FromQString(QString::fromStdString(utf8));
-    const int length = std::min(static_cast<int>(text.size()), size - 1);
-    std::copy_n(text.data(), length, buffer);
-    buffer[length] = '\0';
-    return length;
-}
-
 }  // namespace
 
 bool CompositorWindows::BringWindowToTop(HWND window) {
@@ -52,12 +43,12 @@ void CompositorWindows::EnumWindows(const std::function<bool(HWND)>& callback) {
 
 int CompositorWindows::GetWindowTextA(HWND window, char* buffer, int size) {
     const Toplevel* toplevel = toplevels_.Find(window);
-    return CopyToBuffer(toplevel != nullptr ? toplevel->title : std::string(), buffer, size);
+    return CopyUtf8ToBuffer(toplevel != nullptr ? toplevel->title : std::string(), buffer, size);
 }
 
 int CompositorWindows::GetClassNameA(HWND window, char* buffer, int size) {
     const Toplevel* toplevel = toplevels_.Find(window);
-    return CopyToBuffer(toplevel != nullptr ? toplevel->appId : std::string(), buffer, size);
+    return CopyUtf8ToBuffer(toplevel != nullptr ? toplevel->appId : std::string(), buffer, size);
 }
 
 bool CompositorWindows::GetWindowRect(HWND window, Rect* rect) {

@@ -1,8 +1,12 @@
 // orvalet-lexicon: counts the words and word pairs of a corpus (UTF-8 prose,
 // one paragraph per line) and writes the most frequent as a lexicon in the
-// words file format.
+// words file format. A corpus folder holds registers (everyday, technical),
+// each a folder with its train.txt; every register weighs as much as the
+// largest, so that the lexicon, and the character model the keyboard draws from
+// its words, follow everyday writing as well as the bulk of the manuals.
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -33,7 +37,7 @@ struct Corpus {
     std::size_t skippedLines = 0;
 };
 
-bool Count(const char* file, Corpus& corpus) {
+bool Count(const std::filesystem::path& file, Corpus& corpus) {
     std::ifstream in(file, std::ios::binary);
     if (!in) return false;
     for (std::string line; std::getline(in, line);) {
@@ -71,6 +75,35 @@ std::vector<std::pair<std::string, std::uint64_t>> Most(const Tally& tally, std:
     return entries;
 }
 
+// The texts of a corpus: the file itself, or for a folder the training text of each register
+// in it, in the order of their names.
+std::vector<std::filesystem::path> CorpusFiles(const std::filesystem::path& corpus) {
+    std::error_code error;
+    if (!std::filesystem::is_directory(corpus, error)) return {corpus};
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(corpus, error)) {
+        const std::filesystem::path train = entry.path() / "train.txt";
+        if (entry.is_directory(error) && std::filesystem::is_regular_file(train, error))
+            files.push_back(train);
+    }
+    std::ranges::sort(files);
+    return files;
+}
+
+std::uint64_t Total(const Tally& tally) {
+    std::uint64_t total = 0;
+    for (const auto& entry : tally) total += entry.second;
+    return total;
+}
+
+// Adds the entries of `from` seen at least kLeastCount times, each count times `weight`.
+void AddWeighted(const Tally& from, double weight, Tally& to) {
+    for (const auto& [text, count] : from) {
+        if (count < kLeastCount) continue;
+        to[text] += static_cast<std::uint64_t>(std::llround(static_cast<double>(count) * weight));
+    }
+}
+
 bool SizeArgument(const char* text, std::size_t& value) {
     std::string_view view(text);
     auto [end, error] = std::from_chars(view.data(), view.data() + view.size(), value);
@@ -85,15 +118,35 @@ int main(int argc, char** argv) {
     if (argc < 3 || argc > 5 || (argc > 3 && !SizeArgument(argv[3], mostWords)) ||
         (argc > 4 && !SizeArgument(argv[4], mostPairs))) {
         std::cerr << "usage: orvalet-lexicon CORPUS OUTPUT [WORDS [PAIRS]]\n"
+                  << "  CORPUS is a text, or a folder of registers each with its train.txt\n"
                   << "  keeps the WORDS most frequent words (default " << kDefaultWords
                   << ") and the PAIRS most frequent pairs of them (default " << kDefaultPairs
                   << ")\n";
         return 2;
     }
-    Corpus corpus;
-    if (!Count(argv[1], corpus)) {
-        std::cerr << "orvalet-lexicon: cannot read " << argv[1] << '\n';
+    const std::vector<std::filesystem::path> files = CorpusFiles(argv[1]);
+    if (files.empty()) {
+        std::cerr << "orvalet-lexicon: " << argv[1] << " holds no register with a train.txt\n";
         return 1;
+    }
+    std::vector<Corpus> registers(files.size());
+    for (std::size_t at = 0; at < files.size(); ++at) {
+        if (!Count(files[at], registers[at])) {
+            std::cerr << "orvalet-lexicon: cannot read " << files[at].string() << '\n';
+            return 1;
+        }
+    }
+    std::uint64_t largest = 0;
+    for (const Corpus& reg : registers) largest = std::max(largest, Total(reg.words));
+    Corpus corpus;
+    for (const Corpus& reg : registers) {
+        const std::uint64_t total = Total(reg.words);
+        const double weight =
+            total == 0 ? 0.0 : static_cast<double>(largest) / static_cast<double>(total);
+        AddWeighted(reg.words, weight, corpus.words);
+        AddWeighted(reg.pairs, weight, corpus.pairs);
+        corpus.lines += reg.lines;
+        corpus.skippedLines += reg.skippedLines;
     }
 
     predict::Vocabulary vocabulary;

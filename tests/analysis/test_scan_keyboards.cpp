@@ -8,11 +8,13 @@
 
 #include "analysis/DecodedText.h"
 #include "analysis/FlatKeyboard.h"
+#include "analysis/KeyAlphabet.h"
 #include "analysis/KeyCosts.h"
 #include "analysis/ScannedKeyboard.h"
 #include "keys/KeyKind.h"
 #include "keys/KeyboardFile.h"
 #include "keys/SpecialKeys.h"
+#include "text/Case.h"
 
 // The keyboards built for scanning that come with the program.
 namespace {
@@ -64,6 +66,8 @@ TEST(ScanKeyboards, EveryKeyTypesItsOwnTextAndNoneSendsASpecialKey) {
             EXPECT_TRUE(kind == keys::KeyKind::Text || kind == keys::KeyKind::DigitOrOperator)
                 << keyboard.file << ": \"" << key << "\"";
             EXPECT_FALSE(key.empty() || key.front() == ' ') << keyboard.file;
+            EXPECT_TRUE(analysis::CanBeKeyText(text::ToSmall(key)))
+                << keyboard.file << ": \"" << key << "\" is no key the builder writes";
             for (size_t i = 0; i < key.size(); ++i) {
                 EXPECT_TRUE(TypesFaithfully(key[i])) << keyboard.file << ": \"" << key << "\"";
                 EXPECT_TRUE(key[i] != ' ' || i + 1 == key.size())

@@ -40,15 +40,20 @@ TEST(ScanCostBuilder, AKeyMayHoldOnlyWhatTheDispatchTypesFaithfully) {
         {"a blank inside", "de la", false},
         {"a blank first", " de", false},
         {"empty", "", false},
+        {"no syllable begins with s and a consonant", "spe", false},
+        {"nor with s and a consonant that another follows", "str", false},
+        {"but s and a vowel does", "se", true},
+        {"and so does the elision of se", "s'", true},
+        {"and s alone", "s", true},
     };
     for (const Row& row : rows)
         EXPECT_EQ(analysis::CanBeKeyText(row.small), row.allowed) << row.rule;
 }
 
 TEST(ScanCostBuilder, CandidatesArePiecesOfWordsWholeWordsAndSignsBeforeABlank) {
-    const std::vector<analysis::Chunk> chunks = {{"l'home ", 3, {}}, {"casa. ", 2, {}},
-                                                 {"de ", 5, {}},     {"casa\n", 1, {}},
-                                                 {"bo, ", 1, {}},    {"col\xB7la ", 1, {}}};
+    const std::vector<analysis::Chunk> chunks = {
+        {"l'home ", 3, {}}, {"casa. ", 2, {}},     {"de ", 5, {}},    {"casa\n", 1, {}},
+        {"bo, ", 1, {}},    {"col\xB7la ", 1, {}}, {"espera ", 1, {}}};
     const std::vector<analysis::Candidate> candidates =
         analysis::FindCandidates(chunks, {3, true, 1000});
     auto occurrences = [&](const std::string& text) -> int {
@@ -67,7 +72,7 @@ TEST(ScanCostBuilder, CandidatesArePiecesOfWordsWholeWordsAndSignsBeforeABlank) 
         {"the end of a word with its blank", "ome ", 3},
         {"a whole word longer than the pieces", "l'home ", 3},
         {"a word as short as a piece", "de ", 5},
-        {"a single letter, in every chunk that holds it", "a", 4},
+        {"a single letter, in every chunk that holds it", "a", 5},
         {"a sign and its blank", ". ", 2},
         {"no piece begins with an apostrophe", "'ho", -1},
         {"no sign inside a piece", "a.", -1},
@@ -77,6 +82,8 @@ TEST(ScanCostBuilder, CandidatesArePiecesOfWordsWholeWordsAndSignsBeforeABlank) 
         {"a comma and its blank", ", ", 1},
         {"the middle dot stands inside a word", "l\xB7l", 1},
         {"no blank before a line break", "casa\n", -1},
+        {"a piece that ends on the s of a syllable", "esp", 1},
+        {"none that begins with it when a consonant follows", "spe", -1},
     };
     for (const Row& row : rows) EXPECT_EQ(occurrences(row.text), row.occurrences) << row.rule;
 }

@@ -169,3 +169,51 @@ TEST(ScanCostPredictions, TheGroupStandsAtThePlaceItsLayoutGives) {
 }
 
 }  // namespace
+
+namespace {
+
+// A long text of words made of the keyboard's letters, each once, beside the lexicon's words:
+// what is learned of one foretells the next no better than the lexicon does.
+std::string ManyUnlikeTheLexicon() {
+    const char* pieces[] = {"lo", "ac", "sol", "o", "cal", "as", "l", "co"};
+    std::string text;
+    for (size_t i = 0; i < 200; ++i) {
+        text += std::string(pieces[i % 8]) + pieces[(i / 8) % 8] + pieces[(i * 3 + 1) % 7] + " ";
+        if (i % 4 == 0) text += "casa ";
+    }
+    return text;
+}
+
+// What the user writes only moves the predictions as far as it foretells them better than the
+// lexicon: however few or unlike the lexicon's its words, learning them costs nothing more.
+TEST(ScanCostPredictions, LearningAsItTypesNeverCostsMoreThanTheLexiconAlone) {
+    const predict::PredictionLayout keysAndWords{2, 3, 0};
+    const keys::KeyForest shown = analysis::WithPredictionGroup(Letters(), keysAndWords);
+    const analysis::ScannedKeyboard scanned(shown, false);
+    struct Row {
+        const char* rule;
+        std::string text;
+    };
+    const Row rows[] = {
+        {"the lexicon's own words", "casa casal sol casa casal sol "},
+        {"a word the lexicon lacks, again and again", "cosa cosa cosa cosa "},
+        {"words the lexicon lacks, each once", "los cols sac col oca "},
+        {"the lexicon's words beside unknown ones", "casa cola sol loca casal cosa "},
+        {"one letter words between signs", "a, o, a, o, a, o, "},
+        {"a word that begins as the lexicon's", "cas cas casa cas casal "},
+        {"many words the lexicon lacks, between its own", ManyUnlikeTheLexicon()},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.rule);
+        uint64_t actions[2] = {};
+        for (const bool learning : {false, true}) {
+            predict::WordModel model = Lexicon();
+            analysis::WordPredictions predictions(model, scanned.Flat(), scanned.Costs(),
+                                                  keysAndWords, learning);
+            actions[learning] = scanned.Write({{row.text, {}}}, &predictions).Actions();
+        }
+        EXPECT_LE(actions[1], actions[0]);
+    }
+}
+
+}  // namespace

@@ -11,13 +11,15 @@
 #include "platform/Cp1252.h"
 #include "platform/Types.h"
 #include "predict/DataFolder.h"
+#include "predict/PredictionLayout.h"
 #include "predict/TypedText.h"
 #include "predict/WordModel.h"
 #include "tests/e2e/TypingFixture.h"
 
 // The keyboards built for scanning that come with the program, loaded from the command line:
 // the keys of their first groups, clicked in lower case, type their own text, with word
-// prediction off and on (its group then comes first).
+// prediction off and on (its group then stands where the layout file beside the keyboard
+// says).
 namespace e2e {
 namespace {
 
@@ -59,24 +61,31 @@ class ScanKeyboards : public TypingFixture, public ::testing::WithParamInterface
         visibleRows = (frame.bottom - origin.y) / rowHeight - 2;
         ClickCapsLock();  // from caps lock to lower case
         if (GetParam().prediction) {
+            layout = predict::LayoutBeside(PathOf(GetParam().file));
             model.emplace();
             model->LoadLexicon(predict::InstalledLexicon(
                 "ca", QCoreApplication::applicationDirPath().toStdString()));
         }
     }
 
-    // The group of predictions shows above the keys only while it has some to offer: the
-    // test follows the same words the keyboard does, to know where the keys are.
-    int PredictionRows() {
-        if (!model) return 0;
+    // The group of predictions shows at its place only while it has some to offer: next keys
+    // always, words when the lexicon has some for the word being typed. The test follows the
+    // same words the keyboard does, to know where the keys are below a top-level row.
+    int PredictionRows(int topLevelRow) {
+        if (!model || static_cast<size_t>(topLevelRow) < layout.place) return 0;
+        if (layout.keys > 0) return 1;
         const std::optional<predict::Word>& typing = typed.Typing();
-        return typing && !model->Predict(typing->previous, typing->text).empty() ? 1 : 0;
+        return typing && layout.words > 0 &&
+                       !model->Predict(typing->previous, typing->text, layout.words).empty()
+                   ? 1
+                   : 0;
     }
 
     // Clicks the rows that reach a key and checks that its text arrives, in small letters.
     void Type(std::initializer_list<int> keyboardRows, const std::string& key) {
+        const int shift = PredictionRows(*keyboardRows.begin());
         std::vector<int> rows;
-        for (int row : keyboardRows) rows.push_back(row + PredictionRows());
+        for (int row : keyboardRows) rows.push_back(row + shift);
         for (int row : rows) {
             if (row >= visibleRows) return;  // below the window: the next groups check the same
         }
@@ -93,13 +102,14 @@ class ScanKeyboards : public TypingFixture, public ::testing::WithParamInterface
                 model->Learn(change);
         }
         if (!typing.closesGroups && rows.size() > 1) {
-            ClickRow(*keyboardRows.begin() + PredictionRows());
+            ClickRow(*keyboardRows.begin() + PredictionRows(*keyboardRows.begin()));
         }
     }
 
     int visibleRows = 0;
     QString text;
     std::optional<predict::WordModel> model;
+    predict::PredictionLayout layout;
     predict::TypedText typed;
 };
 

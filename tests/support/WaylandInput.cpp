@@ -1,5 +1,7 @@
 #include "tests/support/WaylandInput.h"
 
+#include "platform/gnome/MutterRemoteDesktop.h"
+#include "platform/gnome/RemoteInput.h"
 #include "platform/wayland/FakeInput.h"
 #include "platform/wayland/Outputs.h"
 #include "platform/wayland/VirtualPointer.h"
@@ -20,6 +22,7 @@ struct WaylandInput::Devices {
     std::unique_ptr<platform::wayland::WaylandConnection> connection =
         platform::wayland::WaylandConnection::Open();
     std::unique_ptr<platform::wayland::Outputs> outputs;
+    std::unique_ptr<platform::gnome::MutterRemoteDesktop> remoteDesktop;
     std::unique_ptr<platform::wayland::PointerDevice> pointer;
 };
 
@@ -27,10 +30,16 @@ WaylandInput::WaylandInput() : devices_(std::make_unique<Devices>()) {
     if (!devices_->connection) return;
     devices_->connection->BindGlobals();
     devices_->outputs = std::make_unique<platform::wayland::Outputs>(*devices_->connection);
-    // A wlroots compositor's virtual pointer, else KWin's fake input.
+    // A wlroots compositor's virtual pointer, a remote desktop session of mutter's, else KWin's
+    // fake input.
     if (devices_->connection->Offers("zwlr_virtual_pointer_manager_v1")) {
         devices_->pointer = std::make_unique<platform::wayland::VirtualPointer>(
             *devices_->connection, *devices_->outputs);
+    } else if (devices_->connection->Offers("gtk_shell1")) {
+        devices_->remoteDesktop = std::make_unique<platform::gnome::MutterRemoteDesktop>();
+        platform::wayland::Outputs& outputs = *devices_->outputs;
+        devices_->pointer = std::make_unique<platform::gnome::RemoteInput>(
+            *devices_->remoteDesktop, [&outputs] { return outputs.Layout(); });
     } else {
         devices_->pointer =
             platform::wayland::FakeInput::Open(*devices_->connection, *devices_->outputs);
