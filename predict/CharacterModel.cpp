@@ -1,6 +1,7 @@
 #include "predict/CharacterModel.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 #include "predict/Letters.h"
@@ -107,6 +108,26 @@ double CharacterModel::Next(const std::string& context, char next) const {
         probability = (count + kinds * probability) / (total + kinds);
     }
     return probability;
+}
+
+void CharacterModel::NextOfEach(const std::string& context, std::string_view smalls,
+                                std::span<double> probabilities) const {
+    std::ranges::fill(probabilities, 1.0 / SmallCharacters());
+    std::array<Count, 256> counts{};
+    for (std::size_t length = 0; length <= context.size(); ++length) {
+        const auto found =
+            contexts_.find(Packed(std::string_view(context).substr(context.size() - length)));
+        if (found == contexts_.end() || found->second.total == 0) break;
+        const Followers& followers = found->second;
+        for (const auto& [c, n] : followers.counts) counts[static_cast<unsigned char>(c)] = n;
+        const auto kinds = static_cast<double>(followers.counts.size());
+        const auto total = static_cast<double>(followers.total);
+        for (std::size_t at = 0; at < smalls.size(); ++at) {
+            const Count count = counts[static_cast<unsigned char>(smalls[at])];
+            probabilities[at] = (count + kinds * probabilities[at]) / (total + kinds);
+        }
+        for (const auto& [c, n] : followers.counts) counts[static_cast<unsigned char>(c)] = 0;
+    }
 }
 
 double CharacterModel::Probability(std::string_view typing, std::string_view next) const {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -42,6 +43,10 @@ class CharacterModel {
     static void Follow(std::string& context, char small);
     // The probability that the next character is `small` in that context.
     double Next(const std::string& context, char small) const;
+    // The same for each of `smalls`, into `probabilities` (as many), reading each of the
+    // context's counts once for all of them.
+    void NextOfEach(const std::string& context, std::string_view smalls,
+                    std::span<double> probabilities) const;
 
   private:
     struct Followers {

@@ -19,7 +19,7 @@ struct Scored {
 
 }  // namespace
 
-KeySet::KeySet(std::span<const std::string> keys) : nodes_{{'\0', {}, kNoKey}} {
+KeySet::KeySet(std::span<const std::string> keys) : nodes_{{'\0', {}, {}, kNoKey}} {
     for (std::size_t key = 0; key < keys.size(); ++key) {
         if (keys[key].empty()) continue;
         std::size_t at = 0;
@@ -31,8 +31,9 @@ KeySet::KeySet(std::span<const std::string> keys) : nodes_{{'\0', {}, kNoKey}} {
                 at = *found;
                 continue;
             }
-            nodes_.push_back({c, {}, kNoKey});
+            nodes_.push_back({c, {}, {}, kNoKey});
             nodes_[at].children.push_back(nodes_.size() - 1);
+            nodes_[at].next.push_back(text::ToSmall(c));
             at = nodes_.size() - 1;
         }
         if (nodes_[at].key == kNoKey) nodes_[at].key = key;
@@ -47,20 +48,28 @@ std::vector<std::size_t> KeySet::Rank(const CharacterModel& lexicon, const Chara
     // The probability that what follows begins with the node's text, under each model and mixed,
     // the part of it that the keys below the node take being given to them; returns that part's
     // sum for its parent. Each step down multiplies in one character in the context the walk
-    // carries, so no key's text is read twice.
+    // carries, so no key's text is read twice, and the models are read once for all the
+    // children of a node.
     auto walk = [&](auto& self, std::size_t node, const std::string& context, double fromLexicon,
                     double fromLearned, double probability) -> double {
         double below = 0;
-        for (std::size_t child : nodes_[node].children) {
-            const char c = text::ToSmall(nodes_[child].character);
-            const double lexiconNext = fromLexicon * lexicon.Next(context, c);
-            const double learnedNext = withLearned ? fromLearned * learned.Next(context, c) : 0.0;
-            double next = (1 - learnedShare) * lexiconNext;
-            if (withLearned) next += learnedShare * learnedNext;
+        const Node& at = nodes_[node];
+        std::vector<double> lexiconNext(at.next.size());
+        std::vector<double> learnedNext(withLearned ? at.next.size() : 0);
+        lexicon.NextOfEach(context, at.next, lexiconNext);
+        if (withLearned) learned.NextOfEach(context, at.next, learnedNext);
+        for (std::size_t i = 0; i < at.children.size(); ++i) {
+            const std::size_t child = at.children[i];
+            const char c = at.next[i];
+            lexiconNext[i] *= fromLexicon;
+            if (withLearned) learnedNext[i] *= fromLearned;
+            double next = (1 - learnedShare) * lexiconNext[i];
+            if (withLearned) next += learnedShare * learnedNext[i];
             if (next < kNegligible) continue;
             std::string after = context;
             CharacterModel::Follow(after, c);
-            below += self(self, child, after, lexiconNext, learnedNext, next);
+            below +=
+                self(self, child, after, lexiconNext[i], withLearned ? learnedNext[i] : 0.0, next);
         }
         if (nodes_[node].key == kNoKey) return below;
         scored.push_back({nodes_[node].key, std::max(0.0, probability - below)});

@@ -30,6 +30,7 @@ class KeySet {
     struct Node {
         char character;
         std::vector<std::size_t> children;  // node numbers
+        std::string next;                   // the children's characters, in small letters
         std::size_t key;                    // its place in the keys, or kNoKey
     };
     static constexpr std::size_t kNoKey = static_cast<std::size_t>(-1);
