@@ -13,7 +13,7 @@ const QString kPath = QStringLiteral("/org/gnome/Mutter/RemoteDesktop");
 const QString kSessionInterface = QStringLiteral("org.gnome.Mutter.RemoteDesktop.Session");
 // mutter answers at once; a compositor that does not must not hold up the keyboard long.
 constexpr int kCallLimitMs = 2000;
-// The left Shift key: released without a press, it reaches nobody.
+// The left Shift key: pressed and released alone, it types nothing.
 constexpr uint32_t kUnpressedKey = 42;
 
 // A started session's object path, or empty.
@@ -76,7 +76,8 @@ bool MutterRemoteDesktop::Start() {
                  SLOT(SessionClosed()));
     // mutter makes a session's keyboard and pointer at their first events, and a seat with no
     // other devices (a headless one) offers its clients a keyboard and a pointer only from
-    // then on: the keymap comes with the keyboard. Events that reach nobody make them now.
+    // then on: the keymap comes with the keyboard. Events that type nothing make them now.
+    KeyboardKeycode(kUnpressedKey, true);
     KeyboardKeycode(kUnpressedKey, false);
     PointerMotion(0, 0);
     return true;
