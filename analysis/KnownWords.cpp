@@ -3,6 +3,7 @@
 #include <fstream>
 #include <hunspell.hxx>
 
+#include "text/Case.h"
 #include "text/Cp1252.h"
 
 namespace analysis {
@@ -36,6 +37,13 @@ bool KnownWords::Knows(std::string_view word) const {
     // Both Debian dictionaries are in UTF-8.
     if (added) found->second = speller_->spell(text::ToUtf8(word));
     return found->second;
+}
+
+bool KnownWords::KnowsWordOrName(std::string_view word) const {
+    if (word.empty() || word.back() == '\'' || Knows(word)) return true;
+    std::string name(word);
+    name.front() = text::ToCapital(name.front());
+    return Knows(name);
 }
 
 }  // namespace analysis

@@ -29,6 +29,10 @@ class KnownWords {
 
     // Whether the word, in Windows-1252 small letters, is one of the language's.
     bool Knows(std::string_view word) const;
+    // The same, or beginning with a capital it is a name of the language (Madrid, Maria), or it
+    // is an elided form ("l'", "d'"), which the dictionaries know only joined to the word after
+    // it: the words a lexicon may offer.
+    bool KnowsWordOrName(std::string_view word) const;
 
   private:
     explicit KnownWords(std::unique_ptr<Hunspell> speller);

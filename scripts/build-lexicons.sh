@@ -18,5 +18,5 @@ for language in ca es; do
         train="$corpus/$language/$register/train.txt"
         [[ -f $train ]] || die "$train is missing: run scripts/corpus/fetch.sh $corpus first"
     done
-    "$build/bin/orvalet-lexicon" "$corpus/$language" "$root/predict/lexicons/$language.txt"
+    "$build/bin/orvalet-lexicon" --language "$language" "$corpus/$language" "$root/predict/lexicons/$language.txt"
 done

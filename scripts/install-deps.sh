@@ -6,8 +6,8 @@ packages=(
     # build
     cmake ninja-build ccache g++ pkg-config clang clang-format libfuzzer-14-dev libclang-rt-14-dev
     qt6-base-dev libx11-dev libxtst-dev libxext-dev libxi-dev libgtest-dev libgmock-dev
-    # the scanning keyboard builder keeps to the words of the language's dictionary
-    libhunspell-dev
+    # the scanning keyboard and lexicon builders keep to the words of the language's dictionary
+    libhunspell-dev hunspell-ca hunspell-es
     # the Wayland backend: the client library, wayland-scanner, xdg-output's XML, Qt's Wayland
     # platform and xkbcommon, which checks the keyboard's own keymap
     libwayland-dev libwayland-bin wayland-protocols qt6-wayland libxkbcommon-dev

@@ -3,7 +3,9 @@
 // words file format. A corpus folder holds registers (everyday, technical),
 // each a folder with its train.txt; every register weighs as much as the
 // largest, so that the lexicon, and the character model the keyboard draws from
-// its words, follow everyday writing as well as the bulk of the manuals.
+// its words, follow everyday writing as well as the bulk of the manuals. With
+// --language, only words the language's Hunspell dictionary knows are kept, so
+// that the commands and English of the manuals are never offered.
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -11,10 +13,13 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
+#include "analysis/KnownWords.h"
 #include "predict/Files.h"
 #include "predict/Letters.h"
 #include "predict/Words.h"
@@ -104,6 +109,32 @@ void AddWeighted(const Tally& from, double weight, Tally& to) {
     }
 }
 
+// The option `--language ca|es` at the start of the arguments, which are then shifted past it.
+struct LanguageChoice {
+    bool given = false;
+    bool wrong = false;
+    std::optional<analysis::KnownWords> known;  // nothing when the dictionary cannot be read
+};
+
+LanguageChoice LanguageOption(int& argc, char**& argv) {
+    LanguageChoice choice;
+    if (argc < 3 || std::string_view(argv[1]) != "--language") return choice;
+    const std::string_view language = argv[2];
+    argc -= 2;
+    argv += 2;
+    choice.given = true;
+    choice.wrong = language != "ca" && language != "es";
+    if (choice.wrong) return choice;
+    const std::filesystem::path dic = analysis::KnownWords::Installed(
+        language == "ca" ? keys::KeyLanguage::Catalan : keys::KeyLanguage::Castilian);
+    choice.known = analysis::KnownWords::Open(dic);
+    if (!choice.known) {
+        std::cerr << "orvalet-lexicon: cannot read the dictionary " << dic.string()
+                  << ": any word of the corpus may be kept\n";
+    }
+    return choice;
+}
+
 bool SizeArgument(const char* text, std::size_t& value) {
     std::string_view view(text);
     auto [end, error] = std::from_chars(view.data(), view.data() + view.size(), value);
@@ -115,14 +146,19 @@ bool SizeArgument(const char* text, std::size_t& value) {
 int main(int argc, char** argv) {
     std::size_t mostWords = kDefaultWords;
     std::size_t mostPairs = kDefaultPairs;
-    if (argc < 3 || argc > 5 || (argc > 3 && !SizeArgument(argv[3], mostWords)) ||
+    const LanguageChoice language = LanguageOption(argc, argv);
+    const std::optional<analysis::KnownWords>& known = language.known;
+    if (language.wrong || argc < 3 || argc > 5 || (argc > 3 && !SizeArgument(argv[3], mostWords)) ||
         (argc > 4 && !SizeArgument(argv[4], mostPairs))) {
-        std::cerr << "usage: orvalet-lexicon CORPUS OUTPUT [WORDS [PAIRS]]\n"
+        std::cerr << "usage: orvalet-lexicon [--language ca|es] CORPUS OUTPUT [WORDS [PAIRS]]\n"
                   << "  CORPUS is a text, or a folder of registers each with its train.txt\n"
                   << "  keeps the WORDS most frequent words (default " << kDefaultWords
                   << ") and the PAIRS most frequent pairs of them (default " << kDefaultPairs
                   << ")\n";
         return 2;
+    }
+    if (!language.given) {
+        std::cerr << "orvalet-lexicon: no --language given: any word of the corpus may be kept\n";
     }
     const std::vector<std::filesystem::path> files = CorpusFiles(argv[1]);
     if (files.empty()) {
@@ -151,7 +187,9 @@ int main(int argc, char** argv) {
 
     predict::Vocabulary vocabulary;
     predict::Counts counts;
-    auto words = Most(corpus.words, mostWords, [](const std::string&) { return true; });
+    auto words = Most(corpus.words, mostWords, [&known](const std::string& word) {
+        return !known || known->KnowsWordOrName(word);
+    });
     std::vector<std::string_view> texts;
     for (const auto& [word, count] : words) texts.push_back(word);
     vocabulary.AddAll(texts);
