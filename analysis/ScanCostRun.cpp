@@ -8,6 +8,7 @@
 #include <iomanip>
 #include <vector>
 
+#include "analysis/ArrangementBound.h"
 #include "analysis/CostPicture.h"
 #include "analysis/CostReport.h"
 #include "analysis/KeyboardBuilder.h"
@@ -34,6 +35,7 @@ struct NamedKeyboard {
     std::string name;
     keys::KeyForest keys;
     predict::PredictionLayout layout;  // of the group of predictions, as the program shows it
+    int fixedTopLevel = keys::kSpecialTopLevelNodes;  // the special keys the program adds
 };
 
 const char* LanguageName(keys::KeyLanguage language) {
@@ -67,11 +69,19 @@ NamedKeyboard Loaded(const std::string& fileName, const ScanCostOptions& options
     }
     const predict::PredictionLayout layout = predict::LayoutBeside(fileName);
     if (!options.specialKeys) {
-        return {shown + ", without special keys", std::move(*keyboard), layout};
+        return {shown + ", without special keys", std::move(*keyboard), layout, 0};
     }
     keys::AfegirTeclesEspecials(*keyboard, options.language);
     return {shown + ", special keys added in " + LanguageName(options.language),
             std::move(*keyboard), layout};
+}
+
+void WriteFewestActions(std::ostream& out, const ScannedKeyboard& scanned,
+                        const CostSummary& summary, int fixedTopLevel) {
+    out << "No arrangement of the same keys" << (fixedTopLevel > 0 ? " below the special keys" : "")
+        << " takes fewer than " << std::fixed << std::setprecision(2)
+        << FewestActionsPerCharacter(scanned, summary, fixedTopLevel)
+        << " scan actions per character on these texts\n";
 }
 
 std::optional<DecodedText> ReadText(const QString& name, std::ostream& errors, int& status) {
@@ -265,6 +275,7 @@ int RunScanCost(const ScanCostOptions& options, std::ostream& out, std::ostream&
         if (options.texts.isEmpty()) continue;
         if (summaries.size() > 1) out << "\n";
         WriteReport(out, keyboard.name, scanned, summaries.back(), options.stepTenths);
+        WriteFewestActions(out, scanned, summaries.back(), keyboard.fixedTopLevel);
         if (predictions) {
             WritePredictionFigures(out, keyboard.keys, keyboard.layout, options, *predictions,
                                    texts, summaries.back());
