@@ -20,6 +20,8 @@ constexpr std::string_view kLetters =
 constexpr std::string_view kSigns = "0123456789.+-*/='?!()\"%$@ \xBF\xA1\xBA\xAA,;:\xB7";
 constexpr std::string_view kPunctuation = ",;:";
 constexpr char kMiddleDot = '\xB7';
+constexpr char kIDiaeresis = '\xEF';
+constexpr char kUDiaeresis = '\xFC';
 constexpr std::string_view kVowels = "aeiou\xE0\xE1\xE8\xE9\xED\xF2\xF3\xFA";
 
 // No syllable of Catalan or Castilian begins with s and a consonant: the s closes the syllable
@@ -54,6 +56,11 @@ const std::vector<std::string>& Alphabet() {
         return each;
     }();
     return letters;
+}
+
+std::vector<std::string> DiaeresisLetters(keys::KeyLanguage language) {
+    if (language == keys::KeyLanguage::Catalan) return {{kIDiaeresis}, {kUDiaeresis}};
+    return {{kUDiaeresis}};
 }
 
 std::vector<std::string> EverydaySigns(keys::KeyLanguage language) {

@@ -27,6 +27,12 @@ bool CanBeKeyText(std::string_view small);
 // plain vowel: what a built keyboard holds so that any word can be spelt.
 const std::vector<std::string>& Alphabet();
 
+// The language's letters with a diaeresis, in small letters: ï and ü in Catalan, ü in
+// Castilian. The Spanish layout composes them from a dead key that the dispatch has no class
+// for, so it types them as any other character, and only a key in small letters types them
+// as written: each is a key of its own, in the group of letters, and part of no other key.
+std::vector<std::string> DiaeresisLetters(keys::KeyLanguage language);
+
 // The signs of everyday writing that neither the letters nor the built-in keyboard's digits and
 // signs hold, each a key of its own on every built keyboard: the comma, semicolon and colon,
 // and in Catalan the middle dot of "l\xB7l".

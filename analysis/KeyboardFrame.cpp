@@ -22,6 +22,8 @@ keys::KeyNode AlphabetGroup(keys::KeyLanguage language) {
         language == keys::KeyLanguage::Catalan ? kAlphabetCatalan : kAlphabetCastilian, {}};
     for (const std::string& letter : Alphabet())
         group.children.push_back({text::ToCapital(letter), {}});
+    for (const std::string& letter : DiaeresisLetters(language))
+        group.children.push_back({letter, {}});
     return group;
 }
 

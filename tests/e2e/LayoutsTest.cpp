@@ -50,7 +50,7 @@ TEST(SpanishLayoutActive, TellsTheSpanishLayoutApartFromEveryOther) {
 const std::string kCharacters =
     "\xC0\xE9@\xD1\xBF"
     "7\xE7:\x80\xDF\x9F"
-    " a";
+    "\xFC\xEF a";
 
 TEST(TypeCharacter, TypesEachCharacterAsWrittenOnEveryLayout) {
     SpanishLayoutAfterwards restore;
