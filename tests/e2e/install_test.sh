@@ -41,6 +41,9 @@ check_layout() {
         share/orvalet/keyboards/catala.QuarnelTeclat share/orvalet/keyboards/castellano.QuarnelTeclat \
         share/orvalet/keyboards/catala-escaneig.QuarnelTeclat \
         share/orvalet/keyboards/castellano-escaneo.QuarnelTeclat \
+        share/orvalet/keyboards/catala-escaneig.QuarnelTeclat.prediccions \
+        share/orvalet/keyboards/castellano-escaneo.QuarnelTeclat.prediccions \
+        share/orvalet/lexicons/ca.txt share/orvalet/lexicons/es.txt \
         bin/orvalet-scancost share/man/man1/orvalet-scancost.1.gz; do
         [ -e "$prefix/$file" ] || fail "$file not installed"
     done
