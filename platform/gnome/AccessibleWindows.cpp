@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "platform/Constants.h"
@@ -14,6 +15,8 @@ using namespace std::chrono_literals;
 
 // How long mutter may take to give the focus back; it takes a few milliseconds.
 constexpr auto kActivationLimit = 500ms;
+// The application name of GNOME Shell on the accessibility bus.
+constexpr std::string_view kShell = "gnome-shell";
 
 }  // namespace
 
@@ -30,6 +33,7 @@ void AccessibleWindows::Changed() const {
 
 void AccessibleWindows::Activated(const AccessibleRef& ref, const std::string& title,
                                   const std::string& application) {
+    if (application == kShell) return;
     HWND handle = Find(ref);
     if (handle == 0) handle = nextHandle_++;
     windows_[handle] = Window{ref, title, application, ++activations_};
@@ -45,7 +49,7 @@ void AccessibleWindows::Deactivated(const AccessibleRef& ref) {
 
 void AccessibleWindows::Renamed(const AccessibleRef& ref, const std::string& title) {
     const HWND handle = Find(ref);
-    if (handle == 0) return;
+    if (handle == 0 || windows_[handle].title == title) return;
     windows_[handle].title = title;
     if (handle == active_) Changed();
 }
@@ -103,8 +107,9 @@ void AccessibleWindows::EnumWindows(const std::function<bool(HWND)>& callback) {
 
 int AccessibleWindows::GetWindowTextA(HWND window, char* buffer, int size) {
     const auto found = windows_.find(window);
-    return CopyUtf8ToBuffer(found != windows_.end() ? found->second.title : std::string(), buffer,
-                            size);
+    if (found == windows_.end()) return CopyUtf8ToBuffer(std::string(), buffer, size);
+    if (support_.refreshTitle) support_.refreshTitle(found->second.ref);
+    return CopyUtf8ToBuffer(found->second.title, buffer, size);
 }
 
 int AccessibleWindows::GetClassNameA(HWND window, char* buffer, int size) {

@@ -30,6 +30,9 @@ struct WindowsSupport {
     std::function<bool(const std::function<bool()>&, std::chrono::milliseconds)> waitUntil;
     // The first screen, in logical pixels.
     std::function<Rect()> screen;
+    // Asks the bus for the window's name again; the answer comes later, as a rename. Not every
+    // toolkit tells when a title changes: Qt does not.
+    std::function<void(const AccessibleRef&)> refreshTitle;
 };
 
 // The session's windows as the accessibility bus tells of them: the one in front follows
@@ -40,7 +43,8 @@ class AccessibleWindows final : public WindowSystem {
   public:
     explicit AccessibleWindows(WindowsSupport support) : support_(std::move(support)) {}
 
-    // What the accessibility bus tells.
+    // What the accessibility bus tells. The shell's own frames (its overview, its window
+    // switcher while Alt + Escape is down) are no windows to type into or to come back to.
     void Activated(const AccessibleRef& window, const std::string& title,
                    const std::string& application);
     void Deactivated(const AccessibleRef& window);
@@ -60,6 +64,7 @@ class AccessibleWindows final : public WindowSystem {
     bool SetWindowNoActivate(HWND /*window*/, bool /*noActivate*/) override { return false; }
     // The one in front first, then the others from the last activated.
     void EnumWindows(const std::function<bool(HWND)>& callback) override;
+    // The title last heard; it is asked for again, for the next time.
     int GetWindowTextA(HWND window, char* buffer, int size) override;
     int GetClassNameA(HWND window, char* buffer, int size) override;
     // GNOME tells no client where the others' windows are.

@@ -5,6 +5,8 @@
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QDBusReply>
 #include <QDBusVariant>
 #include <stdexcept>
@@ -124,6 +126,24 @@ QString AtspiListener::Name(const QString& bus, const QString& path) {
     get.setArguments({kAccessible, QStringLiteral("Name")});
     const QDBusReply<QDBusVariant> name = bus_.call(get, QDBus::Block, kCallLimitMs);
     return name.isValid() ? name.value().variant().toString() : QString();
+}
+
+void AtspiListener::RefreshName(const AccessibleRef& window) {
+    if (!refreshing_.insert(window).second) return;
+    QDBusMessage get =
+        QDBusMessage::createMethodCall(QString::fromStdString(window.bus),
+                                       QString::fromStdString(window.path), kProperties, "Get");
+    get.setArguments({kAccessible, QStringLiteral("Name")});
+    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(get, kCallLimitMs), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, window](QDBusPendingCallWatcher* call) {
+                call->deleteLater();
+                refreshing_.erase(window);
+                const QDBusPendingReply<QDBusVariant> name = *call;
+                if (name.isValid()) {
+                    windows_.Renamed(window, name.value().variant().toString().toStdString());
+                }
+            });
 }
 
 bool AtspiListener::IsOwnProcess(const QString& bus) {

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <map>
+#include <set>
 
 #include "platform/gnome/AccessibleWindows.h"
 
@@ -23,6 +24,9 @@ class AtspiListener final : public QObject {
     AtspiListener(const AtspiListener&) = delete;
     AtspiListener& operator=(const AtspiListener&) = delete;
 
+    // Reads the window's name anew and tells it to the windows as a rename when it comes.
+    void RefreshName(const AccessibleRef& window);
+
   private slots:
     void WindowEvent(const QDBusMessage& message);
     void ObjectEvent(const QDBusMessage& message);
@@ -37,6 +41,8 @@ class AtspiListener final : public QObject {
     AccessibleWindows& windows_;
     QDBusConnection bus_;
     std::map<QString, bool> ownByBus_;
+    // The windows whose names are being read, so that a slow application is asked once.
+    std::set<AccessibleRef> refreshing_;
 };
 
 }  // namespace platform::gnome

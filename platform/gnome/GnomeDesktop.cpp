@@ -30,6 +30,8 @@ class GnomeDesktop final : public wayland::CompositorDesktop {
               .switchBack = [this](int places) { SwitchBack(places); },
               .waitUntil = gnome::WaitUntil,
               .screen = [this] { return outputs().First(); },
+              .refreshTitle =
+                  [this](const gnome::AccessibleRef& window) { listener_.RefreshName(window); },
           }),
           listener_(windows_),
           gate_(input_, [this] { return windows_.ReceivingWindowKnown(); }),

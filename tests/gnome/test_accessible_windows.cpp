@@ -16,6 +16,7 @@ using platform::gnome::AccessibleWindows;
 const AccessibleRef kEditor{":1.20", "/org/a11y/atspi/accessible/3"};
 const AccessibleRef kBrowser{":1.31", "/org/a11y/atspi/accessible/7"};
 const AccessibleRef kEditorSecond{":1.20", "/org/a11y/atspi/accessible/9"};
+const AccessibleRef kShellSwitcher{":1.0", "/org/a11y/atspi/accessible/362"};
 constexpr HWND kKeyboard = 0x40000000;
 
 // The desktop around the windows: whether the keyboard's own window has the focus, and what
@@ -25,6 +26,7 @@ struct Session {
     std::vector<int> switchesBack;
     std::function<void()> onSwitchBack;
     std::vector<std::string> changes;
+    std::vector<AccessibleRef> titlesAsked;
     AccessibleWindows windows{platform::gnome::WindowsSupport{
         .ownActive = [this] { return ownActive; },
         .ownHandle = [](QWidget*) { return kKeyboard; },
@@ -39,6 +41,7 @@ struct Session {
             [] {
                 return platform::Rect{0, 0, 1280, 800};
             },
+        .refreshTitle = [this](const AccessibleRef& ref) { titlesAsked.push_back(ref); },
     }};
 
     Session() {
@@ -56,6 +59,10 @@ struct Session {
 using Step = std::function<void(Session&)>;
 Step Activate(AccessibleRef ref, std::string title) {
     return [=](Session& s) { s.windows.Activated(ref, title, "app"); };
+}
+// GNOME Shell's frame that holds the keyboard while Alt + Escape is down.
+Step ShellSwitcher() {
+    return [](Session& s) { s.windows.Activated(kShellSwitcher, "", "gnome-shell"); };
 }
 Step Deactivate(AccessibleRef ref) {
     return [=](Session& s) { s.windows.Deactivated(ref); };
@@ -108,6 +115,10 @@ TEST(GnomeWindows, TheWindowInFrontAndItsTitleFollowTheBusEvents) {
          {Activate(kEditorSecond, "letters"), Activate(kEditor, "notes"), Quit(":1.20")},
          "",
          false},
+        {"the shell's window switcher is no window to type into",
+         {Activate(kEditor, "notes"), ShellSwitcher()},
+         "notes",
+         true},
         {"the keyboard's own window in front",
          {Activate(kEditor, "notes"), ClickKeyboard()},
          "(keyboard)",
@@ -132,6 +143,25 @@ TEST(GnomeWindows, TheForegroundWatcherHearsOfTheWindowInFrontOnly) {
     EXPECT_EQ(session.changes, (std::vector<std::string>{"notes", "News", "Weather"}));
 }
 
+// Qt tells no one when a window's title changes: every read asks the bus again, and the
+// answer, heard as a rename, is what the next read gives.
+TEST(GnomeWindows, AReadTitleIsAskedForAgainForTheNextRead) {
+    Session session;
+    session.windows.Activated(kEditor, "notes", "editor");
+    const HWND editor = session.windows.GetForegroundWindow();
+    session.titlesAsked.clear();
+    EXPECT_EQ(session.Title(editor), "notes");
+    EXPECT_EQ(session.titlesAsked, std::vector<AccessibleRef>{kEditor});
+    session.windows.Renamed(kEditor, "*notes");
+    session.windows.Renamed(kEditor, "*notes");
+    EXPECT_EQ(session.Title(editor), "*notes");
+    EXPECT_EQ(session.changes, (std::vector<std::string>{"notes", "*notes"}))
+        << "an answer that brings the same title is no change";
+    session.titlesAsked.clear();
+    EXPECT_EQ(session.Title(editor + 1), "");
+    EXPECT_TRUE(session.titlesAsked.empty()) << "an unknown window is not asked for";
+}
+
 TEST(GnomeWindows, TheWindowsAreListedFromTheLastActivated) {
     Session session;
     session.windows.Activated(kEditor, "notes", "editor");
@@ -153,22 +183,37 @@ TEST(GnomeWindows, BringingTheReceiverBackAsksTheCompositorOnlyWhenItIsNotInFron
         const char* name;
         bool keyboardClicked;
         bool browserActivated;
+        bool shellSwitched;
         bool compositorGivesItBack;
         bool brought;
         std::vector<int> switchesBack;
     };
     const Case cases[] = {
-        {"the receiver still in front", false, false, false, true, {}},
-        {"the keyboard took the focus, the compositor gives it back", true, false, true, true, {1}},
-        {"the keyboard took the focus and keeps it", true, false, false, false, {1}},
-        {"another window took the focus", false, true, true, true, {1}},
-        {"another window, then the keyboard took the focus", true, true, true, true, {2}},
+        {"the receiver still in front", false, false, false, false, true, {}},
+        {"the keyboard took the focus, the compositor gives it back",
+         true,
+         false,
+         false,
+         true,
+         true,
+         {1}},
+        {"the keyboard took the focus and keeps it", true, false, false, false, false, {1}},
+        {"another window took the focus", false, true, false, true, true, {1}},
+        {"another window, then the keyboard took the focus", true, true, false, true, true, {2}},
+        {"the shell's switcher came and went: one place back still",
+         true,
+         false,
+         true,
+         true,
+         true,
+         {1}},
     };
     for (const Case& c : cases) {
         Session session;
         session.windows.Activated(kEditor, "notes", "editor");
         const HWND editor = session.windows.GetForegroundWindow();
         if (c.browserActivated) session.windows.Activated(kBrowser, "News", "browser");
+        if (c.shellSwitched) ShellSwitcher()(session);
         if (c.keyboardClicked) {
             session.ownActive = kKeyboard;
             session.windows.OwnActivated();
