@@ -35,7 +35,10 @@ TEST(KnownWords, WordsAndNamesOfTheLanguageAreKnownAndEnglishIsNot) {
         {keys::KeyLanguage::Catalan, "l'", false, true},
         {keys::KeyLanguage::Catalan, "spectrum", false, false},
         {keys::KeyLanguage::Catalan, "markup", false, false},
-        {keys::KeyLanguage::Castilian, "verg\xFC" "enza", true, true},
+        {keys::KeyLanguage::Castilian,
+         "verg\xFC"
+         "enza",
+         true, true},
         {keys::KeyLanguage::Castilian,
          "espa\xF1"
          "a",
