@@ -15,9 +15,9 @@ namespace {
 // The choices tried: how long a piece of a word a key may hold, whole words always, and how
 // many of the most promising candidates are weighed.
 constexpr CandidateLimits kTries[] = {
-    {3, true, 8000},
-    {4, true, 8000},
     {6, true, 8000},
+    {8, true, 8000},
+    {10, true, 8000},
 };
 
 // Each register's figure on its sample, and their mean over the registers that have one.
