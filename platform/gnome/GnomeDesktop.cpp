@@ -23,7 +23,8 @@ namespace {
 class GnomeDesktop final : public wayland::CompositorDesktop {
   public:
     GnomeDesktop()
-        : input_(remoteDesktop_, [this] { return outputs().Layout(); }),
+        : ownFocus_([this] { windows_.OwnActivated(); }),
+          input_(remoteDesktop_, [this] { return outputs().Layout(); }),
           windows_(gnome::WindowsSupport{
               .ownActive = [this] { return ownFocus_.Active(); },
               .ownHandle = [this](QWidget* widget) { return ownFocus_.HandleOf(widget); },
@@ -67,8 +68,8 @@ class GnomeDesktop final : public wayland::CompositorDesktop {
     }
 
     gnome::MutterRemoteDesktop remoteDesktop_;
-    gnome::RemoteInput input_;
     gnome::OwnFocus ownFocus_;
+    gnome::RemoteInput input_;
     gnome::AccessibleWindows windows_;
     gnome::AtspiListener listener_;
     gnome::KeyGate gate_;
