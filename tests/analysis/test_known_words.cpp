@@ -43,7 +43,7 @@ TEST(KnownWords, WordsAndNamesOfTheLanguageAreKnownAndEnglishIsNot) {
          "espa\xF1"
          "a",
          false, true},
-        {keys::KeyLanguage::Castilian, "spec", false, false},
+        {keys::KeyLanguage::Castilian, "thread", false, false},
         {keys::KeyLanguage::Castilian, "debian", false, false},
     };
     for (const Row& row : rows) {
